@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The project's one entry point.
+#   ./build.sh build   install missing Debian packages, configure and build into build/
+#   ./build.sh run     build, then start the program
+#   ./build.sh test    build, run every test, then run the tests again under ASan+UBSan
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+          qt6-serialport-dev libgl-dev libstb-dev unifont xvfb xauth)
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+install_deps() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    echo "build.sh: installing ${missing[*]}" >&2
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  fi
+}
+
+configure_and_build() {  # dir, extra cmake args...
+  local dir=$1; shift
+  local werror=OFF
+  [ "${CI:-}" = "true" ] && werror=ON
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVO_WERROR=$werror "$@" >/dev/null
+  cmake --build "$dir" -j"$JOBS"
+}
+
+do_build() {
+  install_deps
+  configure_and_build build
+}
+
+do_test() {
+  do_build
+  ctest --test-dir build --output-on-failure -j"$JOBS" --timeout 600
+  # Second pass: the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+  configure_and_build build-asan -DTAVO_SANITIZE=ON
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$JOBS" --timeout 900
+}
+
+do_run() {
+  do_build
+  exec build/bin/tavo catalogue "$@"
+}
+
+case "${1:-build}" in
+  build) do_build ;;
+  run) shift; do_run "$@" ;;
+  test) do_test ;;
+  *) echo "usage: $0 build|run|test" >&2; exit 2 ;;
+esac

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavo {
+
+// The line settings chosen in the PLC selection dialog (indices into the
+// catalogue's option lists).
+struct PlcChoice {
+  uint8_t protocol = 1;  // 1..36
+  uint8_t plcPos = 0;    // position in the available-protocol list
+  uint8_t baud = 0;
+  uint8_t dataBits = 0;
+  uint8_t stopBits = 0;
+  uint8_t parity = 0;
+  uint8_t commOption = 0;
+  uint8_t commParam = 0;
+  uint16_t e5Timeout = 0;
+};
+
+enum class MessageIcon { Information, Warning, Error, Question };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// Everything the logic needs to ask or tell the user. Texts are UTF-8. The
+// editor answers with dialogs, the `tavo` command with stderr and options,
+// tests with a script.
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  virtual void Message(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
+  // OK/Cancel question; true for OK.
+  virtual bool OkCancel(const std::string& text, const std::string& caption) = 0;
+  // Yes/No/Cancel question.
+  virtual Answer YesNoCancel(const std::string& text, const std::string& caption) = 0;
+  // The PLC selection dialog; nullopt when the user cancels.
+  virtual std::optional<PlcChoice> ChoosePlc(const PlcChoice& proposed) = 0;
+  // A file name to save to (for an untitled project); nullopt on cancel.
+  virtual std::optional<std::string> ChooseSavePath(const std::string& proposed) {
+    return std::nullopt;
+  }
+};
+
+// Answers every question with Cancel and drops messages. Used where no user is present.
+class SilentPrompter : public Prompter {
+ public:
+  void Message(const std::string&, const std::string&, MessageIcon) override {}
+  bool OkCancel(const std::string&, const std::string&) override { return false; }
+  Answer YesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
+  std::optional<PlcChoice> ChoosePlc(const PlcChoice&) override { return std::nullopt; }
+};
+
+// The prompter in force. Defaults to a SilentPrompter; programs install their own.
+Prompter& CurrentPrompter();
+void SetPrompter(Prompter* prompter);  // nullptr restores the silent one
+
+}  // namespace tavo

@@ -1,0 +1,12 @@
+#include "plc/Protocol.h"
+
+namespace tavo {
+
+namespace {
+uint8_t g_protocol = 1;
+}
+
+uint8_t CurrentProtocol() { return g_protocol; }
+void SetCurrentProtocol(uint8_t protocol) { g_protocol = protocol; }
+
+}  // namespace tavo
