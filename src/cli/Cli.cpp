@@ -1,18 +1,25 @@
 #include "cli/Cli.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "cli/Command.h"
+
 namespace tavo::cli {
+
+std::vector<Command>& Commands() {
+  static std::vector<Command> commands;
+  return commands;
+}
 
 namespace {
 
 void Usage() {
-  std::fputs(
-      "usage: tavo COMMAND [ARGS]\n"
-      "  catalogue [--codes]\n",
-      stderr);
+  std::fputs("usage: tavo COMMAND [ARGS]   (every command takes --data-dir DIR)\n", stderr);
+  auto cmds = Commands();
+  std::sort(cmds.begin(), cmds.end(), [](auto& a, auto& b) { return a.name < b.name; });
+  for (auto& c : cmds) std::fprintf(stderr, "  %s\n", c.usage.c_str());
 }
 
 }  // namespace
@@ -22,7 +29,11 @@ int Main(int argc, char** argv) {
     Usage();
     return kExitFailure;
   }
-  std::string cmd = argv[1];
+  std::string name = argv[1];
+  std::vector<std::string> args(argv + 2, argv + argc);
+  for (auto& c : Commands())
+    if (c.name == name) return c.run(args);
+  std::fprintf(stderr, "tavo: unknown command '%s'\n", name.c_str());
   Usage();
   return kExitFailure;
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tavo::cli {
+
+// One sub-command of `tavo`. Each command lives in its own file and registers
+// itself with a static CommandRegistration; the cli library is linked as an
+// object library so every registration is kept.
+struct Command {
+  std::string name;
+  std::string usage;  // one line, shown by `tavo` without arguments
+  // Arguments after the command name; returns the exit status.
+  std::function<int(const std::vector<std::string>& args)> run;
+};
+
+std::vector<Command>& Commands();
+
+struct CommandRegistration {
+  explicit CommandRegistration(Command command) { Commands().push_back(std::move(command)); }
+};
+
+}  // namespace tavo::cli
