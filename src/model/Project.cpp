@@ -1,0 +1,229 @@
+#include "model/Project.h"
+
+#include <cstdio>
+
+#include "model/PageHooks.h"
+#include "plc/Protocol.h"
+
+namespace tavo {
+
+namespace {
+
+std::string Format(const char* pattern, unsigned n) {
+  char buf[128];
+  std::snprintf(buf, sizeof buf, pattern, n);
+  return buf;
+}
+
+uint8_t DefaultCtrlStation(uint8_t protocol) {
+  if (protocol == 2) return 2;
+  if (protocol == 5 || protocol == 17) return 0;
+  return 1;
+}
+
+}  // namespace
+
+const char* const kSaverDelayNames[11] = {"从不",     "1分钟后",  "2分钟后",  "3分钟后",
+                                          "5分钟后",  "10分钟后", "15分钟后", "20分钟后",
+                                          "30分钟后", "45分钟后", "1小时后"};
+
+Project::Project() { m_settings.m_ctrlStation = DefaultCtrlStation(CurrentProtocol()); }
+
+CMainView& Project::AddScreen(uint16_t number, const std::string& description) {
+  auto screen = std::make_unique<CMainView>(number, description);
+  CMainView& ref = *screen;
+  size_t pos = 0;
+  while (pos < m_screens.size() && m_screens[pos]->m_number <= number) ++pos;
+  m_screens.insert(m_screens.begin() + static_cast<long>(pos), std::move(screen));
+  m_curScreen = static_cast<uint16_t>(pos);
+  m_elementSelected = false;
+  CurrentPageHooks().ShowScreenPage();
+  return ref;
+}
+
+Project::Found Project::FindScreen(uint16_t number) const {
+  for (size_t i = 0; i < m_screens.size(); ++i) {
+    if (m_screens[i]->m_number == number) return {true, i};
+    if (m_screens[i]->m_number > number) return {false, i};
+  }
+  return {false, m_screens.size()};
+}
+
+CMainView* Project::ScreenAt(size_t position) const {
+  return position < m_screens.size() ? m_screens[position].get() : nullptr;
+}
+
+void Project::RemoveScreenAt(size_t position) {
+  if (position < m_screens.size()) m_screens.erase(m_screens.begin() + static_cast<long>(position));
+}
+
+void Project::DeleteAllScreens() {
+  m_screens.clear();
+  m_curScreen = 0;
+  m_elementSelected = false;
+}
+
+bool Project::SelectScreen(size_t position) {
+  if (position >= m_screens.size()) return false;
+  m_curScreen = static_cast<uint16_t>(position);
+  m_elementSelected = false;
+  CurrentPageHooks().ShowScreenPage();
+  return true;
+}
+
+bool Project::NewScreen(uint16_t number, const std::string& description) {
+  if (FindScreen(number).found) {
+    CurrentPrompter().Message(Format("%d号画面已存在", number), "画面已存在", MessageIcon::Warning);
+    return false;
+  }
+  AddScreen(number, description);
+  SetModified();
+  return true;
+}
+
+void Project::CopyScreen(uint16_t target) {
+  CMainView* current = CurrentScreen();
+  if (!current) return;
+  if (target == current->m_number) {
+    CurrentPrompter().Message("复制画面号和当前画面号相同!!!", "画面号相同", MessageIcon::Warning);
+    return;
+  }
+  Found f = FindScreen(target);
+  if (!f.found) {
+    size_t p = m_curScreen;
+    if (target < current->m_number) ++p;  // the new screen goes in before the source
+    AddScreen(target, "");
+    CurrentScreen()->CopyContentFrom(*m_screens[p]);
+  } else {
+    if (!CurrentPrompter().OkCancel(Format("%d号画面已经存在，要替换吗?", target), "画面已存在"))
+      return;
+    CMainView* dest = m_screens[f.position].get();
+    dest->ClearElements();
+    dest->CopyContentFrom(*current);
+    m_curScreen = static_cast<uint16_t>(f.position);
+  }
+  m_elementSelected = false;
+  SetModified();
+  CurrentPageHooks().ShowScreenPage();
+}
+
+void Project::DeleteScreen() {
+  CMainView* current = CurrentScreen();
+  if (!current) return;
+  if (!CurrentPrompter().OkCancel(Format("确实要删除%d号画面吗?", current->m_number), "删除画面"))
+    return;
+  const bool wasLast = m_curScreen + 1u == m_screens.size();
+  RemoveScreenAt(m_curScreen);
+  if (m_screens.empty()) {
+    m_curScreen = 0;
+    AddScreen(1, "");
+  } else if (wasLast) {
+    m_curScreen = static_cast<uint16_t>(m_screens.size() - 1);
+  }
+  m_elementSelected = false;
+  SetModified();
+  CurrentPageHooks().ShowScreenPage();
+}
+
+void Project::DeleteKey() {
+  CMainView* screen = CurrentScreen();
+  if (!screen) return;
+  if (m_elementSelected) {
+    screen->DeleteSelected();
+    m_elementSelected = false;
+    SetModified();
+    CurrentPageHooks().ShowScreenPage();
+  } else {
+    DeleteScreen();
+  }
+}
+
+CBase* Project::PlaceElement(uint8_t kind, Point at) {
+  CMainView* screen = CurrentScreen();
+  if (!screen) return nullptr;
+  CBase* e = screen->AddElement(kind, at);
+  if (e) {
+    m_elementSelected = true;
+    SetModified();
+  }
+  return e;
+}
+
+bool Project::ClickAt(Point at) {
+  CMainView* screen = CurrentScreen();
+  if (!screen) return false;
+  m_elementSelected = screen->SelectAt(at);
+  if (!m_elementSelected) CurrentPageHooks().ShowScreenPage();
+  return m_elementSelected;
+}
+
+CBase* Project::SelectedElement() const {
+  CMainView* screen = CurrentScreen();
+  return m_elementSelected && screen ? screen->Head() : nullptr;
+}
+
+void Project::ResetSettings() {
+  PanelSettings& s = m_settings;
+  s.m_password = 0;
+  s.m_startScreen = 1;
+  s.m_ctrlStation = DefaultCtrlStation(CurrentProtocol());
+  s.m_ctrlRegAddr = 0;
+  s.m_ctrlRegType = 0;
+  s.m_saverScreen = 1;
+  s.m_saverDelay = 3;
+  s.m_ctrlFlags = 0;
+}
+
+void Project::ApplyLineSettings(const PlcChoice& c) {
+  PanelSettings& s = m_settings;
+  s.m_plcPos = c.plcPos;
+  s.m_baud = c.baud;
+  s.m_dataBits = c.dataBits;
+  s.m_stopBits = c.stopBits;
+  s.m_parity = c.parity;
+  s.m_commOption = c.commOption;
+  s.m_commParam = c.commParam;
+  if (c.protocol == 2 || c.protocol == 3 || c.protocol == 34) s.m_e5Timeout = c.e5Timeout;
+}
+
+bool Project::SaveModified() {
+  if (!m_hasProject || !m_modified) return true;
+  std::string name = m_path.empty() ? "无标题" : m_path;
+  Answer a = CurrentPrompter().YesNoCancel("将改动保存到 " + name + "？", "");
+  if (a == Answer::Cancel) return false;
+  if (a == Answer::No) return true;
+  return m_save ? m_save(*this) : false;
+}
+
+bool Project::NewProject() {
+  if (!m_protocolFileOk()) {
+    CurrentPrompter().Message("文件ormed_Ptc.dat出错!!!", "", MessageIcon::Warning);
+    return false;
+  }
+  if (!SaveModified()) return false;
+  PlcChoice proposed;
+  proposed.protocol = CurrentProtocol();
+  proposed.plcPos = m_settings.m_plcPos;
+  proposed.baud = m_settings.m_baud;
+  proposed.dataBits = m_settings.m_dataBits;
+  proposed.stopBits = m_settings.m_stopBits;
+  proposed.parity = m_settings.m_parity;
+  proposed.commOption = m_settings.m_commOption;
+  proposed.commParam = m_settings.m_commParam;
+  proposed.e5Timeout = m_settings.m_e5Timeout;
+  auto choice = CurrentPrompter().ChoosePlc(proposed);
+  if (!choice) return false;
+  DeleteAllScreens();
+  m_path.clear();
+  SetCurrentProtocol(choice->protocol);
+  ApplyLineSettings(*choice);
+  ResetSettings();
+  m_alarmList.Reset();
+  ApplyProtocol(choice->protocol);
+  AddScreen(1, "");
+  m_hasProject = true;
+  m_modified = false;
+  return true;
+}
+
+}  // namespace tavo
