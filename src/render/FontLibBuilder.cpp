@@ -23,7 +23,8 @@ int HexDigit(char ch) {
 }
 
 std::string_view TrimLineEnd(std::string_view s) {
-  while (!s.empty() && (s.back() == '\n' || s.back() == '\r' || s.back() == ' ')) s.remove_suffix(1);
+  while (!s.empty() && (s.back() == '\n' || s.back() == '\r' || s.back() == ' '))
+    s.remove_suffix(1);
   return s;
 }
 
@@ -97,7 +98,9 @@ class CellDecoder {
 
 }  // namespace
 
-char32_t GridCellCharacter(int row, int column) { return CellDecoder().Decode(row, column); }
+char32_t GridCellCharacter(int row, int column) {
+  return CellDecoder().Decode(row, column);
+}
 
 FontLibBuild BuildFontLibraries(const std::string& hexPath, FontLibraryImages& out,
                                 std::string& error) {
@@ -118,7 +121,8 @@ FontLibBuild BuildFontLibraries(const std::string& hexPath, FontLibraryImages& o
 
   std::error_code ec;
   if (!fs::is_regular_file(hexPath, ec)) {
-    error = "cannot read " + hexPath + ": not a regular file";
+    error = "cannot read " + hexPath +
+            (fs::exists(hexPath, ec) ? ": not a regular file" : ": no such file");
     return FontLibBuild::Unreadable;
   }
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(hexPath.c_str(), "rb"));

@@ -26,7 +26,7 @@ bool GlyphFile::Open(const std::string& path) {
   // only regular files are kept.
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
-  struct stat st{};
+  struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return false;
@@ -44,8 +44,8 @@ size_t GlyphFile::ReadAt(uint64_t offset, std::span<uint8_t> out) const {
   if (fd_ < 0) return 0;
   size_t done = 0;
   while (done < out.size()) {
-    ssize_t n = ::pread(fd_, out.data() + done, out.size() - done,
-                        static_cast<off_t>(offset + done));
+    ssize_t n =
+        ::pread(fd_, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;  // end of file or a read error: the rest stays blank
     done += static_cast<size_t>(n);
@@ -119,21 +119,35 @@ std::vector<uint8_t> LoadLibrary(const std::string& path, size_t size) {
 
 }  // namespace
 
-void ChineseGlyphToPanel(ChineseGlyph& glyph) { ToPanel(glyph); }
-void EnglishGlyphToPanel(EnglishGlyph& glyph) { ToPanel(glyph); }
+void ChineseGlyphToPanel(ChineseGlyph& glyph) {
+  ToPanel(glyph);
+}
+void EnglishGlyphToPanel(EnglishGlyph& glyph) {
+  ToPanel(glyph);
+}
 
-GlyphBitmap EnglishGlyphBitmap(const EnglishGlyph& fileGlyph) { return ToBitmap(fileGlyph); }
-GlyphBitmap ChineseGlyphBitmap(const ChineseGlyph& fileGlyph) { return ToBitmap(fileGlyph); }
+GlyphBitmap EnglishGlyphBitmap(const EnglishGlyph& fileGlyph) {
+  return ToBitmap(fileGlyph);
+}
+GlyphBitmap ChineseGlyphBitmap(const ChineseGlyph& fileGlyph) {
+  return ToBitmap(fileGlyph);
+}
 
 bool LoadEnglishFontAtStartup() {
-  GlyphFile file(DataFilePath(kEnglishFontFile));
+  return LoadEnglishFontAtStartup(DataFilePath(kEnglishFontFile));
+}
+
+bool LoadEnglishFontAtStartup(const std::string& path) {
+  GlyphFile file(path);
   if (!file.IsOpen()) return false;
   g_startupEnglish.fill(0);
   file.ReadAt(0, g_startupEnglish);
   return true;
 }
 
-const std::array<uint8_t, kEnglishLibraryBytes>& StartupEnglishFont() { return g_startupEnglish; }
+const std::array<uint8_t, kEnglishLibraryBytes>& StartupEnglishFont() {
+  return g_startupEnglish;
+}
 
 PanelFont PanelFont::FromFiles(const std::string& englishPath, const std::string& chinesePath) {
   PanelFont font;

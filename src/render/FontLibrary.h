@@ -98,6 +98,7 @@ GlyphBitmap ChineseGlyphBitmap(const ChineseGlyph& fileGlyph);
 // caller then shows kLoadFontLibFailure and does not start.
 inline constexpr char kLoadFontLibFailure[] = "Load Font Lib Failure";
 bool LoadEnglishFontAtStartup();
+bool LoadEnglishFontAtStartup(const std::string& path);  // from the given file
 const std::array<uint8_t, kEnglishLibraryBytes>& StartupEnglishFont();
 
 // The font libraries held in memory for drawing panel texts on the simulated

@@ -16,22 +16,20 @@ std::string FullPath(const std::string& path) {
   return ec ? path : abs.lexically_normal().string();
 }
 
-}  // namespace
-
-std::string MissingFontLibraryMessage(const std::string& fullPath) {
-  return "请确认文件" + fullPath + "是否存在!";
+bool ReportMissing(const std::string& path) {
+  CurrentPrompter().Message("请确认文件" + FullPath(path) + "是否存在!", "下载画面数据",
+                            MessageIcon::Question);
+  return false;
 }
 
+}  // namespace
+
 bool BuildGlyphTables(const std::string& chinesePath, const std::string& englishPath,
-                      const WideCharList& wide, const NarrowCharList& narrow, GlyphTables& out,
-                      std::string& missingPath) {
+                      const WideCharList& wide, const NarrowCharList& narrow, GlyphTables& out) {
   out = {};
   {
     GlyphFile chinese(chinesePath);
-    if (!chinese.IsOpen()) {
-      missingPath = chinesePath;
-      return false;
-    }
+    if (!chinese.IsOpen()) return ReportMissing(chinesePath);
     out.wide.reserve(wide.size() * kChineseGlyphBytes);
     for (const WideChar& c : wide) {
       ChineseGlyph g;
@@ -43,8 +41,7 @@ bool BuildGlyphTables(const std::string& chinesePath, const std::string& english
   GlyphFile english(englishPath);
   if (!english.IsOpen()) {
     out = {};
-    missingPath = englishPath;
-    return false;
+    return ReportMissing(englishPath);
   }
   out.narrow.reserve(narrow.size() * kEnglishGlyphBytes);
   for (uint8_t code : narrow) {
@@ -57,13 +54,8 @@ bool BuildGlyphTables(const std::string& chinesePath, const std::string& english
 }
 
 bool BuildGlyphTables(const WideCharList& wide, const NarrowCharList& narrow, GlyphTables& out) {
-  std::string missing;
-  if (BuildGlyphTables(FullPath(DataFilePath(kChineseFontFile)),
-                       FullPath(DataFilePath(kEnglishFontFile)), wide, narrow, out, missing))
-    return true;
-  CurrentPrompter().Message(MissingFontLibraryMessage(missing), "下载画面数据",
-                            MessageIcon::Question);
-  return false;
+  return BuildGlyphTables(DataFilePath(kChineseFontFile), DataFilePath(kEnglishFontFile), wide,
+                          narrow, out);
 }
 
 }  // namespace tavo

@@ -23,13 +23,8 @@ struct GlyphTables {
 // returned; `out` is then empty.
 bool BuildGlyphTables(const WideCharList& wide, const NarrowCharList& narrow, GlyphTables& out);
 
-// The same from the given library files, without telling the user; on failure
-// `missingPath` names the library that could not be opened.
+// The same from the given library files.
 bool BuildGlyphTables(const std::string& chinesePath, const std::string& englishPath,
-                      const WideCharList& wide, const NarrowCharList& narrow, GlyphTables& out,
-                      std::string& missingPath);
-
-// The message shown when a font library cannot be opened during a download.
-std::string MissingFontLibraryMessage(const std::string& fullPath);
+                      const WideCharList& wide, const NarrowCharList& narrow, GlyphTables& out);
 
 }  // namespace tavo

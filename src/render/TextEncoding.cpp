@@ -37,8 +37,8 @@ size_t IndexOrAppend(List& list, const T& value) {
 
 }  // namespace
 
-bool EncodeText(WideCharList& wide, NarrowCharList& narrow, std::span<uint8_t> record,
-                size_t start, std::string_view text, uint16_t base) {
+bool EncodeText(WideCharList& wide, NarrowCharList& narrow, std::span<uint8_t> record, size_t start,
+                std::string_view text, uint16_t base) {
   if (start > record.size() || text.size() > record.size() - start) return false;
   for (const PanelChar& c : SplitPanelText(text)) {
     uint8_t* out = record.data() + start + c.pos;

@@ -16,7 +16,7 @@ using WideChar = std::array<uint8_t, 2>;
 // starts, are shared by every screen and the alarm list of that compilation,
 // and hold each character once, in order of first use. The panel's glyph
 // tables are built from them in list order.
-using WideCharList = std::vector<WideChar>;  // 16 x 16 glyphs
+using WideCharList = std::vector<WideChar>;   // 16 x 16 glyphs
 using NarrowCharList = std::vector<uint8_t>;  // 8 x 16 glyphs, bytes below 0x80
 
 // A narrow index is seven bits: the narrow list never holds more than 128
@@ -46,8 +46,8 @@ std::vector<PanelChar> SplitPanelText(std::string_view text);
 // the 16-bit code 0x8000 + base + (its index in `wide`), high byte where the
 // lead byte stood. Characters not yet listed are appended. Returns false, and
 // changes nothing, when the text does not fit the record from `start` on.
-bool EncodeText(WideCharList& wide, NarrowCharList& narrow, std::span<uint8_t> record,
-                size_t start, std::string_view text, uint16_t base);
+bool EncodeText(WideCharList& wide, NarrowCharList& narrow, std::span<uint8_t> record, size_t start,
+                std::string_view text, uint16_t base);
 
 // Adds `offset` (16 bits, wrapping) to every wide glyph code among the first
 // `length` bytes of `bytes` (clamped to its size); narrow indexes stay.
