@@ -10,7 +10,9 @@ uint8_t DefaultAlarmStation(uint8_t protocol) {
 }
 }  // namespace
 
-CAlarmList::CAlarmList() { Reset(); }
+CAlarmList::CAlarmList() {
+  Reset();
+}
 
 void CAlarmList::Reset() {
   m_station = DefaultAlarmStation(CurrentProtocol());
@@ -19,6 +21,21 @@ void CAlarmList::Reset() {
   m_regType = 0;
   m_bitOffset = 0;
   m_alarmTexts.clear();
+  FreeCode();
+}
+
+void CAlarmList::SetText(size_t index, const std::string& text) {
+  if (index >= m_alarmTexts.size()) {
+    if (text.empty()) return;
+    m_alarmTexts.resize(index + 1);
+  }
+  m_alarmTexts[index] = text;
+  while (!m_alarmTexts.empty() && m_alarmTexts.back().empty()) m_alarmTexts.pop_back();
+}
+
+void CAlarmList::KeepAtMost(size_t count) {
+  if (m_alarmTexts.size() > count) m_alarmTexts.resize(count);
+  while (!m_alarmTexts.empty() && m_alarmTexts.back().empty()) m_alarmTexts.pop_back();
 }
 
 }  // namespace tavo

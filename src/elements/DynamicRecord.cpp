@@ -1,0 +1,8 @@
+#include "elements/Dynamic.h"
+
+// The dynamic text's project-file record.
+namespace tavo {
+
+void CDynamic::Serialize(CArchive& ar) {}
+
+}  // namespace tavo

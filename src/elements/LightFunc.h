@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/Base.h"
+
+namespace tavo {
+
+// The editor's 66 built-in pictures, 36 x 36 editor pixels each (16 x 16 panel
+// pixels): picture n has the identifier 330 + n.
+constexpr int kPictureCount = 66;
+constexpr uint16_t kFirstPictureId = 330;
+// Picture numbers within the set.
+constexpr int kPicRoundLamp = 0;      // 0 dark, 1 bright
+constexpr int kPicSquareLamp = 2;     // 2 dark, 3 bright
+constexpr int kPicFirstKey = 4;       // three per key: dark face, bright face, dotted outline
+constexpr int kPicHand = 64;          // 64 dark, 65 bright
+constexpr int kKeyPictureCount = 20;  // keys with pictures (the 19 of the key list and +/-)
+
+// Common base of the indicator light and the function key: the picture style
+// and the picture table. Never placed on a screen itself; sets no kind code.
+class CLightFunc : public CBase {
+ public:
+  CLightFunc();
+
+  const char* ClassName() const override { return "CLightFunc"; }
+
+  // Writes or reads the part shared by light and key: double, inverse,
+  // sub-address, picture style, station, register type, address.
+  void Serialize(CArchive& ar) override;
+  // Header plus station (byte 3) and sub-address (byte 8).
+  void Compile() override;
+
+  // Side of the square picture in editor pixels: 36, or 72 at double size.
+  int Side() const;
+
+  uint8_t m_picStyle = 0;  // light: 0 round, 1 square; key: index into the key list
+  std::array<uint16_t, kPictureCount> m_picIds{};  // entry i = 330 + i
+
+ protected:
+  CLightFunc(const CLightFunc&) = default;
+};
+
+}  // namespace tavo

@@ -1,0 +1,60 @@
+#include "elements/Register.h"
+
+#include "elements/ElementCommon.h"
+#include "model/Prompter.h"
+#include "plc/Protocol.h"
+
+namespace tavo {
+
+namespace {
+
+uint16_t DefaultRegisterAddress(uint8_t protocol) {
+  if (protocol == 31) return 1;
+  if (protocol == 7) return 1024;
+  return DefaultBitElementAddress(protocol);
+}
+
+// Byte width of a new register: protocol 31's variables are one word.
+unsigned NewRegisterWidth(uint8_t protocol) {
+  return protocol == 31 ? 2 : DefaultWordWidth(protocol);
+}
+
+}  // namespace
+
+CRegister::CRegister() {
+  const uint8_t p = CurrentProtocol();
+  m_kind = kKindRegister;
+  m_addr = DefaultRegisterAddress(p);
+  m_inHigh = AllOnesOfWidth(NewRegisterWidth(p));
+  m_engHigh = m_inHigh;
+}
+
+CRegister::CRegister(Point at) : CRegister() {
+  SetPanelPosition(*this, at);
+}
+
+std::unique_ptr<CBase> CRegister::Clone() const {
+  return std::unique_ptr<CBase>(new CRegister(*this));
+}
+
+int CRegister::Cells() const {
+  int point = 0;
+  if (m_decimals > 0 && m_decimals < m_digits) point = 1;
+  if (m_decimals > 0 && m_decimals == m_digits) point = 2;
+  return m_digits + Flag(m_signed) + point;
+}
+
+int CRegister::RecordCells() const {
+  int n = m_digits + Flag(m_signed);
+  if (m_decimals > 0) ++n;
+  if (m_decimals >= m_digits) ++n;
+  return n;
+}
+
+void CRegister::SetScreenPos(int left, int top) {
+  if (m_decimals > m_digits) CurrentPrompter().Message("寄存器出现错误", "", MessageIcon::Warning);
+  const int scale = 1 + Flag(m_double);
+  m_rect = {left, top, left + scale * 18 * Cells(), top + 36 * scale};
+}
+
+}  // namespace tavo
