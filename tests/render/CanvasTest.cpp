@@ -86,7 +86,8 @@ TEST(Canvas, ClipRectangleLimitsEveryOperation) {
 TEST(Canvas, LinesExcludeTheirEndPointAndHonourThePen) {
   Canvas canvas(12, 12, D);
   canvas.Line({2, 2}, {6, 2}, W);
-  EXPECT_EQ(PixelsOf(canvas, W), (std::vector<std::pair<int, int>>{{2, 2}, {3, 2}, {4, 2}, {5, 2}}));
+  EXPECT_EQ(PixelsOf(canvas, W),
+            (std::vector<std::pair<int, int>>{{2, 2}, {3, 2}, {4, 2}, {5, 2}}));
 
   canvas.Fill(D);
   canvas.Line({1, 1}, {4, 4}, W);
