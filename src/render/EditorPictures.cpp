@@ -128,9 +128,9 @@ void Stamp(Mask& dst, const Mask& src, int x0, int y0, int sx, int sy, bool bold
 }
 
 // The legend of key k: its text, or a symbol.
-constexpr std::string_view kKeyLegends[kKeyCount] = {"ESC", "<", ">", "v", "^",   "SET", "ENT",
-                                                     "ALM", "0", "1", "2", "3",   "4",   "5",
-                                                     "6",   "7", "8", "9", "CLR", "+-"};
+constexpr std::string_view kKeyLegends[kKeyPictureCount] = {
+    "ESC", "<", ">", "v", "^", "SET", "ENT", "ALM", "0",   "1",
+    "2",   "3", "4", "5", "6", "7",   "8",   "9",   "CLR", "+-"};
 
 Mask SymbolOf(std::string_view legend) {
   if (legend == "<") return Arrow(1);
@@ -326,7 +326,7 @@ std::vector<Canvas> MakePictures() {
   pics.push_back(Lamp(false, true));
   pics.push_back(Lamp(true, false));
   pics.push_back(Lamp(true, true));
-  for (int k = 0; k < kKeyCount; ++k)
+  for (int k = 0; k < kKeyPictureCount; ++k)
     for (int state = 0; state < 3; ++state) pics.push_back(KeyFace(k, state));
   pics.push_back(Hand(false));
   pics.push_back(Hand(true));
@@ -355,8 +355,8 @@ int LampPictureNumber(int style, int bright) {
 }
 
 int KeyPictureNumber(int key, int inverse, int hidden) {
-  const int k = std::clamp(key, 0, kKeyCount - 1);
-  return kFirstKeyPicture + 3 * k + (hidden != 0 ? 2 : (inverse != 0 ? 1 : 0));
+  const int k = std::clamp(key, 0, kKeyPictureCount - 1);
+  return kPicFirstKey + 3 * k + (hidden != 0 ? 2 : (inverse != 0 ? 1 : 0));
 }
 
 std::optional<PanelBitmap16> PanelKeyBitmap(int id) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "elements/LightFunc.h"
 #include "render/Canvas.h"
 
 namespace tavo {
@@ -16,12 +17,9 @@ namespace tavo {
 //           outline; keys in the order ESC, left, right, down, up, SET, ENT,
 //           ALM, 0-9, CLR, plus-minus
 //   64, 65  pointing hand, dark and bright
-constexpr int kPictureCount = 66;
-constexpr int kFirstPictureId = 330;
+// (kPictureCount, kFirstPictureId, kPicFirstKey, kKeyPictureCount and kPicHand
+// come with the light and key base.)
 constexpr int kPictureSide = 36;
-constexpr int kFirstKeyPicture = 4;
-constexpr int kKeyCount = 20;
-constexpr int kHandPicture = 64;
 
 // The picture of that number, or nullptr outside 0-65. Drawn once, on first use.
 const Canvas* EditorPicture(int number);
@@ -35,7 +33,7 @@ inline const Canvas* EditorPictureById(int id) {
 int LampPictureNumber(int style, int bright);
 int KeyPictureNumber(int key, int inverse, int hidden);
 inline int HandPictureNumber(int inverse) {
-  return kHandPicture + (inverse != 0 ? 1 : 0);
+  return kPicHand + (inverse != 0 ? 1 : 0);
 }
 
 // The key-picture identifiers of the download image: 0-19 the keys, 20 the hand.

@@ -39,7 +39,7 @@ TEST(EditorPictures, BrightPicturesAreLitWhereDarkOnesAreNot) {
     EXPECT_EQ(bright.Pixel(18, 24), kDisplayLit) << n;
     EXPECT_GT(CountOf(bright, kDisplayLit), 2 * CountOf(dark, kDisplayLit)) << n;
   }
-  for (int k = 0; k < kKeyCount; ++k) {
+  for (int k = 0; k < kKeyPictureCount; ++k) {
     const Canvas& dark = *EditorPicture(KeyPictureNumber(k, 0, 0));
     const Canvas& bright = *EditorPicture(KeyPictureNumber(k, 1, 0));
     const Canvas& hidden = *EditorPicture(KeyPictureNumber(k, 0, 1));
@@ -87,7 +87,7 @@ TEST(PanelKeyBitmaps, OneDistinctBitmapPerKeyAndTheHand) {
 TEST(PanelKeyBitmaps, EditorHandIsThePanelHandScaled) {
   // Each panel pixel of the hand shows on its 2.25 cell of the editor picture.
   const PanelBitmap16 hand = *PanelKeyBitmap(kHandKeyId);
-  const Canvas& pic = *EditorPicture(kHandPicture);
+  const Canvas& pic = *EditorPicture(kPicHand);
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x) {
       const bool lit = (hand[(y / 8) * 16 + x] >> (y % 8)) & 1;
