@@ -1,6 +1,6 @@
 #pragma once
 
-#include <unistd.h>
+#include <stdlib.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -10,33 +10,25 @@
 
 namespace tavo::test {
 
-// A fresh directory under the system's temporary directory, removed at the end.
+// A fresh temporary directory, removed with everything in it at the end.
 class TempDir {
  public:
   TempDir() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "tavo-render-XXXXXX").string();
-    path_ = mkdtemp(tmpl.data()) ? tmpl : std::string();
+    std::string t = (std::filesystem::temp_directory_path() / "tavo-render-XXXXXX").string();
+    if (mkdtemp(t.data())) path_ = t;
   }
   ~TempDir() {
     std::error_code ec;
     if (!path_.empty()) std::filesystem::remove_all(path_, ec);
   }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
   const std::string& path() const { return path_; }
   std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::ofstream out(File(name), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+  std::string WriteText(const std::string& name, const std::string& text) const {
+    std::ofstream(File(name), std::ios::binary) << text;
     return File(name);
   }
-  std::string WriteText(const std::string& name, const std::string& text) const {
-    std::ofstream out(File(name), std::ios::binary);
-    out << text;
-    return File(name);
+  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    return WriteText(name, std::string(bytes.begin(), bytes.end()));
   }
 
  private:
@@ -45,8 +37,8 @@ class TempDir {
 
 // Directory that holds the data files of the build.
 inline std::string BuiltDataDir() {
-  if (const char* env = std::getenv("TAVO_DATA_DIR"); env && *env) return env;
-  return TAVO_BIN_DIR;
+  const char* env = std::getenv("TAVO_DATA_DIR");
+  return env && *env ? env : TAVO_BIN_DIR;
 }
 
 inline std::vector<uint8_t> ReadAll(const std::string& path) {
