@@ -1,8 +1,10 @@
 #include "model/Project.h"
-#include "plc/Protocol.h"
+#include "plc/Catalogue.h"
 
 namespace tavo {
 
-void Project::ApplyProtocol(uint8_t protocol) { SetCurrentProtocol(protocol); }
+void Project::ApplyProtocol(uint8_t protocol) {
+  tavo::ApplyProtocol(protocol, m_settings);
+}
 
 }  // namespace tavo
