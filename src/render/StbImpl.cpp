@@ -1,5 +1,6 @@
 // The one place in the core where the stb image decoder and PNG writer are
 // compiled.
+#include <climits>
 #include <cstring>
 
 #include "render/StbIo.h"
@@ -44,6 +45,7 @@ bool DecodeRgb(const uint8_t* data, size_t size, std::vector<uint8_t>& rgb, int&
   int w = 0, h = 0, n = 0;
   // Refuse absurd sizes before the decoder allocates for them.
   if (!stbi_info_from_memory(data, static_cast<int>(size), &w, &h, &n)) return false;
+  if (h < 0 && h != INT_MIN) h = -h;  // a top-down bitmap reports its height negative here
   if (w <= 0 || h <= 0 || static_cast<long long>(w) * h > kMaxDecodedPixels) return false;
   stbi_uc* pixels = stbi_load_from_memory(data, static_cast<int>(size), &w, &h, &n, 3);
   if (!pixels) return false;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "elements/UpLoadPic.h"
+
+namespace tavo {
+
+enum class PictureLoad {
+  Ok,
+  Unreadable,  // not a bitmap file, damaged or truncated: "打开位图出错!!!"
+  TooLarge,    // wider than 196 or higher than 64 pixels: "位图尺寸太大!!!"
+};
+
+struct PictureLoadResult {
+  PictureLoad status = PictureLoad::Unreadable;
+  PictureBitmap bitmap;  // when Ok
+};
+
+// Messages and caption of a refused picture file.
+inline constexpr char kPictureCaption[] = "打开位图";
+inline constexpr char kPictureUnreadable[] = "打开位图出错!!!";
+inline constexpr char kPictureTooLarge[] = "位图尺寸太大!!!";
+
+// Loads a Windows bitmap (.bmp) of any bit depth the decoder reads (1, 4, 8,
+// 16, 24, 32), stored bottom-up or top-down. The file must be complete: a
+// header that promises more pixel rows than the file holds, or palette
+// indexes past the palette, make it unreadable. The size limit is checked
+// before the pixels are decoded, so a huge bitmap costs no memory.
+PictureLoadResult LoadPictureFile(const std::string& path);
+PictureLoadResult DecodePictureBytes(const uint8_t* data, size_t size);
+
+// Shows the message of a refused load (warning, caption "打开位图"); nothing
+// for Ok.
+void ReportPictureLoad(PictureLoad status);
+
+}  // namespace tavo
