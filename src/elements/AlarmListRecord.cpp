@@ -1,8 +1,17 @@
 #include "elements/AlarmList.h"
+#include "model/Archive.h"
 
-// The alarm list's file record; filled in with the project-file archive.
+// The alarm list's file record, stored after the screens without an object tag.
 namespace tavo {
 
-void CAlarmList::Serialize(CArchive& ar) {}
+void CAlarmList::Serialize(CArchive& ar) {
+  ar.Io(m_station);
+  ar.Io(m_alarmbegin);
+  ar.Io(m_subAddr);
+  ar.Io(m_regType);
+  ar.Io(m_bitOffset);
+  ar.Reserved(100);
+  ar.IoStringList(m_alarmTexts);  // reading replaces the list
+}
 
 }  // namespace tavo

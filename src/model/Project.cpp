@@ -15,6 +15,8 @@ std::string Format(const char* pattern, unsigned n) {
   return buf;
 }
 
+const std::string kUntitled = "无标题";
+
 uint8_t DefaultCtrlStation(uint8_t protocol) {
   if (protocol == 2) return 2;
   if (protocol == 5 || protocol == 17) return 0;
@@ -27,7 +29,11 @@ const char* const kSaverDelayNames[11] = {"从不",     "1分钟后",  "2分钟�
                                           "5分钟后",  "10分钟后", "15分钟后", "20分钟后",
                                           "30分钟后", "45分钟后", "1小时后"};
 
-Project::Project() { m_settings.m_ctrlStation = DefaultCtrlStation(CurrentProtocol()); }
+bool SaveProject(Project& project);  // model/ProjectFile.h
+
+Project::Project() : m_save(SaveProject) {
+  m_settings.m_ctrlStation = DefaultCtrlStation(CurrentProtocol());
+}
 
 CMainView& Project::AddScreen(uint16_t number, const std::string& description) {
   auto screen = std::make_unique<CMainView>(number, description);
@@ -188,7 +194,7 @@ void Project::ApplyLineSettings(const PlcChoice& c) {
 
 bool Project::SaveModified() {
   if (!m_hasProject || !m_modified) return true;
-  std::string name = m_path.empty() ? "无标题" : m_path;
+  const std::string& name = !m_path.empty() ? m_path : !m_title.empty() ? m_title : kUntitled;
   Answer a = CurrentPrompter().YesNoCancel("将改动保存到 " + name + "？", "");
   if (a == Answer::Cancel) return false;
   if (a == Answer::No) return true;
@@ -215,6 +221,7 @@ bool Project::NewProject() {
   if (!choice) return false;
   DeleteAllScreens();
   m_path.clear();
+  m_title = "新文件";
   SetCurrentProtocol(choice->protocol);
   ApplyLineSettings(*choice);
   ResetSettings();

@@ -76,7 +76,8 @@ class Project {
   CAlarmList m_alarmList;
   uint8_t m_fileVersion = 11;
   uint8_t m_formatMark = 1;
-  std::string m_path;  // empty while untitled
+  std::string m_path;   // empty while untitled
+  std::string m_title;  // "新文件" for a new project, else the file's name
   bool m_modified = false;
   bool m_hasProject = false;
   bool m_elementSelected = false;
@@ -84,7 +85,8 @@ class Project {
   // The new-project check of the protocol file; true when its catalogue holds
   // protocols. Installed by whoever loaded the protocol file.
   std::function<bool()> m_protocolFileOk = [] { return true; };
-  // Saves the project (to m_path, or asking for one); installed by the file layer.
+  // Saves the project (to m_path, or asking for one); the project file's
+  // SaveProject unless replaced.
   std::function<bool(Project&)> m_save;
 };
 

@@ -35,6 +35,10 @@ class CMainView {
   // by 3 per element.
   void WriteDirectoryEntry(std::vector<uint8_t>& buffer, size_t index, uint16_t& offset) const;
 
+  // The screen's file record: number, description, key targets, reserved
+  // block, then its elements as tagged objects from the head to the tail.
+  void Serialize(CArchive& ar);
+
   CBase* Head() const { return m_elements.empty() ? nullptr : m_elements.front().get(); }
   size_t ElementCount() const { return m_elements.size(); }
 

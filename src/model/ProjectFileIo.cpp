@@ -1,0 +1,216 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "model/PageHooks.h"
+#include "model/ProjectFile.h"
+#include "model/SafeFile.h"
+#include "plc/Protocol.h"
+
+// Reading and writing project files on disk, with the user's messages.
+namespace tavo {
+
+namespace {
+
+const char* const kFormatCaption = "文件格式错误";
+
+std::string Substitute(const char* pattern, const std::string& name) {
+  std::string s = pattern;
+  const auto at = s.find("%1");
+  if (at != std::string::npos) s.replace(at, 2, name);
+  return s;
+}
+
+std::string BaseName(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void Show(ProjectFileError e, const std::string& path) {
+  FileMessage m = ProjectFileMessage(e, path);
+  CurrentPrompter().Message(m.text, m.caption, MessageIcon::Warning);
+}
+
+ProjectFileError SaveError(int err) {
+  switch (err) {
+    case ENOSPC:
+    case EDQUOT:
+      return ProjectFileError::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return ProjectFileError::AccessDenied;
+    default:
+      return ProjectFileError::SaveFailed;
+  }
+}
+
+}  // namespace
+
+FileMessage ProjectFileMessage(ProjectFileError error, const std::string& fileName) {
+  switch (error) {
+    case ProjectFileError::None:
+      return {};
+    case ProjectFileError::OpenFailed:
+      return {"打开文件" + fileName + "时出错!", ""};
+    case ProjectFileError::NotOrx:
+      return {"请确认是否为orx文件!", kFormatCaption};
+    case ProjectFileError::VersionMismatch:
+      return {"软件版本不匹配!", kFormatCaption};
+    case ProjectFileError::BadIndex:
+      return {Substitute("%1 格式错。", fileName), ""};
+    case ProjectFileError::BadClass:
+      return {Substitute("%1 含有非预期的对象。", fileName), ""};
+    case ProjectFileError::BadSchema:
+      return {Substitute("%1 包含错误的模式。", fileName), ""};
+    case ProjectFileError::EndOfFile:
+      return {Substitute("试图越过其尾端对 %1 进行读写。", fileName), ""};
+    case ProjectFileError::ReadFailed:
+      return {"打开文档失败。", ""};
+    case ProjectFileError::DiskFull:
+      return {"目的磁盘驱动器已满。", ""};
+    case ProjectFileError::AccessDenied:
+      return {Substitute("对 %1 的存取被拒绝。", fileName), ""};
+    case ProjectFileError::SaveFailed:
+      return {"保存文档失败。", ""};
+  }
+  return {"打开文档失败。", ""};
+}
+
+int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
+  out.clear();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  struct stat st;
+  int err = 0;
+  if (fstat(fd, &st) != 0)
+    err = errno;
+  else if (!S_ISREG(st.st_mode))
+    err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+  if (err) {
+    close(fd);
+    return err;
+  }
+  // The size only sizes the first allocation; the loop reads what is there.
+  out.reserve(static_cast<size_t>(st.st_size));
+  uint8_t buf[65536];
+  for (;;) {
+    const ssize_t n = read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int err = errno;
+      close(fd);
+      return err;
+    }
+    if (n == 0) break;
+    out.insert(out.end(), buf, buf + n);
+  }
+  close(fd);
+  return 0;
+}
+
+bool CheckProjectFile(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat st;
+  if (fd < 0 || fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (fd >= 0) close(fd);
+    Show(ProjectFileError::OpenFailed, path);
+    return false;
+  }
+  uint8_t head[8];
+  size_t got = 0;
+  while (got < sizeof head) {
+    const ssize_t n = read(fd, head + got, sizeof head - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  close(fd);
+  const ProjectFileError e = CheckProjectHeader(std::span<const uint8_t>(head, got));
+  if (e != ProjectFileError::None) {
+    Show(e, path);
+    return false;
+  }
+  return true;
+}
+
+void AdoptReadProject(Project& project, Project&& fresh, const ReadInfo& info) {
+  project.m_screens = std::move(fresh.m_screens);
+  project.m_curScreen = fresh.m_curScreen;
+  const uint8_t plcPos = project.m_settings.m_plcPos;
+  project.m_settings = fresh.m_settings;
+  project.m_settings.m_plcPos = plcPos;  // not stored in the file
+  project.m_alarmList = std::move(fresh.m_alarmList);
+  project.m_fileVersion = fresh.m_fileVersion;
+  project.m_formatMark = fresh.m_formatMark;
+  project.m_elementSelected = false;
+  project.m_hasProject = true;
+  project.m_modified = false;
+  // Recomputes the protocol-dependent values over what was read.
+  project.ApplyProtocol(info.protocol);
+  CurrentPageHooks().ShowScreenPage();
+}
+
+bool ReadProjectFile(Project& project, const std::string& path) {
+  std::vector<uint8_t> data;
+  if (ReadWholeFile(path, data) != 0) {
+    Show(ProjectFileError::OpenFailed, path);
+    return false;
+  }
+  Project fresh;
+  ReadInfo info;
+  const ProjectFileError e = ReadProjectBytes(data, fresh, info);
+  if (e != ProjectFileError::None) {
+    Show(e, path);
+    return false;
+  }
+  AdoptReadProject(project, std::move(fresh), info);
+  project.m_path = path;
+  project.m_title = BaseName(path);
+  return true;
+}
+
+bool OpenProjectFile(Project& project, const std::string& path) {
+  return CheckProjectFile(path) && ReadProjectFile(project, path);
+}
+
+bool SaveProjectFile(Project& project, const std::string& path) {
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = WriteProjectBytes(project, CurrentProtocol());
+  } catch (const std::exception&) {
+    Show(ProjectFileError::SaveFailed, path);
+    return false;
+  }
+  const int err = WriteFileSafely(path, bytes);
+  if (err != 0) {
+    Show(SaveError(err), path);
+    return false;
+  }
+  project.m_fileVersion = kProjectFileVersion;
+  project.m_path = path;
+  project.m_title = BaseName(path);
+  project.m_modified = false;
+  return true;
+}
+
+bool SaveProject(Project& project) {
+  std::string path = project.m_path;
+  if (path.empty()) {
+    const std::string proposed = project.m_title.empty() || project.m_title == "新文件"
+                                     ? std::string("新文件.orx")
+                                     : project.m_title;
+    auto chosen = CurrentPrompter().ChooseSavePath(proposed);
+    if (!chosen || chosen->empty()) return false;
+    path = *chosen;
+    // The default extension, when the name has none.
+    const auto slash = path.rfind('/');
+    const auto dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) path += ".orx";
+  }
+  return SaveProjectFile(project, path);
+}
+
+}  // namespace tavo
