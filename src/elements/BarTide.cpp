@@ -7,10 +7,10 @@ namespace tavo {
 
 namespace {
 
-// Byte width of a new graph's register. Protocol 31's first variable, "RC"
-// "Itime", has code 5: five bytes, so the full scale is every bit of 32.
+// Byte width of a new graph's register. Under protocol 31 it is the width of
+// the first variable, "RC" "Itime" (code 5: the full scale is all 32 bits).
 unsigned NewGraphWidth(uint8_t protocol) {
-  return protocol == 31 ? 5 : DefaultWordWidth(protocol);
+  return protocol == 31 ? FirstVariableWidth() : DefaultWordWidth(protocol);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "elements/ElementCommon.h"
 
+#include "plc/Catalogue.h"
+#include "plc/Protocol31.h"
+
 namespace tavo {
 
 uint16_t DefaultBitElementAddress(uint8_t protocol) {
@@ -18,15 +21,22 @@ uint16_t DefaultBitElementAddress(uint8_t protocol) {
   }
 }
 
+uint8_t WordCodeWidth(uint8_t wordCode) {
+  return wordCode == 0x70 ? 2 : static_cast<uint8_t>(wordCode & 0x0F);
+}
+
 uint8_t DefaultWordWidth(uint8_t protocol) {
-  // First word type per protocol and its word code: 1 "B" 0x01; 17 "R" 0x04;
-  // 31 "RC" (a variable class, no code); every other protocol's first type
-  // ("4x", "VW", "D", "DM", "N7" 0x72, "3x" 0x82, "WM" 0xC2, "AIW" 0xA2 ...)
-  // is one word wide.
-  if (protocol < 1 || protocol > 36 || protocol == 31) return 0;
-  if (protocol == 1) return 1;
-  if (protocol == 17) return 4;
-  return 2;
+  const ProtocolProfile profile = BuildProfile(protocol, 0);
+  if (profile.m_wordTypes.empty()) return 0;
+  return WordCodeWidth(RegisterTypeCode(profile, 0, kUseWord));
+}
+
+uint8_t FirstVariableWidth() {
+  const ProtocolProfile profile = BuildProfile(kProtocolNamedVariables, 0);
+  const std::string_view type = TypeNameAt(profile.m_wordTypes, 0);
+  const auto& names = VariableNames(type, VariableUse::WordDisplay);
+  if (names.empty()) return 0;
+  return static_cast<uint8_t>(VariableCode(type, names.front()) & 0x0F);
 }
 
 int32_t AllOnesOfWidth(unsigned width) {

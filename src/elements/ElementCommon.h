@@ -29,11 +29,18 @@ inline void SetPanelPosition(CBase& element, Point at) {
 // addresses from 1 (protocols 3, 16, 19, 20, 21, 23, 25, 34), else 0.
 uint16_t DefaultBitElementAddress(uint8_t protocol);
 
+// Byte width of a word register type: the low four bits of its word code, a
+// code of 0x70 counting as 2.
+uint8_t WordCodeWidth(uint8_t wordCode);
+
 // Byte width of register type 0 (the type a new element starts with) in the
-// protocol's word-type list: the low four bits of its word code, a code of
-// 0x70 counting as 2. Protocol 31 names variables instead (its first type has
-// no word code): 0 here; a protocol number outside 1..36 has no types: 0.
+// protocol's word-type list. Protocol 31's first type names variables and has
+// no word code (0); a protocol number outside 1..36 has no types (0).
 uint8_t DefaultWordWidth(uint8_t protocol);
+
+// Byte width of the first variable of protocol 31's first word type ("RC",
+// "Itime", code 5): the width a new graph takes under protocol 31.
+uint8_t FirstVariableWidth();
 
 // 2^(8 * width) - 1 kept in 32 bits: the default upper limit of a register
 // of that width (0xFFFFFFFF for 4 bytes and more).

@@ -91,7 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
         ProtocolDefaults{25, 1, 1, 1, 1, 0xFFFF, 0xFFFF, 0},
         // protocol 31: registers are one word, graphs take the 5-byte first variable
         ProtocolDefaults{31, 1, 0, 1, 1, 0xFFFF, kAll32, 0},
-        ProtocolDefaults{36, 0, 0, 0, 0, 0xFFFF, 0xFFFF, 0}));
+        ProtocolDefaults{36, 0, 0, 0, 0, 0xFFFF, 0xFFFF, 0},
+        // a protocol number only a file can hold: no register types, no width
+        ProtocolDefaults{40, 1, 0, 0, 0, 0, 0, 0}));
 
 TEST(BaseDefaults, StationAndAddressByProtocol) {
   struct Case {
