@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Archive.h"
 #include "model/OrxRecord.h"
 
 // Projects of the previous generation of the editor (.qse): a flat
@@ -97,7 +98,7 @@ uint8_t MapBaud(uint8_t oldIndex, uint8_t p);
 // The new element of one old record: its class name and its whole file
 // record (kind, x, y, then the version-1 fields and reserved block).
 struct ConvertedElement {
-  const char* className;
+  ArchiveClass cls;
   OrxRecord record;
 };
 ConvertedElement ConvertOldElement(const OldRecord& rec, uint8_t p);
@@ -112,8 +113,9 @@ OrxRecord ConvertOldAlarms(const OldProject& old, uint8_t p);
 
 // ---- the conversion ----
 
-// Writes the whole new project file (format version 1) for a parsed old file.
-void WriteConvertedProject(const OldProject& old, OrxWriter& out);
+// Writes the whole new project file (format version 1) for a parsed old file
+// into an archive in write mode.
+void WriteConvertedProject(const OldProject& old, CArchive& out);
 
 // Parses and converts; nullopt when the old file is refused.
 std::optional<std::vector<uint8_t>> ConvertOldProject(std::span<const uint8_t> oldBytes);

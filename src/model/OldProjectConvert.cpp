@@ -5,38 +5,37 @@
 // their elements kind by kind, then the alarm list.
 namespace tavo {
 
-void WriteConvertedProject(const OldProject& old, OrxWriter& out) {
+void WriteConvertedProject(const OldProject& old, CArchive& out) {
   uint8_t p = MapProtocol(old::U8(old.header, 13));
 
-  out.Byte(0x08);
-  out.Raw("Ormix");
-  out.Byte(1);  // format version 1
-  out.Byte(1);  // format mark
-  out.Write(ConvertOldSettings(old.header, p));
-  out.Reserved(98);
+  out.SetFileVersion(1);
+  static constexpr uint8_t kHeader[8] = {0x08, 'O', 'r', 'm', 'i', 'x', 1, 1};
+  out.WriteBytes(kHeader, sizeof kHeader);  // tag, magic, version 1, format mark
+  WriteRecord(out, ConvertOldSettings(old.header, p));
+  out.WriteReserved(98);
 
-  out.Count(static_cast<uint32_t>(old.screens.size()));
+  out.WriteCount(old.screens.size());
   for (const auto& screen : old.screens) {
-    out.BeginObject("CMainView");
-    out.Write(ConvertOldScreenHead(screen));
+    out.WriteObjectTag(ArchiveClass::Screen);
+    WriteRecord(out, ConvertOldScreenHead(screen));
     for (uint8_t kind : kOldPassOrder) {
       for (const auto& rec : screen.records) {
         if (rec.kind != kind) continue;
         ConvertedElement element = ConvertOldElement(rec, p);
-        out.BeginObject(element.className);
-        out.Write(element.record);
+        out.WriteObjectTag(element.cls);
+        WriteRecord(out, element.record);
       }
     }
   }
-  out.Write(ConvertOldAlarms(old, p));
+  WriteRecord(out, ConvertOldAlarms(old, p));
 }
 
 std::optional<std::vector<uint8_t>> ConvertOldProject(std::span<const uint8_t> oldBytes) {
   auto old = ParseOldProject(oldBytes);
   if (!old) return std::nullopt;
-  OrxWriter out;
+  CArchive out;
   WriteConvertedProject(*old, out);
-  return out.Take();
+  return out.TakeBuffer();
 }
 
 }  // namespace tavo

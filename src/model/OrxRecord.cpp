@@ -1,5 +1,7 @@
 #include "model/OrxRecord.h"
 
+#include "model/Archive.h"
+
 namespace tavo {
 
 namespace {
@@ -42,85 +44,20 @@ uint64_t OrxRecord::Size() const {
   return size;
 }
 
-void OrxWriter::Word(uint16_t v) {
-  m_out.push_back(static_cast<uint8_t>(v));
-  m_out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void OrxWriter::Int32(uint32_t v) {
-  for (int i = 0; i < 4; ++i) m_out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-void OrxWriter::String(std::string_view s) {
-  size_t n = s.size();
-  if (n <= 254) {
-    Byte(static_cast<uint8_t>(n));
-  } else if (n <= 65533) {
-    Byte(0xFF);
-    Word(static_cast<uint16_t>(n));
-  } else {
-    Byte(0xFF);
-    Word(0xFFFF);
-    Int32(static_cast<uint32_t>(n));
+void WriteRecord(CArchive& ar, const OrxRecord& record) {
+  for (const auto& f : record.fields) {
+    switch (f.type) {
+      case OrxField::kByte: ar.WriteByte(static_cast<uint8_t>(f.value)); break;
+      case OrxField::kWord: ar.WriteWord(static_cast<uint16_t>(f.value)); break;
+      case OrxField::kInt32: ar.WriteInt32(static_cast<int32_t>(f.value)); break;
+      case OrxField::kCount: ar.WriteCount(f.value); break;
+      case OrxField::kReserved: ar.WriteReserved(f.value); break;
+      case OrxField::kString: ar.WriteString(f.bytes); break;
+      case OrxField::kRaw:
+        ar.WriteBytes(reinterpret_cast<const uint8_t*>(f.bytes.data()), f.bytes.size());
+        break;
+    }
   }
-  Raw(s);
-}
-
-void OrxWriter::Count(uint32_t n) {
-  if (n < 0xFFFF) {
-    Word(static_cast<uint16_t>(n));
-  } else {
-    Word(0xFFFF);
-    Int32(n);
-  }
-}
-
-void OrxWriter::Write(const OrxField& f) {
-  switch (f.type) {
-    case OrxField::kByte:
-      Byte(static_cast<uint8_t>(f.value));
-      break;
-    case OrxField::kWord:
-      Word(static_cast<uint16_t>(f.value));
-      break;
-    case OrxField::kInt32:
-      Int32(f.value);
-      break;
-    case OrxField::kCount:
-      Count(f.value);
-      break;
-    case OrxField::kReserved:
-      Reserved(f.value);
-      break;
-    case OrxField::kString:
-      String(f.bytes);
-      break;
-    case OrxField::kRaw:
-      Raw(f.bytes);
-      break;
-  }
-}
-
-void OrxWriter::Write(const OrxRecord& r) {
-  for (const auto& f : r.fields) Write(f);
-}
-
-void OrxWriter::BeginObject(std::string_view className) {
-  auto it = m_classIndex.find(className);
-  if (it == m_classIndex.end()) {
-    Word(0xFFFF);
-    Word(1);  // schema
-    Word(static_cast<uint16_t>(className.size()));
-    Raw(className);
-    m_classIndex.emplace(std::string(className), m_nextIndex++);
-  } else if (it->second < 0x7FFF) {
-    Word(static_cast<uint16_t>(0x8000 | it->second));
-  } else {
-    // Class indices past 0x7FFE take the large tag with bit 31 set.
-    Word(0x7FFF);
-    Int32(0x80000000u | it->second);
-  }
-  ++m_nextIndex;  // the object itself
 }
 
 }  // namespace tavo

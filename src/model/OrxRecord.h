@@ -1,16 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Records of a project file as plain lists of typed fields, and a writer that
-// puts them, with the tagged-object framing, into the file's byte stream. The
-// old-project converter builds its records this way instead of building
-// element objects.
+// Records of a project file as plain lists of typed fields. The old-project
+// converter builds its records this way instead of building element objects.
 namespace tavo {
+
+class CArchive;
 
 struct OrxField {
   enum Type : uint8_t { kByte, kWord, kInt32, kString, kCount, kReserved, kRaw };
@@ -47,36 +46,8 @@ class OrxRecord {
   }
 };
 
-// Writes project-file values little-endian into a byte buffer, with the
-// string and count encodings and the object tags of the file. One running
-// index counts class descriptions and objects across the whole file.
-class OrxWriter {
- public:
-  void Byte(uint8_t v) { m_out.push_back(v); }
-  void Word(uint16_t v);
-  void Int32(uint32_t v);
-  void String(std::string_view s);
-  void Count(uint32_t n);
-  void Reserved(uint32_t n) { m_out.insert(m_out.end(), n, 0); }
-  void Raw(std::string_view s) { m_out.insert(m_out.end(), s.begin(), s.end()); }
-  void Write(const OrxField& f);
-  void Write(const OrxRecord& r);
-
-  // Starts a tagged object of the class: a new-class tag with schema 1 and
-  // the name the first time, a class reference afterwards. Advances the
-  // running index for the description (first time) and for the object.
-  void BeginObject(std::string_view className);
-
-  // The index the next class description or object would take.
-  uint32_t NextIndex() const { return m_nextIndex; }
-
-  const std::vector<uint8_t>& Bytes() const { return m_out; }
-  std::vector<uint8_t> Take() { return std::move(m_out); }
-
- private:
-  std::vector<uint8_t> m_out;
-  std::map<std::string, uint32_t, std::less<>> m_classIndex;
-  uint32_t m_nextIndex = 1;  // 0 means "no object"
-};
+// Writes the fields through the project file's archive (CArchive in write
+// mode), so the encodings are the project writer's own.
+void WriteRecord(CArchive& ar, const OrxRecord& record);
 
 }  // namespace tavo

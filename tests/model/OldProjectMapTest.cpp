@@ -79,7 +79,7 @@ TEST(OldProjectMap, TextRecord) {
   r[9] = 1;
   PutText(r, 14, 15, "\xB0\xA1OK");
   auto e = ConvertOldElement({kOldText, r}, 4);
-  EXPECT_STREQ(e.className, "CChars");
+  EXPECT_STREQ(ArchiveClassName(e.cls), "CChars");
   EXPECT_EQ(Numbers(e.record), (std::vector<uint32_t>{1, 20, 16, 1, 1, 50}));
   EXPECT_EQ(e.record.fields[5].bytes, "\xB0\xA1OK");
   EXPECT_EQ(e.record.Size(), 9 + 2 + 5 + 50u);
@@ -100,7 +100,7 @@ TEST(OldProjectMap, LightAndKeyRecords) {
   Put32(light, 26, 0x13);
   light[30] = 1;  // the old inverse is stored the other way round
   auto l = ConvertOldElement({kOldLight, light}, 2);
-  EXPECT_STREQ(l.className, "CLight");
+  EXPECT_STREQ(ArchiveClassName(l.cls), "CLight");
   //                                   kind x  y  dbl inv sub sty st typ addr bitoff res
   EXPECT_EQ(Numbers(l.record), (std::vector<uint32_t>{3, 4, 8, 1, 0, 3, 2, 2, 3, 2, 0, 50}));
   EXPECT_EQ(l.record.Size(), 9 + 9 + 50u);
@@ -118,7 +118,7 @@ TEST(OldProjectMap, LightAndKeyRecords) {
   key[35] = 1;
   Put16(key, 36, 0x1234);
   auto k = ConvertOldElement({kOldKey, key}, 5);
-  EXPECT_STREQ(k.className, "CFunction");
+  EXPECT_STREQ(ArchiveClassName(k.cls), "CFunction");
   EXPECT_EQ(Numbers(k.record), (std::vector<uint32_t>{4, 0, 0, 0, 0, 3, 19, 5, 4, 2, 1, 1, 1, 2, 3,
                                                       1, 0x1234, 0, 100}));
   // Base 9, light-and-key part 8, 8 bytes of key fields, m_setValue and 100
@@ -143,7 +143,7 @@ TEST(OldProjectMap, RegisterRecord) {
   Put32(r, 43, 10);  // high not above low: raised to low + 1
   Put32(r, 47, 10);
   auto e = ConvertOldElement({kOldRegister, r}, 2);
-  EXPECT_STREQ(e.className, "CRegister");
+  EXPECT_STREQ(ArchiveClassName(e.cls), "CRegister");
   EXPECT_EQ(Numbers(e.record), (std::vector<uint32_t>{2, 0,  0,  0, 1, 2, 0, 10, 2, 5, 2, 1,
                                                       1, 11, 10, 1, 0, 1, 1, 1,  0, 0, 99}));
   EXPECT_EQ(e.record.Size(), 9 + 32 + 99u);
@@ -177,7 +177,7 @@ TEST(OldProjectMap, BarAndTrendRecords) {
   for (uint8_t dir : {0, 1, 2, 3, 4}) {
     bar[48] = dir;
     auto e = ConvertOldElement({kOldBar, bar}, 1);
-    EXPECT_STREQ(e.className, "CBar");
+    EXPECT_STREQ(ArchiveClassName(e.cls), "CBar");
     uint8_t expectedDir = dir == 2 ? 3 : dir == 3 ? 2 : dir;
     EXPECT_EQ(Numbers(e.record),
               (std::vector<uint32_t>{6, 40, 0, 40, 20, 1, 0, static_cast<uint32_t>(-4),
@@ -190,7 +190,7 @@ TEST(OldProjectMap, BarAndTrendRecords) {
   Put32(tide, 52, 0x12345);
   Put32(tide, 44, 100);
   auto t = ConvertOldElement({kOldTrend, tide}, 1);
-  EXPECT_STREQ(t.className, "CTide");
+  EXPECT_STREQ(ArchiveClassName(t.cls), "CTide");
   auto n = Numbers(t.record);
   EXPECT_EQ(n[7], 100u);
   EXPECT_EQ(std::vector<uint32_t>(n.end() - 5, n.end()),
@@ -205,7 +205,7 @@ TEST(OldProjectMap, DynamicTextRows) {
   PutText(r, 56, 57, "");
   PutText(r, 81, 82, std::string(24, 'x'));
   auto e = ConvertOldElement({kOldDynamic, r}, 7);
-  EXPECT_STREQ(e.className, "CDynamic");
+  EXPECT_STREQ(ArchiveClassName(e.cls), "CDynamic");
   const auto& f = e.record.fields;
   // kind x y dbl inv station type addr count format, then the texts' count.
   ASSERT_EQ(f[10].type, OrxField::kCount);
@@ -232,7 +232,7 @@ TEST(OldProjectMap, PictureKeepsItsBlockAndMendsTheImageSize) {
   for (int i = 0; i < 16; ++i) r[88 + i] = static_cast<uint8_t>(0xA0 + i);
   Put32(r, 60, 0);  // image size left 0 by the old editor
   auto e = ConvertOldElement({kOldPicture, r}, 1);
-  EXPECT_STREQ(e.className, "CUpLoadPic");
+  EXPECT_STREQ(ArchiveClassName(e.cls), "CUpLoadPic");
   ASSERT_EQ(e.record.fields[3].type, OrxField::kRaw);
   const std::string& block = e.record.fields[3].bytes;
   ASSERT_EQ(block.size(), 48 + 16u);
