@@ -60,12 +60,16 @@ int RunImport(const std::vector<std::string>& args) {
   ImportStatus status = ImportOldProject(project, request);
   SetPrompter(nullptr);
   switch (status) {
-    case ImportStatus::kImported: return kExitOk;
+    case ImportStatus::kImported:
+      return kExitOk;
     case ImportStatus::kOpenFailed:
-    case ImportStatus::kBadFormat: return kExitRefused;
-    case ImportStatus::kCancelled: return kExitCancelled;
+    case ImportStatus::kBadFormat:
+      return kExitRefused;
+    case ImportStatus::kCancelled:
+      return kExitCancelled;
     case ImportStatus::kWriteFailed:
-    case ImportStatus::kOpenNewFailed: break;
+    case ImportStatus::kOpenNewFailed:
+      break;
   }
   return kExitFailure;
 }

@@ -48,7 +48,9 @@ OldFileRead ReadOldFile(const std::string& path, std::vector<uint8_t>& out) {
   return result;
 }
 
-void Say(const char* text, MessageIcon icon) { CurrentPrompter().Message(text, "", icon); }
+void Say(const char* text, MessageIcon icon) {
+  CurrentPrompter().Message(text, "", icon);
+}
 
 }  // namespace
 

@@ -292,23 +292,23 @@ ConvertedElement ConvertOldElement(const OldRecord& rec, uint8_t p) {
   auto r = rec.bytes;
   switch (rec.kind) {
     case kOldText:
-      return {"CChars", Chars(r)};
+      return {ArchiveClass::Text, Chars(r)};
     case kOldRegister:
-      return {"CRegister", Register(r, p)};
+      return {ArchiveClass::Register, Register(r, p)};
     case kOldLight:
-      return {"CLight", Light(r, p)};
+      return {ArchiveClass::Light, Light(r, p)};
     case kOldKey:
-      return {"CFunction", Function(r, p)};
+      return {ArchiveClass::Key, Function(r, p)};
     case kOldTrend:
-      return {"CTide", Tide(r, p)};
+      return {ArchiveClass::Trend, Tide(r, p)};
     case kOldBar:
-      return {"CBar", Bar(r, p)};
+      return {ArchiveClass::Bar, Bar(r, p)};
     case kOldPicture:
-      return {"CUpLoadPic", Picture(r)};
+      return {ArchiveClass::Picture, Picture(r)};
     case kOldDynamic:
-      return {"CDynamic", Dynamic(r, p)};
+      return {ArchiveClass::Dynamic, Dynamic(r, p)};
     default:
-      return {nullptr, {}};
+      return {ArchiveClass::Base, {}};  // never: the walk refuses other kinds
   }
 }
 

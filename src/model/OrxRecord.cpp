@@ -47,12 +47,24 @@ uint64_t OrxRecord::Size() const {
 void WriteRecord(CArchive& ar, const OrxRecord& record) {
   for (const auto& f : record.fields) {
     switch (f.type) {
-      case OrxField::kByte: ar.WriteByte(static_cast<uint8_t>(f.value)); break;
-      case OrxField::kWord: ar.WriteWord(static_cast<uint16_t>(f.value)); break;
-      case OrxField::kInt32: ar.WriteInt32(static_cast<int32_t>(f.value)); break;
-      case OrxField::kCount: ar.WriteCount(f.value); break;
-      case OrxField::kReserved: ar.WriteReserved(f.value); break;
-      case OrxField::kString: ar.WriteString(f.bytes); break;
+      case OrxField::kByte:
+        ar.WriteByte(static_cast<uint8_t>(f.value));
+        break;
+      case OrxField::kWord:
+        ar.WriteWord(static_cast<uint16_t>(f.value));
+        break;
+      case OrxField::kInt32:
+        ar.WriteInt32(static_cast<int32_t>(f.value));
+        break;
+      case OrxField::kCount:
+        ar.WriteCount(f.value);
+        break;
+      case OrxField::kReserved:
+        ar.WriteReserved(f.value);
+        break;
+      case OrxField::kString:
+        ar.WriteString(f.bytes);
+        break;
       case OrxField::kRaw:
         ar.WriteBytes(reinterpret_cast<const uint8_t*>(f.bytes.data()), f.bytes.size());
         break;

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "model/OldProject.h"
+#include "model/TempDir.h"
+#include "support/OldProjectBuilder.h"
+
+namespace tavo {
+namespace {
+
+using test::OldElement;
+using test::OldFileBuilder;
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+CliRun Tavo(std::vector<std::string> args) {
+  args.insert(args.begin(), {"tavo", "import"});
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  int status = cli::Main(static_cast<int>(argv.size()), argv.data());
+  std::string out = testing::internal::GetCapturedStdout();
+  std::string err = testing::internal::GetCapturedStderr();
+  return {status, out, err};
+}
+
+std::vector<uint8_t> OldFile() {
+  OldFileBuilder b;
+  b.AddScreen(1, "main");
+  b.alarms = {"a"};
+  return b.Bytes();
+}
+
+TEST(ImportCommand, ConvertsBesideTheOldFileOrWhereTold) {
+  TempDir dir;
+  WriteBytes(dir.File("plant.qse"), OldFile());
+  CliRun r = Tavo({dir.File("plant.qse")});
+  EXPECT_EQ(r.status, cli::kExitOk) << r.err;
+  EXPECT_EQ(r.out, "旧工程导入成功!\n");
+  EXPECT_EQ(ReadBytes(dir.File("plant.orx")), *ConvertOldProject(OldFile()));
+
+  r = Tavo({dir.File("plant.qse"), "-o", dir.File("other.orx"), "--data-dir", dir.path});
+  EXPECT_EQ(r.status, cli::kExitOk) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(dir.File("other.orx")));
+}
+
+TEST(ImportCommand, ExitStatusSaysWhatWentWrong) {
+  TempDir dir;
+  auto bad = OldFile();
+  bad[0] = 0x04;
+  WriteBytes(dir.File("bad.qse"), bad);
+  auto shortOne = OldFile();
+  shortOne.resize(shortOne.size() - 1);
+  WriteBytes(dir.File("short.qse"), shortOne);
+  WriteBytes(dir.File("good.qse"), OldFile());
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+  } cases[] = {
+      {{dir.File("missing.qse")}, cli::kExitRefused, "文件打开错误!\n"},
+      {{dir.File("bad.qse")}, cli::kExitRefused, "文件格式非法!\n"},
+      {{dir.File("short.qse")}, cli::kExitRefused, "文件格式非法!\n"},
+      {{dir.File("good.qse"), "-o", dir.File("none/x.orx")}, cli::kExitFailure, "导入失败!\n"},
+  };
+  for (const auto& c : cases) {
+    CliRun r = Tavo(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args[0];
+    EXPECT_EQ(r.err, c.err) << c.args[0];
+    EXPECT_EQ(r.out, "");
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("bad.orx")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("short.orx")));
+
+  EXPECT_EQ(Tavo({}).status, cli::kExitFailure);
+  EXPECT_EQ(Tavo({"a.qse", "b.qse"}).status, cli::kExitFailure);
+  EXPECT_EQ(Tavo({"a.qse", "-o"}).status, cli::kExitFailure);
+}
+
+}  // namespace
+}  // namespace tavo
