@@ -1,0 +1,239 @@
+#include "panel/PanelServer.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <thread>
+
+#include "download/TermiosPort.h"
+
+namespace tavo::panel {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// One byte on a 115200-baud 8N1 line: start bit, 8 data bits, stop bit.
+constexpr auto kByteTime = std::chrono::nanoseconds(10 * 1000000000LL / 115200);
+// A frame whose bytes stop arriving for this long is dropped.
+constexpr auto kFrameGap = std::chrono::milliseconds(100);
+// How long poll waits before the loop looks at the signal flags.
+constexpr int kPollMillis = 50;
+// A reply the other end does not take within this long is dropped.
+constexpr auto kWriteStall = std::chrono::seconds(1);
+
+volatile sig_atomic_t g_stop = 0;
+volatile sig_atomic_t g_save = 0;
+
+void OnStop(int) {
+  g_stop = 1;
+}
+void OnSave(int) {
+  g_save = 1;
+}
+
+void InstallSignals() {
+  struct sigaction sa {};
+  sigemptyset(&sa.sa_mask);
+  sa.sa_handler = OnStop;
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGTERM, &sa, nullptr);
+  sigaction(SIGHUP, &sa, nullptr);
+  sa.sa_handler = OnSave;
+  sigaction(SIGUSR1, &sa, nullptr);
+  sa.sa_handler = SIG_IGN;
+  sigaction(SIGPIPE, &sa, nullptr);
+}
+
+bool WriteAll(int fd, const uint8_t* data, size_t size) {
+  auto stall = Clock::now() + kWriteStall;
+  size_t done = 0;
+  while (done < size) {
+    ssize_t n = ::write(fd, data + done, size - done);
+    if (n > 0) {
+      done += static_cast<size_t>(n);
+      continue;
+    }
+    if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
+    if (Clock::now() >= stall) return false;
+    pollfd p{fd, POLLOUT, 0};
+    ::poll(&p, 1, 10);
+  }
+  return true;
+}
+
+bool SendReply(int fd, const std::vector<uint8_t>& reply, bool pace) {
+  if (!pace) return WriteAll(fd, reply.data(), reply.size());
+  auto next = Clock::now();
+  for (uint8_t b : reply) {
+    std::this_thread::sleep_until(next);
+    if (!WriteAll(fd, &b, 1)) return false;
+    next += kByteTime;
+  }
+  return true;
+}
+
+// A pseudo-terminal whose far end the editor opens. The panel keeps the far
+// end open itself too, so that reading never fails while no editor is there.
+struct Pty {
+  int master = -1;
+  int slave = -1;
+  std::string path;
+};
+
+bool OpenPty(Pty& pty, std::string& error) {
+  pty.master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (pty.master < 0 || ::grantpt(pty.master) != 0 || ::unlockpt(pty.master) != 0) {
+    error = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+    return false;
+  }
+  char name[256];
+  if (::ptsname_r(pty.master, name, sizeof name) != 0) {
+    error = std::string("ptsname: ") + std::strerror(errno);
+    return false;
+  }
+  pty.path = name;
+  pty.slave = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (pty.slave < 0 || !link::MakeRawLine(pty.slave)) {
+    error = pty.path + ": " + std::strerror(errno);
+    return false;
+  }
+  int flags = ::fcntl(pty.master, F_GETFL);
+  ::fcntl(pty.master, F_SETFL, flags | O_NONBLOCK);
+  return true;
+}
+
+}  // namespace
+
+bool ReadMemoryFile(const std::string& path, std::vector<uint8_t>& memory, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = path + ": cannot be read";
+    return false;
+  }
+  std::vector<uint8_t> data(link::kPanelMemorySize + 1);
+  in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
+  if (static_cast<size_t>(in.gcount()) != link::kPanelMemorySize) {
+    error = path + ": a panel memory file holds exactly 65536 bytes";
+    return false;
+  }
+  data.resize(link::kPanelMemorySize);
+  memory = std::move(data);
+  return true;
+}
+
+bool WriteMemoryFile(const std::string& path, const std::vector<uint8_t>& memory,
+                     std::string& error) {
+  std::string tmp = path + ".tmp";
+  {
+    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(memory.data()),
+              static_cast<std::streamsize>(memory.size()));
+    out.close();
+    if (!out) {
+      error = tmp + ": cannot be written";
+      std::remove(tmp.c_str());
+      return false;
+    }
+  }
+  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
+    error = path + ": " + std::strerror(errno);
+    std::remove(tmp.c_str());
+    return false;
+  }
+  return true;
+}
+
+int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) {
+  PanelProtocol panel(options.config);
+  std::string error;
+  if (!options.loadFile.empty()) {
+    std::vector<uint8_t> memory;
+    if (!ReadMemoryFile(options.loadFile, memory, error)) {
+      std::fprintf(err, "tavo-panel: %s\n", error.c_str());
+      return 1;
+    }
+    panel.LoadMemory(memory);
+  }
+
+  Pty pty;
+  int fd = -1;
+  if (options.device.empty()) {
+    if (!OpenPty(pty, error)) {
+      std::fprintf(err, "tavo-panel: %s\n", error.c_str());
+      if (pty.master >= 0) ::close(pty.master);
+      if (pty.slave >= 0) ::close(pty.slave);
+      return 1;
+    }
+    fd = pty.master;
+    std::fprintf(out, "%s\n", pty.path.c_str());
+    std::fflush(out);
+  } else {
+    fd = ::open(options.device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 || !link::MakeRawLine(fd)) {
+      std::fprintf(err, "tavo-panel: %s: %s\n", options.device.c_str(), std::strerror(errno));
+      if (fd >= 0) ::close(fd);
+      return 1;
+    }
+  }
+
+  InstallSignals();
+  auto save = [&] {
+    if (options.memoryFile.empty()) return true;
+    if (WriteMemoryFile(options.memoryFile, panel.Memory(), error)) return true;
+    std::fprintf(err, "tavo-panel: %s\n", error.c_str());
+    return false;
+  };
+
+  int status = 0;
+  auto lastByte = Clock::now();
+  uint8_t buffer[512];
+  while (!g_stop) {
+    if (g_save) {
+      g_save = 0;
+      save();
+    }
+    pollfd p{fd, POLLIN, 0};
+    int r = ::poll(&p, 1, kPollMillis);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      std::fprintf(err, "tavo-panel: poll: %s\n", std::strerror(errno));
+      status = 1;
+      break;
+    }
+    if (r == 0 || !(p.revents & (POLLIN | POLLHUP | POLLERR))) {
+      if (panel.HasPartialFrame() && Clock::now() - lastByte > kFrameGap) panel.DropPartialFrame();
+      continue;
+    }
+    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+    if (n <= 0) {
+      std::fprintf(err, "tavo-panel: the line has closed\n");
+      status = 1;
+      break;
+    }
+    lastByte = Clock::now();
+    int marks = panel.Stats().marks;
+    auto reply = panel.Receive(std::span(buffer, static_cast<size_t>(n)));
+    if (!reply.empty() && !SendReply(fd, reply, options.pace))
+      std::fprintf(err, "tavo-panel: a reply could not be sent\n");
+    if (panel.Stats().marks > marks) {
+      std::fprintf(err, "tavo-panel: transfer complete (%d writes)\n", panel.Stats().writes);
+      if (options.once) break;
+    }
+  }
+
+  if (!save()) status = 1;
+  ::close(fd);
+  if (pty.slave >= 0) ::close(pty.slave);
+  return status;
+}
+
+}  // namespace tavo::panel

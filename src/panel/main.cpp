@@ -1,0 +1,20 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "panel/PanelOptions.h"
+#include "panel/PanelServer.h"
+
+int main(int argc, char** argv) {
+  std::string error;
+  auto options = tavo::panel::ParsePanelOptions({argv + 1, argv + argc}, error);
+  if (!options) {
+    std::fprintf(stderr, "tavo-panel: %s\n%s", error.c_str(), tavo::panel::kPanelUsage);
+    return 2;
+  }
+  if (options->help) {
+    std::fputs(tavo::panel::kPanelUsage, stdout);
+    return 0;
+  }
+  return tavo::panel::RunPanelServer(*options, stdout, stderr);
+}
