@@ -20,6 +20,13 @@ constexpr auto kReaderSlice = std::chrono::milliseconds(20);
 // How often the worker looks at the give-up deadline while the retry thread runs.
 constexpr auto kHandshakeWatch = std::chrono::milliseconds(20);
 
+// A frame that went out more than once may still be answered late. After such
+// an exchange the line must stay quiet this many ticks (and at least
+// kSettleFloor) before the next frame, so that a late reply is not taken for
+// the next frame's.
+constexpr int kSettleTicks = 5;
+constexpr auto kSettleFloor = std::chrono::milliseconds(20);
+
 // The session whose worker or retry thread is running on this thread.
 thread_local const TransferSession* t_session = nullptr;
 
@@ -114,7 +121,11 @@ void TransferSession::Resume() {
 }
 
 void TransferSession::Cancel() {
-  cancel_ = true;
+  {
+    std::lock_guard lock(stopMutex_);
+    cancel_ = true;
+  }
+  stopCv_.notify_all();
   gate_.Release();
   receiveEvent_.Set();
   handshakeEvent_.Set();
@@ -190,6 +201,7 @@ void TransferSession::RunReader() {
 
 void TransferSession::OnReceive(const uint8_t* data, size_t size) {
   bool judged = false;
+  received_ += size;
   {
     std::lock_guard lock(rxMutex_);
     size_t room = kReceiveLimit - std::min(kReceiveLimit, rx_.size());
@@ -214,6 +226,7 @@ AwaitResult TransferSession::SendAndAwait(const Bytes& frame, bool handshakeMode
   // A missed wake-up of the clock costs at most this long.
   const auto fallback = options_.tick * (2 * kTicksPerReceiveWake);
   int errors = 0;
+  bool resent = false;  // an attempt ended without a reply
   ticks_ = 0;
   auto abandoned = [&] { return cancel_ || (handshakeMode && handshake_ == kGivenUp); };
   for (int k = 1; k <= attempts; ++k) {
@@ -242,12 +255,18 @@ AwaitResult TransferSession::SendAndAwait(const Bytes& frame, bool handshakeMode
         state = replyState_;
         if (state == ReplyState::Good) waiting_ = false;
       }
-      if (state == ReplyState::Good) return AwaitResult::Done;
+      if (state == ReplyState::Good) {
+        if (resent) Settle();
+        return AwaitResult::Done;
+      }
       if (state == ReplyState::Error) {
         ++errors;
         break;
       }
-      if (ticks_ > ticksPerAttempt * k) break;
+      if (ticks_ > ticksPerAttempt * k) {
+        resent = true;
+        break;
+      }
     }
     {
       std::lock_guard lock(rxMutex_);
@@ -262,6 +281,20 @@ AwaitResult TransferSession::SendAndAwait(const Bytes& frame, bool handshakeMode
     }
   }
   return AwaitResult::TooManyResends;
+}
+
+void TransferSession::Settle() {
+  const auto quiet =
+      std::max<std::chrono::microseconds>(options_.tick * kSettleTicks, kSettleFloor);
+  const auto limit = std::chrono::steady_clock::now() +
+                     std::max<std::chrono::microseconds>(options_.tick * kMaxTicks, 10 * quiet);
+  for (;;) {
+    uint64_t before = received_;
+    std::unique_lock lock(stopMutex_);
+    stopCv_.wait_for(lock, quiet, [this] { return stop_ || cancel_; });
+    if (stop_ || cancel_ || received_ == before || std::chrono::steady_clock::now() >= limit)
+      return;
+  }
 }
 
 // One exchange of the worker: send and await in normal mode, then pass the

@@ -129,6 +129,7 @@ class TransferSession {
   enum HandshakeState : int { kPending = -1, kUnanswered = 0, kGivenUp = 1, kAnswered = 2 };
 
   AwaitResult SendAndAwait(const Bytes& frame, bool handshakeMode);
+  void Settle();
   bool Exchange(const Bytes& frame);
   void OnReceive(const uint8_t* data, size_t size);
   void Work();
@@ -158,6 +159,7 @@ class TransferSession {
   ReplyState replyState_ = ReplyState::None;
 
   std::atomic<int> ticks_{0};
+  std::atomic<uint64_t> received_{0};  // bytes received in all
   std::atomic<bool> cancel_{false};
   std::atomic<int> handshake_{kPending};
   std::atomic<int> progress_{0};

@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -28,6 +29,8 @@ constexpr auto kFrameGap = std::chrono::milliseconds(100);
 constexpr int kPollMillis = 50;
 // A reply the other end does not take within this long is dropped.
 constexpr auto kWriteStall = std::chrono::seconds(1);
+// With --once, the longest wait after the transfer for the editor to close the line.
+constexpr auto kOnceLinger = std::chrono::seconds(2);
 
 volatile sig_atomic_t g_stop = 0;
 volatile sig_atomic_t g_save = 0;
@@ -80,12 +83,28 @@ bool SendReply(int fd, const std::vector<uint8_t>& reply, bool pace) {
   return true;
 }
 
-// A pseudo-terminal whose far end the editor opens. The panel keeps the far
-// end open itself too, so that reading never fails while no editor is there.
+// A pseudo-terminal whose far end the editor opens. While no editor has it
+// open the panel holds the far end itself, so that the near end does not
+// report a hang-up; once the editor has sent something the panel lets go,
+// and the next hang-up tells it the editor has closed the line.
 struct Pty {
   int master = -1;
-  int slave = -1;
+  int hold = -1;
   std::string path;
+
+  bool Hold() {
+    if (hold >= 0) return true;
+    hold = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    return hold >= 0 && link::MakeRawLine(hold);
+  }
+  void LetGo() {
+    if (hold >= 0) ::close(hold);
+    hold = -1;
+  }
+  ~Pty() {
+    LetGo();
+    if (master >= 0) ::close(master);
+  }
 };
 
 bool OpenPty(Pty& pty, std::string& error) {
@@ -100,8 +119,7 @@ bool OpenPty(Pty& pty, std::string& error) {
     return false;
   }
   pty.path = name;
-  pty.slave = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (pty.slave < 0 || !link::MakeRawLine(pty.slave)) {
+  if (!pty.Hold()) {
     error = pty.path + ": " + std::strerror(errno);
     return false;
   }
@@ -168,8 +186,6 @@ int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) 
   if (options.device.empty()) {
     if (!OpenPty(pty, error)) {
       std::fprintf(err, "tavo-panel: %s\n", error.c_str());
-      if (pty.master >= 0) ::close(pty.master);
-      if (pty.slave >= 0) ::close(pty.slave);
       return 1;
     }
     fd = pty.master;
@@ -183,6 +199,7 @@ int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) 
       return 1;
     }
   }
+  const bool ownPty = options.device.empty();
 
   InstallSignals();
   auto save = [&] {
@@ -193,6 +210,8 @@ int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) 
   };
 
   int status = 0;
+  bool complete = false;  // with --once: a transfer has completed
+  auto completedAt = Clock::now();
   auto lastByte = Clock::now();
   uint8_t buffer[512];
   while (!g_stop) {
@@ -200,6 +219,7 @@ int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) 
       g_save = 0;
       save();
     }
+    if (complete && (!ownPty || Clock::now() - completedAt > kOnceLinger)) break;
     pollfd p{fd, POLLIN, 0};
     int r = ::poll(&p, 1, kPollMillis);
     if (r < 0) {
@@ -208,17 +228,24 @@ int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) 
       status = 1;
       break;
     }
-    if (r == 0 || !(p.revents & (POLLIN | POLLHUP | POLLERR))) {
+    if (r == 0) {
       if (panel.HasPartialFrame() && Clock::now() - lastByte > kFrameGap) panel.DropPartialFrame();
       continue;
     }
-    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    ssize_t n = (p.revents & POLLIN) ? ::read(fd, buffer, sizeof buffer) : -1;
     if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
     if (n <= 0) {
+      // On our own terminal: the editor has closed its end.
+      if (ownPty) {
+        if (complete) break;
+        panel.DropPartialFrame();
+        if (pty.Hold()) continue;
+      }
       std::fprintf(err, "tavo-panel: the line has closed\n");
       status = 1;
       break;
     }
+    if (ownPty) pty.LetGo();
     lastByte = Clock::now();
     int marks = panel.Stats().marks;
     auto reply = panel.Receive(std::span(buffer, static_cast<size_t>(n)));
@@ -226,13 +253,19 @@ int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) 
       std::fprintf(err, "tavo-panel: a reply could not be sent\n");
     if (panel.Stats().marks > marks) {
       std::fprintf(err, "tavo-panel: transfer complete (%d writes)\n", panel.Stats().writes);
-      if (options.once) break;
+      if (options.once && !complete) {
+        // Leave when the editor has taken the last reply and closed the line.
+        complete = true;
+        completedAt = Clock::now();
+      }
     }
   }
 
   if (!save()) status = 1;
-  ::close(fd);
-  if (pty.slave >= 0) ::close(pty.slave);
+  if (!ownPty) {
+    ::tcdrain(fd);
+    ::close(fd);
+  }
   return status;
 }
 
