@@ -65,7 +65,6 @@ class PanelTransfer : public testing::Test {
 
   link::TransferResult Download(const std::string& device, const Bytes& image, const Bytes& driver,
                                 link::TransferOptions options) {
-    options.tick = 5ms;
     if (options.noResponseGiveUp == 0ms) options.noResponseGiveUp = 2s;
     link::TermiosPort port(device);
     messages_.clear();
