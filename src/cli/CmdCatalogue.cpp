@@ -69,7 +69,7 @@ std::string Readable(uint8_t p) {
   if (d.e5Timeout) defaults += " E5超时 " + std::to_string(*d.e5Timeout);
   out += "    波特率: " + Joined(BaudList(p), " ") + "\n";
   out += "    默认: " + defaults + "\n";
-  std::string station = (p == 14 || p == 21) ? std::string("局号 = 本机局号")
+  std::string station = (p == 14 || p == 21) ? std::string("= 本机局号")
                                              : std::to_string(prof.m_stationMin) + "-" +
                                                    std::to_string(prof.m_stationMax);
   std::snprintf(buf, sizeof buf,

@@ -1,13 +1,13 @@
 // `tavo catalogue --codes` against a golden listing: every profile line, and
-// the register-type codes of the protocols whose codes depend most on the
-// protocol and the use. Each line was checked by hand against the catalogue.
+// the register-type codes of protocols 20, 27 and 31, whose codes depend most
+// on the protocol and the use. Each line was checked by hand against the
+// catalogue.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdio>
-#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,22 +32,6 @@ const char kGolden[] =
 18 profile W=D,RP,RWI,RDI,LW,TM;WW=D;BW=M;BL=M;BA=M;words=9999;bits=9999;bitidx=15;step=1;count=2
 19 profile W=3x,4x,5x,6x,RP,RWI,RDI,LW,TM;WW=;BW=0x,4x;BL=0x,1x,3x,4x;BA=0x;words=65535;bits=65535;bitidx=15;step=1;count=2
 20 profile W=D,SD,Z,T,C,C_double,RP,RWI,RDI,LW,TM;WW=D,SD,Z,T,C,C_double;BW=M,SM,Y,X,S,T,C;BL=M,SM,Y,X,S,T,C;BA=M,SM;words=9999;bits=9999;bitidx=15;step=1;count=2
-21 profile W=4x,5x,RP,RWI,RDI,LW,TM;WW=4x,5x;BW=0x,4x;BL=0x,4x;BA=0x;words=65535;bits=65535;bitidx=15;step=1;count=2
-22 profile W=MW,RP,RWI,RDI,LW,TM;WW=MW;BW=MX;BL=MX;BA=MX;words=9999;bits=9999;bitidx=15;step=1;count=2
-23 profile W=M,D,T,C,C_double,RP,RWI,RDI,LW,TM;WW=M,D,T,C,C_double;BW=M,Y,S;BL=X,M,Y,S;BA=M;words=9999;bits=9999;bitidx=0;step=1;count=2
-24 profile W=DM,TM,RP,RWI,RDI,LW,TM;WW=;BW=R;BL=R;BA=R;words=9999;bits=9999;bitidx=255;step=1;count=2
-25 profile W=3x,4x,5x,6x,RP,RWI,RDI,LW,TM;WW=;BW=0x,4x;BL=0x,1x,3x,4x;BA=0x;words=65535;bits=65535;bitidx=15;step=1;count=2
-26 profile W=WM,WR,RP,RWI,RDI,LW,TM;WW=;BW=R,M;BL=R,M;BA=R,M;words=65535;bits=65535;bitidx=15;step=1;count=2
-27 profile W=D,H,W,CIO,A,RP,RWI,RDI,LW,TM;WW=;BW=H,W,CIO,A;BL=H,W,CIO,A;BA=H,W,CIO,A;words=65535;bits=65535;bitidx=15;step=1;count=2
-28 profile W=D,Z,V,RP,RWI,RDI,LW,TM;WW=;BW=Y,M,S;BL=X,Y,M,S,T,C;BA=M,S;words=65535;bits=65535;bitidx=15;step=1;count=2
-29 profile W=AIW,AQW,VW,RP,RWI,RDI,LW,TM;WW=;BW=M,Q,I;BL=M,Q,I;BA=Q,M;words=4094;bits=31;bitidx=7;step=2;count=2
-30 profile W=AIW,AQW,VW,RP,RWI,RDI,LW,TM;WW=;BW=M,Q,I;BL=M,Q,I;BA=Q,M;words=4094;bits=31;bitidx=7;step=2;count=2
-31 profile W=RC,KV,AI,UI,AU,DI,DU,AK,PK;WW=;BW=RC,AI,UI,AU,DI,DU;BL=RC,AI,UI,AU,DI,DU,PK;BA=;words=255;bits=255;bitidx=0;step=1;count=2
-32 profile W=W,RP,RWI,RDI,LW,TM;WW=;BW=M;BL=M;BA=M;words=2564;bits=127;bitidx=15;step=2;count=2
-33 profile W=R,RP,RWI,RDI,LW,TM;WW=R;BW=M;BL=M;BA=M;words=65535;bits=9999;bitidx=15;step=2;count=2
-34 profile W=4x,3x,RP,RWI,RDI,LW,TM;WW=4x,3x;BW=0x;BL=0x,1x;BA=0x,1x;words=65535;bits=65535;bitidx=15;step=1;count=2
-35 profile W=AI,AQ,V,RP,RWI,RDI,LW,TM;WW=V;BW=M,X,Y;BL=M,X,Y;BA=M;words=2047;bits=2047;bitidx=0;step=1;count=2
-36 profile W=D,RP,RWI,RDI,LW,TM;WW=D;BW=M;BL=M;BA=M;words=8000;bits=127;bitidx=7;step=1;count=2
 20 1 0 D 0x82
 20 1 1 SD 0x92
 20 1 2 Z 0xA2
@@ -73,15 +57,13 @@ const char kGolden[] =
 20 3 4 S 0x40
 20 3 5 T 0x50
 20 3 6 C 0x60
-24 1 0 DM 0xB2
-24 1 1 TM 0x51
-24 1 2 RP 0x70
-24 1 3 RWI 0x72
-24 1 4 RDI 0x74
-24 1 5 LW 0x92
-24 1 6 TM 0x51
-24 2 0 R 0x10
-24 3 0 R 0x10
+21 profile W=4x,5x,RP,RWI,RDI,LW,TM;WW=4x,5x;BW=0x,4x;BL=0x,4x;BA=0x;words=65535;bits=65535;bitidx=15;step=1;count=2
+22 profile W=MW,RP,RWI,RDI,LW,TM;WW=MW;BW=MX;BL=MX;BA=MX;words=9999;bits=9999;bitidx=15;step=1;count=2
+23 profile W=M,D,T,C,C_double,RP,RWI,RDI,LW,TM;WW=M,D,T,C,C_double;BW=M,Y,S;BL=X,M,Y,S;BA=M;words=9999;bits=9999;bitidx=0;step=1;count=2
+24 profile W=DM,TM,RP,RWI,RDI,LW,TM;WW=;BW=R;BL=R;BA=R;words=9999;bits=9999;bitidx=255;step=1;count=2
+25 profile W=3x,4x,5x,6x,RP,RWI,RDI,LW,TM;WW=;BW=0x,4x;BL=0x,1x,3x,4x;BA=0x;words=65535;bits=65535;bitidx=15;step=1;count=2
+26 profile W=WM,WR,RP,RWI,RDI,LW,TM;WW=;BW=R,M;BL=R,M;BA=R,M;words=65535;bits=65535;bitidx=15;step=1;count=2
+27 profile W=D,H,W,CIO,A,RP,RWI,RDI,LW,TM;WW=;BW=H,W,CIO,A;BL=H,W,CIO,A;BA=H,W,CIO,A;words=65535;bits=65535;bitidx=15;step=1;count=2
 27 1 0 D 0x82
 27 1 1 H 0xF2
 27 1 2 W 0xA2
@@ -100,37 +82,10 @@ const char kGolden[] =
 27 3 1 W 0x30
 27 3 2 CIO 0x40
 27 3 3 A 0x50
-28 1 0 D 0x22
-28 1 1 Z 0xA2
-28 1 2 V 0xB2
-28 1 3 RP 0x70
-28 1 4 RWI 0x72
-28 1 5 RDI 0x74
-28 1 6 LW 0x92
-28 1 7 TM 0x51
-28 2 0 Y 0x20
-28 2 1 M 0x30
-28 2 2 S 0x40
-28 3 0 X 0x10
-28 3 1 Y 0x20
-28 3 2 M 0x30
-28 3 3 S 0x40
-28 3 4 T 0x50
-28 3 5 C 0x60
-29 1 0 AIW 0xA2
-29 1 1 AQW 0xB2
-29 1 2 VW 0xC2
-29 1 3 RP 0x70
-29 1 4 RWI 0x72
-29 1 5 RDI 0x74
-29 1 6 LW 0x92
-29 1 7 TM 0x51
-29 2 0 M 0x10
-29 2 1 Q 0x20
-29 2 2 I 0x80
-29 3 0 M 0x10
-29 3 1 Q 0x20
-29 3 2 I 0x80
+28 profile W=D,Z,V,RP,RWI,RDI,LW,TM;WW=;BW=Y,M,S;BL=X,Y,M,S,T,C;BA=M,S;words=65535;bits=65535;bitidx=15;step=1;count=2
+29 profile W=AIW,AQW,VW,RP,RWI,RDI,LW,TM;WW=;BW=M,Q,I;BL=M,Q,I;BA=Q,M;words=4094;bits=31;bitidx=7;step=2;count=2
+30 profile W=AIW,AQW,VW,RP,RWI,RDI,LW,TM;WW=;BW=M,Q,I;BL=M,Q,I;BA=Q,M;words=4094;bits=31;bitidx=7;step=2;count=2
+31 profile W=RC,KV,AI,UI,AU,DI,DU,AK,PK;WW=;BW=RC,AI,UI,AU,DI,DU;BL=RC,AI,UI,AU,DI,DU,PK;BA=;words=255;bits=255;bitidx=0;step=1;count=2
 31 1 0 RC 0x00
 31 1 1 KV 0x00
 31 1 2 AI 0xA2
@@ -153,6 +108,11 @@ const char kGolden[] =
 31 3 4 DI 0x00
 31 3 5 DU 0x00
 31 3 6 PK 0x00
+32 profile W=W,RP,RWI,RDI,LW,TM;WW=;BW=M;BL=M;BA=M;words=2564;bits=127;bitidx=15;step=2;count=2
+33 profile W=R,RP,RWI,RDI,LW,TM;WW=R;BW=M;BL=M;BA=M;words=65535;bits=9999;bitidx=15;step=2;count=2
+34 profile W=4x,3x,RP,RWI,RDI,LW,TM;WW=4x,3x;BW=0x;BL=0x,1x;BA=0x,1x;words=65535;bits=65535;bitidx=15;step=1;count=2
+35 profile W=AI,AQ,V,RP,RWI,RDI,LW,TM;WW=V;BW=M,X,Y;BL=M,X,Y;BA=M;words=2047;bits=2047;bitidx=0;step=1;count=2
+36 profile W=D,RP,RWI,RDI,LW,TM;WW=D;BW=M;BL=M;BA=M;words=8000;bits=127;bitidx=7;step=1;count=2
 )";
 
 std::string RunTavo(const std::string& args, int* status) {
@@ -167,59 +127,28 @@ std::string RunTavo(const std::string& args, int* status) {
   return out;
 }
 
-TEST(CatalogueCodes, MatchesGoldenLines) {
-  int status = -1;
-  std::string out = RunTavo("catalogue --codes", &status);
-  ASSERT_EQ(status, 0);
-  std::set<std::string> lines;
-  std::istringstream in(out);
-  for (std::string line; std::getline(in, line);) lines.insert(line);
-
-  std::istringstream golden(kGolden);
-  int checked = 0;
-  for (std::string line; std::getline(golden, line);) {
-    if (line.empty()) continue;
-    EXPECT_TRUE(lines.count(line)) << "missing: " << line;
-    ++checked;
+// The profile lines and the code lines of protocols 20, 27 and 31, in order.
+std::vector<std::string> Selected(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    const std::string p = line.substr(0, line.find(' '));
+    if (line.find(" profile ") != std::string::npos || p == "20" || p == "27" || p == "31")
+      out.push_back(line);
   }
-  EXPECT_EQ(checked, 141);
+  return out;
 }
 
-TEST(CatalogueCodes, LineFormat) {
+TEST(CatalogueCodes, MatchesTheGoldenListing) {
   int status = -1;
-  std::string out = RunTavo("catalogue --codes", &status);
+  const std::string out = RunTavo("catalogue --codes", &status);
   ASSERT_EQ(status, 0);
   ASSERT_FALSE(out.empty());
   EXPECT_EQ(out.back(), '\n');
   EXPECT_EQ(out.find('\r'), std::string::npos);
-  // Protocols appear in order 1..36, each opened by its profile line, followed
-  // by its code lines for uses 1, 2, 3 in order.
-  std::istringstream in(out);
-  int expectedProtocol = 0, lastUse = 0, lastIndex = -1;
-  for (std::string line; std::getline(in, line);) {
-    int p = 0;
-    char rest[512] = {};
-    ASSERT_EQ(std::sscanf(line.c_str(), "%d %511[^\n]", &p, rest), 2) << line;
-    if (std::string(rest).rfind("profile W=", 0) == 0) {
-      EXPECT_EQ(p, ++expectedProtocol) << line;
-      lastUse = 0;
-      lastIndex = -1;
-      continue;
-    }
-    EXPECT_EQ(p, expectedProtocol) << line;
-    int use = 0, index = 0, code = 0;
-    char name[64] = {};
-    ASSERT_EQ(std::sscanf(rest, "%d %d %63s 0x%2X", &use, &index, name, &code), 4) << line;
-    ASSERT_EQ(line.substr(line.size() - 4, 2), "0x") << line;
-    for (char c : line.substr(line.size() - 2))
-      EXPECT_TRUE(std::isdigit(c) || (c >= 'A' && c <= 'F')) << line;
-    EXPECT_GE(use, lastUse) << line;
-    if (use != lastUse) lastIndex = -1;
-    EXPECT_EQ(index, lastIndex + 1) << line;
-    lastUse = use;
-    lastIndex = index;
-  }
-  EXPECT_EQ(expectedProtocol, 36);
+  const auto expected = Selected(kGolden);
+  ASSERT_EQ(expected.size(), 36u + 25 + 18 + 22);
+  EXPECT_EQ(Selected(out), expected);
 }
 
 }  // namespace

@@ -47,16 +47,6 @@ TEST(PlcSelection, ChoosingProtocol2) {
   EXPECT_EQ(dlg.Result().e5Timeout, 10000);
 }
 
-TEST(PlcSelection, FieldsShownPerProtocol) {
-  PlcSelection dlg(AllProtocols(), ProjectAt(0));
-  for (uint8_t pos = 0; pos < 36; ++pos) {
-    dlg.SelectProtocolNow(pos);
-    const uint8_t p = pos + 1;
-    EXPECT_EQ(dlg.ShowsStation(), p == 14 || p == 21 || p == 31) << int(p);
-    EXPECT_EQ(dlg.ShowsE5Timeout(), p == 2 || p == 3 || p == 34) << int(p);
-  }
-}
-
 TEST(PlcSelection, StationFieldCheckedAtIdle) {
   struct Case {
     uint8_t protocol;
@@ -198,12 +188,10 @@ TEST(PlcSelection, EmptyListKeepsTheProject) {
   EXPECT_EQ(dlg.Protocol(), 5);
 }
 
-TEST(PlcSelection, NamesAndPorts) {
+TEST(PlcSelection, NamesOfTheAvailableProtocols) {
   PlcSelection dlg(std::vector<uint8_t>{3, 2, 16}, ProjectAt(0));
   EXPECT_EQ(dlg.ProtocolNames(),
             (std::vector<std::string>{"Modbus RTU", "西门子S7-200 系列", "Modbus ASCII"}));
-  EXPECT_EQ(ComPortNames().size(), 6u);
-  EXPECT_EQ(ComPortNames()[1], "COM2");
 }
 
 }  // namespace

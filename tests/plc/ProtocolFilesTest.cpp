@@ -1,7 +1,6 @@
 // "ormed_Ptc.dat" and "In.dat": start-up, driver loading, saving the choice,
 // damaged files, and the protocol-file builder.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -255,24 +254,6 @@ TEST_F(SaveChoice, CreatesTheDirectoryAndReportsFailure) {
   EXPECT_FALSE(blocked.SaveChoice(settings));
   ProtocolFiles none(ptc, "");
   EXPECT_FALSE(none.SaveChoice(settings));
-}
-
-TEST(SettingsFilePath, BesideTheDataWhenWritable) {
-  TempDir dir;
-  const std::string data = dir / "data";
-  fs::create_directory(data);
-  WriteFile(data + "/In.dat", {0, 1});
-  setenv("TAVO_DATA_DIR", data.c_str(), 1);
-  EXPECT_EQ(SettingsFilePath(), data + "/In.dat");
-  // A settings file that cannot be written is replaced by one in the user's
-  // configuration directory (root may write anywhere: no check then).
-  fs::permissions(data + "/In.dat", fs::perms::owner_read);
-  setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-  if (access((data + "/In.dat").c_str(), W_OK) != 0) {
-    EXPECT_EQ(SettingsFilePath(), dir / "config/tavo/In.dat");
-  }
-  unsetenv("XDG_CONFIG_HOME");
-  setenv("TAVO_DATA_DIR", TAVO_BIN_DIR, 1);
 }
 
 // ---- damaged protocol files ----------------------------------------------------
