@@ -25,7 +25,8 @@ class CLight : public CLightFunc {
   void SetScreenPos(int left, int top) override;
 
   // The picture the editor draws: style x 2 + inverse (negative logic shows
-  // the bright picture); OtherPicture() is the other state's.
+  // the bright picture); OtherPicture() is the other state's. A style only a
+  // damaged file holds gives numbers past the four lamp pictures.
   int Picture() const;
   int OtherPicture() const;
 

@@ -216,6 +216,21 @@ TEST(DynamicRows, ClampRewritesTheValueCells) {
   EXPECT_EQ(d.m_valueTexts[4], "");
 }
 
+TEST(DynamicRows, ListsOfOtherLengthsFromADamagedFile) {
+  CDynamic d({0, 0}, "ab");
+  d.m_texts.resize(3);
+  d.m_valueTexts.resize(40, "7");
+  d.m_values.assign(2, 9);
+  d.EditContent(4, "x");
+  d.EditValue(3, "5");  // no value slot for row 3
+  d.EditValue(33, "5");
+  d.ClampValues(1, 5, 0);
+  EXPECT_EQ(d.m_texts.size(), 3u);
+  EXPECT_EQ(d.m_values, (std::vector<int32_t>{5, 5}));
+  d.PlaceAt(0, 0);
+  EXPECT_EQ(d.m_width, 2);
+}
+
 TEST(AlarmTexts, NoTrailingEmptyTexts) {
   CAlarmList list;
   list.SetText(0, "a");

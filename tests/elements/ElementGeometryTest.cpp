@@ -28,6 +28,7 @@ TEST(TextGeometry, CellsFollowTheByteLength) {
   } cases[] = {
       {"AB" + G("中"), 0, 4, 72, 36},
       {"AB" + G("中"), 1, 4, 144, 72},
+      {"AB" + G("中"), 2, 4, 144, 72},  // any non-zero double-size byte counts as set
       {"", 0, 0, 0, 36},
       {std::string(24, 'x'), 1, 24, 864, 72},
       {std::string(300, 'x'), 0, 255, 255 * 18, 36},  // only a damaged file holds this
