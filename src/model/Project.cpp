@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "model/PageHooks.h"
+#include "plc/PlcSelection.h"
+#include "plc/ProtocolFiles.h"
 #include "plc/Protocol.h"
 
 namespace tavo {
@@ -180,17 +182,7 @@ void Project::ResetSettings() {
   s.m_ctrlFlags = 0;
 }
 
-void Project::ApplyLineSettings(const PlcChoice& c) {
-  PanelSettings& s = m_settings;
-  s.m_plcPos = c.plcPos;
-  s.m_baud = c.baud;
-  s.m_dataBits = c.dataBits;
-  s.m_stopBits = c.stopBits;
-  s.m_parity = c.parity;
-  s.m_commOption = c.commOption;
-  s.m_commParam = c.commParam;
-  if (c.protocol == 2 || c.protocol == 3 || c.protocol == 34) s.m_e5Timeout = c.e5Timeout;
-}
+void Project::ApplyLineSettings(const PlcChoice& c) { ApplyChoice(c, m_settings); }
 
 bool Project::SaveModified() {
   if (!m_hasProject || !m_modified) return true;
@@ -202,22 +194,9 @@ bool Project::SaveModified() {
 }
 
 bool Project::NewProject() {
-  if (!m_protocolFileOk()) {
-    CurrentPrompter().Message("文件ormed_Ptc.dat出错!!!", "", MessageIcon::Warning);
-    return false;
-  }
+  if (!m_protocolFileOk()) return false;
   if (!SaveModified()) return false;
-  PlcChoice proposed;
-  proposed.protocol = CurrentProtocol();
-  proposed.plcPos = m_settings.m_plcPos;
-  proposed.baud = m_settings.m_baud;
-  proposed.dataBits = m_settings.m_dataBits;
-  proposed.stopBits = m_settings.m_stopBits;
-  proposed.parity = m_settings.m_parity;
-  proposed.commOption = m_settings.m_commOption;
-  proposed.commParam = m_settings.m_commParam;
-  proposed.e5Timeout = m_settings.m_e5Timeout;
-  auto choice = CurrentPrompter().ChoosePlc(proposed);
+  auto choice = CurrentPrompter().ChoosePlc(ChoiceFromSettings(m_settings, CurrentProtocol()));
   if (!choice) return false;
   DeleteAllScreens();
   m_path.clear();

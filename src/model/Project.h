@@ -10,6 +10,7 @@
 #include "model/PanelSettings.h"
 #include "model/Prompter.h"
 #include "model/Screen.h"
+#include "plc/ProtocolFiles.h"
 
 namespace tavo {
 
@@ -82,9 +83,9 @@ class Project {
   bool m_hasProject = false;
   bool m_elementSelected = false;
 
-  // The new-project check of the protocol file; true when its catalogue holds
-  // protocols. Installed by whoever loaded the protocol file.
-  std::function<bool()> m_protocolFileOk = [] { return true; };
+  // The new-project check of the protocol file: true when its catalogue offers
+  // protocols, else it says "文件ormed_Ptc.dat出错!!!". Tests may replace it.
+  std::function<bool()> m_protocolFileOk = [] { return CurrentProtocolFiles().CheckForNewProject(); };
   // Saves the project (to m_path, or asking for one); the project file's
   // SaveProject unless replaced.
   std::function<bool(Project&)> m_save;
