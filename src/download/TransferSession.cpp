@@ -57,28 +57,18 @@ bool TransferSession::Start(std::vector<uint8_t> image, std::vector<uint8_t> dri
   }
   if (!port_.Open()) {
     std::string name = options_.portLabel.empty() ? port_.Name() : options_.portLabel;
-    std::string msg = std::string(text::kCannotOpenPortPrefix) + name + "!";
-    Say(Notice::CannotOpenPort, msg, text::kCaption, MessageIcon::Warning);
-    std::lock_guard lock(resultMutex_);
-    result_.outcome = TransferOutcome::Failed;
-    result_.message = msg;
-    finished_ = true;
+    Fail(Notice::CannotOpenPort, std::string(text::kCannotOpenPortPrefix) + name + "!");
     return false;
   }
-  uint8_t discard[64];
-  while (port_.Read(discard, sizeof discard, Transport::Clock::now()) > 0) {
-  }
+  // Whatever the panel sent before the transfer is not a reply.
+  uint8_t discard[256];
+  port_.Read(discard, sizeof discard, Transport::Clock::now());
   ResetPulse();
   try {
     clock_ = std::thread(&TransferSession::RunClock, this);
   } catch (const std::system_error&) {
     port_.Close();
-    Say(Notice::TimerUnavailable, text::kTimerUnavailable, text::kTimerCaption,
-        MessageIcon::Warning);
-    std::lock_guard lock(resultMutex_);
-    result_.outcome = TransferOutcome::Failed;
-    result_.message = text::kTimerUnavailable;
-    finished_ = true;
+    Fail(Notice::TimerUnavailable, text::kTimerUnavailable, text::kTimerCaption);
     return false;
   }
   try {
@@ -471,11 +461,11 @@ void TransferSession::Say(Notice notice, std::string text, const char* caption, 
   }
 }
 
-void TransferSession::Fail(Notice notice, const char* text) {
-  Say(notice, text, text::kCaption, MessageIcon::Warning);
+void TransferSession::Fail(Notice notice, const std::string& message, const char* caption) {
+  Say(notice, message, caption, MessageIcon::Warning);
   {
     std::lock_guard lock(resultMutex_);
-    result_.message = text;
+    result_.message = message;
   }
   Finish(TransferOutcome::Failed);
 }

@@ -23,6 +23,7 @@
 #include "download/AutoResetEvent.h"
 #include "download/Frame.h"
 #include "download/LinkConstants.h"
+#include "download/TransferTexts.h"
 #include "download/Transport.h"
 #include "model/Prompter.h"
 
@@ -140,7 +141,7 @@ class TransferSession {
   void ResetPulse();
   void Advance(int delta);
   void Say(Notice notice, std::string text, const char* caption, MessageIcon icon);
-  void Fail(Notice notice, const char* text);
+  void Fail(Notice notice, const std::string& message, const char* caption = text::kCaption);
   void Finish(TransferOutcome outcome);
   void Join();
   bool OnSessionThread() const;

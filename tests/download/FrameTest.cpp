@@ -87,7 +87,7 @@ TEST(Frame, PanelRefusesDamagedWrites) {
   ScrambleKeys keys{0x1234, 0x56};
   Bytes good = WriteFrame(0x8000, data, keys);
   Bytes badSum = good;
-  badSum.back() ^= 1;
+  badSum[badSum.size() - 1] ^= 1;
   Bytes badLength = good;
   badLength[2] = 9;
   Bytes noData = MakeFrame(kCmdWrite, std::vector<uint8_t>{0, 0});

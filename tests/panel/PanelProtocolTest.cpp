@@ -95,54 +95,6 @@ TEST(PanelProtocol, RefusesWhatItCannotTake) {
   }
 }
 
-TEST(PanelProtocol, FaultsForTests) {
-  const Challenge c = SomeChallenge();
-  const uint8_t data[] = {1, 2};
-  const Bytes write = WriteFrame(0x8000, data, DeriveKeys(c));
-  {  // frame 3 (the challenge) refused twice, then taken
-    PanelConfig cfg;
-    cfg.faults.nakFrame = 3;
-    cfg.faults.nakTimes = 2;
-    PanelProtocol p(cfg);
-    p.Receive(HandshakeFrame());
-    p.Receive(QueryFrame());
-    EXPECT_EQ(p.Receive(ChallengeFrame(c)), kNak);
-    EXPECT_EQ(p.Receive(ChallengeFrame(c)), kNak);
-    EXPECT_EQ(p.Receive(ChallengeFrame(c)), kAck);
-    EXPECT_EQ(p.Receive(write), kAck);
-  }
-  {  // the first two handshakes go unanswered
-    PanelConfig cfg;
-    cfg.faults.silentHandshakes = 2;
-    PanelProtocol p(cfg);
-    EXPECT_TRUE(p.Receive(HandshakeFrame()).empty());
-    EXPECT_TRUE(p.Receive(HandshakeFrame()).empty());
-    EXPECT_EQ(p.Receive(HandshakeFrame()), kAck);
-  }
-  {  // silent for good, even to damaged frames
-    PanelConfig cfg;
-    cfg.faults.silent = true;
-    PanelProtocol p(cfg);
-    EXPECT_TRUE(p.Receive(Concat({HandshakeFrame(), QueryFrame(), {0x55, 0xAA, 5, 0, 0}})).empty());
-  }
-  {  // the reply to frame 1 with a bad checksum, once
-    PanelConfig cfg;
-    cfg.faults.corruptChecksumFrame = 1;
-    PanelProtocol p(cfg);
-    EXPECT_EQ(JudgeReply(p.Receive(HandshakeFrame())), ReplyState::Error);
-    EXPECT_EQ(p.Receive(HandshakeFrame()), kAck);
-  }
-  {  // the query answer announces nine bytes but ten arrive
-    PanelConfig cfg;
-    cfg.faults.wrongQueryLength = true;
-    PanelProtocol p(cfg);
-    Bytes answer = p.Receive(QueryFrame());
-    ASSERT_EQ(answer.size(), 10u);
-    EXPECT_EQ(answer[2], 9);
-    EXPECT_EQ(JudgeReply(answer), ReplyState::Good);
-  }
-}
-
 TEST(PanelProtocol, LoadsOnlyAWholeMemory) {
   PanelProtocol p({});
   EXPECT_FALSE(p.LoadMemory(Bytes(100)));
