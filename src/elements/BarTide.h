@@ -17,6 +17,8 @@ class CBarTide : public CBase {
   void Serialize(CArchive& ar) override;
   // Bytes 0-18: header, binding, size and the checked scale.
   void Compile() override;
+  // Reports the warning of the last Compile to the image.
+  void CollectShared(ImageShared& shared) override;
 
   // Width and height in panel pixels are at least 16 and at most what is left
   // of the display to the right of and below the element.
@@ -30,6 +32,10 @@ class CBarTide : public CBase {
   uint8_t m_widthPx = 0;       // "宽", panel pixels
   uint16_t m_subTypeAddr = 0;  // address used under protocol 31
   uint8_t m_subTypeCode = 0;   // register-type code used under protocol 31
+
+  // Set by Compile when the scale had to be corrected (download warning 3);
+  // belongs to one download, never stored.
+  bool m_scaleCorrected = false;
 
  protected:
   CBarTide(const CBarTide&) = default;

@@ -20,6 +20,10 @@ class CRegister : public CBase {
 
   void Serialize(CArchive& ar) override;
   void CalcCodeSize() override;
+  // Reports to the image what the record needs: uses-flag A (protected
+  // entry), uses-flag B (word code 0x51) and the warning of the last Compile.
+  void CollectShared(ImageShared& shared) override;
+  // Builds the record; input limits out of order are corrected first.
   void Compile() override;
   void Draw(Canvas& canvas) override;
   // Cells() cells of 18 x 36 editor pixels, doubled with m_double. Shows
@@ -45,6 +49,10 @@ class CRegister : public CBase {
   int32_t m_engLow = 0;        // "工程量下限"
   uint16_t m_subTypeAddr = 0;  // address used under protocol 31
   uint8_t m_subTypeCode = 0;   // register-type code used under protocol 31
+
+  // Set by Compile when the input limits had to be corrected (download
+  // warning 1); belongs to one download, never stored.
+  bool m_limitsCorrected = false;
 
  protected:
   CRegister(const CRegister&) = default;
