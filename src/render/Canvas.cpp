@@ -26,7 +26,7 @@ bool MonoBitmap::Pixel(int x, int y) const {
   return (bits[static_cast<size_t>(row) * stride + x / 8] >> (7 - x % 8)) & 1;
 }
 
-int ScaledSource(int d, int srcLen, int dstLen) {
+int ScaledSource(long long d, int srcLen, long long dstLen) {
   if (dstLen <= 0 || srcLen <= 0) return 0;
   const long long s = ((2LL * d + 1) * srcLen) / (2LL * dstLen);
   return static_cast<int>(std::min<long long>(std::max<long long>(s, 0), srcLen - 1));
@@ -67,8 +67,10 @@ void Canvas::FillRect(const Rect& r, Color c) {
 
 void Canvas::FrameRect(const Rect& r, Color c, int pen) {
   if (IsEmpty(r) || pen <= 0) return;
-  const int px = std::min(pen, r.Width());
-  const int py = std::min(pen, r.Height());
+  const int px =
+      static_cast<int>(std::min<long long>(pen, static_cast<long long>(r.right) - r.left));
+  const int py =
+      static_cast<int>(std::min<long long>(pen, static_cast<long long>(r.bottom) - r.top));
   FillRect({r.left, r.top, r.right, r.top + py}, c);
   FillRect({r.left, r.bottom - py, r.right, r.bottom}, c);
   FillRect({r.left, r.top, r.left + px, r.bottom}, c);
@@ -166,12 +168,13 @@ void Canvas::ScaleInto(int srcW, int srcH, const Rect& to, Sample sample) {
   if (srcW <= 0 || srcH <= 0 || IsEmpty(to)) return;
   const Rect a = Intersect(to, m_clip);
   if (IsEmpty(a)) return;
-  const int dw = to.Width(), dh = to.Height();
+  const long long dw = static_cast<long long>(to.right) - to.left;
+  const long long dh = static_cast<long long>(to.bottom) - to.top;
   for (int y = a.top; y < a.bottom; ++y) {
-    const int sy = ScaledSource(y - to.top, srcH, dh);
+    const int sy = ScaledSource(static_cast<long long>(y) - to.top, srcH, dh);
     Color* row = &m_pixels[static_cast<size_t>(y) * m_width];
     for (int x = a.left; x < a.right; ++x) {
-      const int sx = ScaledSource(x - to.left, srcW, dw);
+      const int sx = ScaledSource(static_cast<long long>(x) - to.left, srcW, dw);
       sample(sx, sy, row[x]);
     }
   }

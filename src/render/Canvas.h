@@ -98,7 +98,7 @@ class Canvas {
 // Source coordinate of destination offset `d` (0 .. dstLen - 1) when `srcLen`
 // pixels are stretched over `dstLen`: the source pixel under the centre of the
 // destination pixel.
-int ScaledSource(int d, int srcLen, int dstLen);
+int ScaledSource(long long d, int srcLen, long long dstLen);
 
 // The simulated display's empty screen: dark grey with a 2 x 2 white dot at
 // every crossing of the 18-pixel grid (x = 17-18, 35-36, ... and likewise y).
