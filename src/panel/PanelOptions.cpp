@@ -10,7 +10,9 @@ const char* const kPanelUsage =
     "                  [--nak FRAME:TIMES] [--silent-handshakes N] [--silent]\n"
     "                  [--corrupt-checksum FRAME] [--wrong-query-length]\n"
     "Without --device a pseudo-terminal is created and its path printed.\n"
-    "The panel memory is written to --memory FILE on SIGUSR1 and at exit.\n";
+    "The panel memory is written to --memory FILE on SIGUSR1 and at exit.\n"
+    "       tavo-panel --render IMAGE.bin [--screen N] -o OUT.png [--values FILE.json]\n"
+    "                  [--scale S] [--press KEY,...]   draw what the panel shows\n";
 
 namespace {
 
@@ -29,6 +31,11 @@ bool ParseNumber(const std::string& text, long lo, long hi, long& out) {
 std::optional<PanelOptions> ParsePanelOptions(const std::vector<std::string>& args,
                                               std::string& error) {
   PanelOptions opt;
+  for (const std::string& a : args)
+    if (a == "--render") {
+      opt.render = args;
+      return opt;
+    }
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&](std::string& out) {

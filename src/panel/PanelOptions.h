@@ -18,6 +18,9 @@ struct PanelOptions {
   bool once = false;       // exit after the first completed transfer
   bool help = false;
   PanelConfig config;
+  // With --render anywhere: draw a stored image instead of serving a line;
+  // all arguments go to the render options (panel/PanelRender.h).
+  std::vector<std::string> render;
 };
 
 extern const char* const kPanelUsage;

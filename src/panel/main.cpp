@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "panel/PanelOptions.h"
+#include "panel/PanelRender.h"
 #include "panel/PanelServer.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,14 @@ int main(int argc, char** argv) {
   if (options->help) {
     std::fputs(tavo::panel::kPanelUsage, stdout);
     return 0;
+  }
+  if (!options->render.empty()) {
+    auto render = tavo::panel::ParseRenderOptions(options->render, error);
+    if (!render) {
+      std::fprintf(stderr, "tavo-panel: %s\n%s", error.c_str(), tavo::panel::kRenderUsage);
+      return 2;
+    }
+    return tavo::panel::RunRender(*render, stdout, stderr);
   }
   return tavo::panel::RunPanelServer(*options, stdout, stderr);
 }
