@@ -1,0 +1,151 @@
+#include "app/pages/PageLogic.h"
+
+#include "app/pages/PageRules.h"
+#include "model/Base.h"
+#include "plc/Catalogue.h"
+
+namespace tavo::app {
+
+// ---- PageLogic ----
+
+void PageLogic::Edited() {
+  if (env_.modified) env_.modified();
+  if (onIdleWanted) onIdleWanted();
+}
+
+void PageLogic::Connect(ControlState& control) {
+  control.onUserEdit = [this] { Edited(); };
+}
+
+void PageLogic::Connect(NumberBox& box) {
+  box.onUserEdit = [this] { Edited(); };
+}
+
+void PageLogic::Connect(AddressControls& a) {
+  Connect(a.station);
+  Connect(a.type);
+  Connect(a.subType);
+  Connect(a.addr);
+  Connect(a.subAddr);
+}
+
+// ---- AddressControls ----
+
+namespace {
+uint8_t ListUse(VariableUse use) {
+  switch (use) {
+    case VariableUse::BitWrite:
+      return kUseBitWrite;
+    case VariableUse::BitRead:
+      return kUseBitRead;
+    default:
+      return kUseWord;
+  }
+}
+
+void SetRange(NumberBox& box, const Range& r) {
+  box.SetRange(r.min, r.max);
+}
+}  // namespace
+
+void AddressControls::Load(CBase& e, VariableUse use, bool bitAddress) {
+  element_ = &e;
+  use_ = use;
+  const ProtocolProfile& profile = CurrentProfile();
+
+  station.SetRadix(Radix::Unsigned);
+  station.Bind(e.m_station);
+  SetRange(station, StationRange(profile));
+
+  type.Bind(e.m_regType, TypeList(profile, ListUse(use)));
+  FillSubTypes();
+
+  addr.SetRadix(AddressRadix(profile, type.SelectedName()));
+  addr.Bind(e.m_addr);
+  SetRange(addr, AddressRange(profile, bitAddress));
+
+  subAddr.SetRadix(Radix::Unsigned);
+  subAddr.Bind(e.m_subAddr);
+  SetRange(subAddr, SubAddressRange(profile));
+  subAddr.SetVisible(SubAddressShown(profile));
+}
+
+void AddressControls::FillSubTypes() {
+  if (CurrentProfile().m_namedVariables)
+    subType.Bind(element_->m_subType, VariableNames(type.SelectedName(), use_));
+  else
+    subType.Bind(element_->m_subType, {});
+}
+
+AddressControls::IdleResult AddressControls::Idle(uint8_t* typeCode, uint16_t* typeAddr) {
+  IdleResult result;
+  if (!element_) return result;
+  const ProtocolProfile& profile = CurrentProfile();
+  result.typeChanged = type.Changed();
+  if (result.typeChanged && profile.m_protocol == 20) {
+    const Radix radix = AddressRadix(profile, type.SelectedName());
+    if (radix != addr.GetRadix()) addr.SetRadix(radix);
+  }
+  if (profile.m_namedVariables) {
+    subAddr.SetVisible(false);
+    if (result.typeChanged) FillSubTypes();
+    const std::string typeName = type.SelectedName();
+    const VariableFields f = Protocol31Fields(typeName, subType.SelectedName());
+    if (typeCode) *typeCode = f.typeCode;
+    element_->m_subAddr = f.subAddr;
+    if (typeAddr) *typeAddr = SubTypeAddress(typeName, element_->m_addr);
+    addr.ClearChanged();
+    subType.ClearChanged();
+  }
+  type.ClearChanged();
+  station.ClearChanged();
+  subAddr.ClearChanged();
+  return result;
+}
+
+// ---- ElementPageLogic ----
+
+ElementPageLogic::ElementPageLogic(PageEnv& env) : PageLogic(env) {
+  Connect(x);
+  Connect(y);
+  x.SetRadix(Radix::Signed);
+  y.SetRadix(Radix::Signed);
+}
+
+void ElementPageLogic::Load(CBase& e) {
+  element_ = &e;
+  x.Bind(e.m_x);
+  y.Bind(e.m_y);
+  UpdateMaxima();
+}
+
+void ElementPageLogic::ShowPosition() {
+  x.Reload();
+  y.Reload();
+}
+
+void ElementPageLogic::UpdateMaxima() {
+  if (!element_) return;
+  x.SetRange(0, MaxXOf(element_->m_rect));
+  y.SetRange(0, MaxYOf(element_->m_rect));
+}
+
+bool ElementPageLogic::IdlePosition() {
+  if (!element_ || !(x.Changed() || y.Changed())) return false;
+  element_->SetScreenPos(PanelToEditor(element_->m_x), PanelToEditor(element_->m_y));
+  x.ClearChanged();
+  y.ClearChanged();
+  env_.Repaint();
+  return true;
+}
+
+void ElementPageLogic::Resize() {
+  if (!element_) return;
+  const int oldX = element_->m_x, oldY = element_->m_y;
+  element_->Replace();
+  if (element_->m_x != oldX || element_->m_y != oldY) ShowPosition();
+  UpdateMaxima();
+  env_.Repaint();
+}
+
+}  // namespace tavo::app
