@@ -8,7 +8,13 @@
 // Threads: a worker does all sending and waiting; a retry thread keeps sending
 // the handshake while the panel does not answer; a clock thread counts ticks;
 // a reader thread feeds received bytes to the reply judge. Callbacks run on the
-// worker or retry thread and must not call Wait() or Close().
+// worker or retry thread; they may call Cancel(), Pause() or GiveUpHandshake()
+// but must not call Wait() (Close() from a callback only cancels).
+//
+// The editor's progress dialog: Start(); show the messages as they come (keep
+// the NoResponse box open until NoResponseEnded, and call GiveUpHandshake()
+// when the user closes it); on the cancel button call AskCancel(); when the
+// session has Finished() or the dialog closes, Close().
 
 #include <atomic>
 #include <chrono>
