@@ -239,6 +239,14 @@ TEST(GraphRecord, BarAndTrendLayout) {
             Hex({100, 8, 0x20, 1, 0x02, 0, 1, 4, 0, 16, 48, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 8}));
   bar.m_direction = 9;  // only a damaged file: shown as up
   EXPECT_EQ(CompileRecord(bar)[19], 1);
+  {
+    ProfileScope named(31);
+    CBar variable;
+    variable.m_subTypeCode = 0x05;
+    variable.m_subTypeAddr = 0x0708;
+    const Bytes code = CompileRecord(variable);
+    EXPECT_EQ(Hex(Bytes(code.begin() + 3, code.begin() + 9)), "01 05 07 08 05 00");
+  }
 
   CTide trend;
   trend.m_signed = 1;
