@@ -1,5 +1,6 @@
 #include "panel/PanelRender.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 
@@ -22,57 +23,71 @@ bool ParseUnsigned(const std::string& text, long lo, long hi, long& out) {
 
 }  // namespace
 
+bool ParseViewOption(const std::vector<std::string>& args, size_t& i, RenderOptions& opt,
+                     std::string& error) {
+  const std::string& a = args[i];
+  auto value = [&](std::string& out) {
+    if (i + 1 >= args.size() || args[i + 1].empty()) {
+      error = a + " needs a value";
+      return false;
+    }
+    out = args[++i];
+    return true;
+  };
+  std::string text;
+  long n = 0;
+  if (a == "-o" || a == "--output") {
+    return value(opt.output);
+  } else if (a == "--values") {
+    return value(opt.valuesFile);
+  } else if (a == "--screen") {
+    if (!value(text)) return false;
+    if (!ParseUnsigned(text, 0, 65535, n)) {
+      error = "--screen: '" + text + "' is not a screen number (0-65535)";
+      return false;
+    }
+    opt.screen = static_cast<uint16_t>(n);
+    return true;
+  } else if (a == "--scale") {
+    if (!value(text)) return false;
+    if (!ParseUnsigned(text, 1, 16, n)) {
+      error = "--scale: '" + text + "' is not a number from 1 to 16";
+      return false;
+    }
+    opt.scale = static_cast<int>(n);
+    return true;
+  } else if (a == "--press") {
+    if (!value(text)) return false;
+    size_t start = 0;
+    while (start <= text.size()) {
+      const size_t comma = std::min(text.find(',', start), text.size());
+      const std::string name = text.substr(start, comma - start);
+      auto key = PanelKeyFromName(name);
+      if (!key) {
+        error = "--press: '" + name + "' is not a key";
+        return false;
+      }
+      opt.keys.push_back(*key);
+      start = comma + 1;
+    }
+    return true;
+  }
+  return false;
+}
+
 std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& args,
                                                 std::string& error) {
   RenderOptions opt;
   for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::string& out) {
+    error.clear();
+    if (args[i] == "--render") {
       if (i + 1 >= args.size() || args[i + 1].empty()) {
-        error = a + " needs a value";
-        return false;
-      }
-      out = args[++i];
-      return true;
-    };
-    std::string text;
-    long n = 0;
-    if (a == "--render") {
-      if (!value(opt.input)) return std::nullopt;
-    } else if (a == "-o" || a == "--output") {
-      if (!value(opt.output)) return std::nullopt;
-    } else if (a == "--values") {
-      if (!value(opt.valuesFile)) return std::nullopt;
-    } else if (a == "--screen") {
-      if (!value(text)) return std::nullopt;
-      if (!ParseUnsigned(text, 0, 65535, n)) {
-        error = "--screen: '" + text + "' is not a screen number (0-65535)";
+        error = "--render needs a value";
         return std::nullopt;
       }
-      opt.screen = static_cast<uint16_t>(n);
-    } else if (a == "--scale") {
-      if (!value(text)) return std::nullopt;
-      if (!ParseUnsigned(text, 1, 16, n)) {
-        error = "--scale: '" + text + "' is not a number from 1 to 16";
-        return std::nullopt;
-      }
-      opt.scale = static_cast<int>(n);
-    } else if (a == "--press") {
-      if (!value(text)) return std::nullopt;
-      size_t start = 0;
-      while (start <= text.size()) {
-        const size_t comma = std::min(text.find(',', start), text.size());
-        const std::string name = text.substr(start, comma - start);
-        auto key = PanelKeyFromName(name);
-        if (!key) {
-          error = "--press: '" + name + "' is not a key";
-          return std::nullopt;
-        }
-        opt.keys.push_back(*key);
-        start = comma + 1;
-      }
-    } else {
-      error = "unknown option '" + a + "' with --render";
+      opt.input = args[++i];
+    } else if (!ParseViewOption(args, i, opt, error)) {
+      if (error.empty()) error = "unknown option '" + args[i] + "' with --render";
       return std::nullopt;
     }
   }
@@ -83,32 +98,46 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
   return opt;
 }
 
-bool WriteRuntimePng(const PanelRuntime& runtime, int scale, const std::string& path,
-                     const std::string& prefix, std::FILE* err) {
+bool LoadRenderValues(PanelRuntime& runtime, const RenderOptions& options,
+                      const std::string& prefix, std::FILE* err) {
+  std::string error;
+  if (options.valuesFile.empty() || LoadPlcValuesFile(options.valuesFile, runtime.Plc(), error))
+    return true;
+  std::fprintf(err, "%s%s\n", prefix.c_str(), error.c_str());
+  return false;
+}
+
+int FinishRender(PanelRuntime& runtime, const RenderOptions& options, const std::string& prefix,
+                 std::FILE* out, std::FILE* err) {
+  if (options.screen && !runtime.ShowScreen(*options.screen)) {
+    std::fprintf(err, "%sthe image has no screen %u\n", prefix.c_str(),
+                 static_cast<unsigned>(*options.screen));
+    return 1;
+  }
+  for (PanelKey key : options.keys) runtime.PressKey(key);
   const PanelBitmap bitmap = runtime.Render();
   for (const std::string& p : runtime.Problems())
     std::fprintf(err, "%swarning: %s\n", prefix.c_str(), p.c_str());
   if (!runtime.Status().empty())
     std::fprintf(err, "%s%s\n", prefix.c_str(), runtime.Status().c_str());
-  if (!WritePanelPng(bitmap, scale, path)) {
-    std::fprintf(err, "%scannot write %s\n", prefix.c_str(), path.c_str());
-    return false;
+  if (!WritePanelPng(bitmap, options.scale, options.output)) {
+    std::fprintf(err, "%scannot write %s\n", prefix.c_str(), options.output.c_str());
+    return 1;
   }
-  return true;
+  if (auto screen = runtime.CurrentScreen())
+    std::fprintf(out, "screen %u\n", static_cast<unsigned>(*screen));
+  return 0;
 }
 
 int RunRender(const RenderOptions& options, std::FILE* out, std::FILE* err) {
   const std::string prefix = "tavo-panel: ";
   PanelRuntime runtime;
-  std::string error;
-  if (!options.valuesFile.empty() && !LoadPlcValuesFile(options.valuesFile, runtime.Plc(), error)) {
-    std::fprintf(err, "%s%s\n", prefix.c_str(), error.c_str());
-    return 1;
-  }
+  if (!LoadRenderValues(runtime, options, prefix, err)) return 1;
   if (!std::ifstream(options.input, std::ios::binary)) {
     std::fprintf(err, "%scannot read %s\n", prefix.c_str(), options.input.c_str());
     return 1;
   }
+  std::string error;
   if (!runtime.LoadFile(options.input, error)) {
     std::fprintf(err, "%s%s\n", prefix.c_str(), error.c_str());
     // The panel shows nothing for a memory whose download did not complete:
@@ -118,16 +147,7 @@ int RunRender(const RenderOptions& options, std::FILE* out, std::FILE* err) {
       return 1;
     return 2;
   }
-  if (options.screen && !runtime.ShowScreen(*options.screen)) {
-    std::fprintf(err, "%sthe image has no screen %u\n", prefix.c_str(),
-                 static_cast<unsigned>(*options.screen));
-    return 1;
-  }
-  for (PanelKey key : options.keys) runtime.PressKey(key);
-  if (!WriteRuntimePng(runtime, options.scale, options.output, prefix, err)) return 1;
-  if (auto screen = runtime.CurrentScreen())
-    std::fprintf(out, "screen %u\n", static_cast<unsigned>(*screen));
-  return 0;
+  return FinishRender(runtime, options, prefix, out, err);
 }
 
 }  // namespace tavo::panel

@@ -36,9 +36,21 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
 // or not an image at all).
 int RunRender(const RenderOptions& options, std::FILE* out, std::FILE* err);
 
-// Shared by `tavo preview`: draws the runtime's current display into a PNG and
-// lists its problems on `err` with `prefix`. False when the PNG cannot be written.
-bool WriteRuntimePng(const PanelRuntime& runtime, int scale, const std::string& path,
-                     const std::string& prefix, std::FILE* err);
+// The options every renderer shares: -o, --screen, --scale, --values, --press.
+// Takes args[i] (and its value, advancing i) when it is one of them; false
+// when it is not, or (with `error` set) when its value is bad.
+bool ParseViewOption(const std::vector<std::string>& args, size_t& i, RenderOptions& options,
+                     std::string& error);
+
+// Shared with `tavo preview`: the values file into the runtime's PLC (before
+// the image is loaded, so that trends start with its samples); false, with
+// the reason on `err`, when it cannot be read.
+bool LoadRenderValues(PanelRuntime& runtime, const RenderOptions& options,
+                      const std::string& prefix, std::FILE* err);
+// Shows the chosen screen, presses the keys, writes the PNG (problems of the
+// image listed on `err` as warnings) and prints the screen shown on `out`.
+// Exit status 0, or 1 for an unknown screen or an unwritable PNG.
+int FinishRender(PanelRuntime& runtime, const RenderOptions& options, const std::string& prefix,
+                 std::FILE* out, std::FILE* err);
 
 }  // namespace tavo::panel

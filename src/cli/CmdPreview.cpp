@@ -1,0 +1,106 @@
+// tavo preview FILE.orx [--screen N] -o OUT.png [--values FILE.json] [--scale S]
+// [--press KEY,...]: compiles the project into the panel's image and draws
+// what the panel shows for it, in one step.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "cli/Command.h"
+#include "download/ImageCompiler.h"
+#include "model/DataFiles.h"
+#include "model/ProjectFile.h"
+#include "model/Prompter.h"
+#include "panel/PanelRender.h"
+
+namespace tavo::cli {
+
+namespace {
+
+constexpr char kUsage[] =
+    "preview FILE.orx [--screen N] -o OUT.png [--values FILE.json] [--scale S] "
+    "[--press KEY,...]   what the panel shows, as PNG";
+
+constexpr char kPrefix[] = "tavo preview: ";
+
+// Messages of reading and compiling go to stderr with their caption. The
+// question about corrected limits is answered by going on: the preview shows
+// the image as the download would send it after that answer.
+class PreviewPrompter : public SilentPrompter {
+ public:
+  void Message(const std::string& text, const std::string& caption, MessageIcon) override {
+    if (caption.empty())
+      std::fprintf(stderr, "%s\n", text.c_str());
+    else
+      std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  }
+  bool OkCancel(const std::string& text, const std::string& caption) override {
+    std::fprintf(stderr, "%s: %s (continuing with the corrected values)\n", caption.c_str(),
+                 text.c_str());
+    return false;
+  }
+};
+
+int RunPreview(const std::vector<std::string>& args) {
+  std::string input, error;
+  panel::RenderOptions options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    error.clear();
+    if (a == "--data-dir" && i + 1 < args.size()) {
+      SetDataDir(args[++i]);
+    } else if (panel::ParseViewOption(args, i, options, error)) {
+    } else if (!error.empty()) {
+      std::fprintf(stderr, "%s%s\n", kPrefix, error.c_str());
+      return kExitFailure;
+    } else if (input.empty() && !a.empty() && a[0] != '-') {
+      input = a;
+    } else {
+      std::fprintf(stderr, "%sunexpected argument '%s'\nusage: tavo %s\n", kPrefix, a.c_str(),
+                   kUsage);
+      return kExitFailure;
+    }
+  }
+  if (input.empty() || options.output.empty()) {
+    std::fprintf(stderr, "usage: tavo %s\n", kUsage);
+    return kExitFailure;
+  }
+
+  PreviewPrompter prompter;
+  SetPrompter(&prompter);
+  struct Restore {
+    ~Restore() { SetPrompter(nullptr); }
+  } restore;
+
+  std::vector<uint8_t> bytes;
+  if (ReadWholeFile(input, bytes) != 0) {
+    const FileMessage m = ProjectFileMessage(ProjectFileError::OpenFailed, input);
+    prompter.Message(m.text, m.caption, MessageIcon::Warning);
+    return kExitFailure;
+  }
+  Project project;
+  if (!OpenProjectFile(project, input)) return kExitRefused;
+
+  // The preview needs no protocol driver: the image is compiled without one.
+  ImageCompilerOptions compile;
+  compile.loadDriver = [](PanelSettings&, ProtocolDriver&) { return true; };
+  const CompiledImage image = CompileImage(project, compile);
+  if (!image.Ok()) {
+    std::fprintf(stderr, "%sthe project could not be compiled\n", kPrefix);
+    return image.outcome == CompileOutcome::kRefused ? kExitRefused : kExitFailure;
+  }
+
+  panel::PanelRuntime runtime;
+  if (!panel::LoadRenderValues(runtime, options, kPrefix, stderr)) return kExitFailure;
+  if (!runtime.Load(image.image)) {
+    std::fprintf(stderr, "%s%s\n", kPrefix, runtime.Notice().c_str());
+    return kExitFailure;
+  }
+  return panel::FinishRender(runtime, options, kPrefix, stdout, stderr);
+}
+
+const CommandRegistration kRegistration({"preview", kUsage, RunPreview});
+
+}  // namespace
+
+}  // namespace tavo::cli
