@@ -103,13 +103,19 @@ struct LabelCase {
 
 TEST(AlarmListLabels, EveryProtocolGroup) {
   const LabelCase cases[] = {
-      {1, 0x12, 3, 5, 1, "0012 03 05"},                             // type "B": one byte, 8 coils
-      {1, 0x12, 3, 5, 4, "0012 03 00"}, {1, 0x12, 3, 0, 9, ""},     // past the 8 coils of a byte
-      {2, 10, 0, 0, 1, "M10.0"},        {2, 10, 0, 0, 9, "M11.0"},  // 16 bits less 8: eight coils a
-                                                                    // byte
-      {5, 20, 2, 0, 15, "IR21.0"},      {11, 3, 0, 0, 17, "M40"},   // word 4, bit 0
-      {15, 4, 0, 0, 18, "B3:5/1"},      {19, 0, 0, 0, 5, "0x4"},   {3, 100, 0, 0, 2, "0x/101"},
-      {7, 8, 0, 0, 3, "M12"},           {4, 8, 0, 0, 3, "M10"},
+      {1, 0x12, 3, 5, 1, "0012 03 05"},  // type "B": one byte, 8 coils
+      {1, 0x12, 3, 5, 4, "0012 03 00"},
+      {1, 0x12, 3, 0, 9, ""},  // past the 8 coils of a byte
+      {2, 10, 0, 0, 1, "M10.0"},
+      {2, 10, 0, 0, 9, "M11.0"},  // 16 bits less 8: eight coils a
+                                  // byte
+      {5, 20, 2, 0, 15, "IR21.0"},
+      {11, 3, 0, 0, 17, "M40"},  // word 4, bit 0
+      {15, 4, 0, 0, 18, "B3:5/1"},
+      {19, 0, 0, 0, 5, "0x4"},
+      {3, 100, 0, 0, 2, "0x/101"},
+      {7, 8, 0, 0, 3, "M12"},
+      {4, 8, 0, 0, 3, "M10"},
   };
   for (const LabelCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "protocol " << int(c.protocol) << " row " << c.row);

@@ -161,10 +161,12 @@ bool AlarmListForm::EditText(int row) {
   editRow_ = row;
   textBox.Bind(editText_, CAlarmList::kMaxTextBytes);
   textBox.onUserEdit = [this] { TextEdited(); };
+  textBox.SetVisible(true);
   return true;
 }
 
 void AlarmListForm::EndEdit() {
+  textBox.SetVisible(false);  // the edit box is shown only over the cell being edited
   editRow_ = -1;
   editText_.clear();
   textBox.Bind(editText_, CAlarmList::kMaxTextBytes);

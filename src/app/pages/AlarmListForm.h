@@ -22,6 +22,7 @@ std::string CoilLabel(const ProtocolProfile& profile, const CAlarmList& list,
 
 class AlarmListForm {
  public:
+  AlarmListForm() { EndEdit(); }
   // Copies the project's alarm list into the form.
   void Open(const CAlarmList& list);
   // OK: the form's binding and texts replace the list's.

@@ -32,6 +32,10 @@ class ScreenPageLogic : public PageLogic {
 
   // A changed description goes into the screen's row of the screen list.
   void Idle() override;
+  void Unload() override {
+    PageLogic::Unload();
+    screen_ = nullptr;
+  }
 
  private:
   CMainView* screen_ = nullptr;
@@ -63,6 +67,10 @@ class LightPageLogic : public ElementPageLogic {
   NumberBox bitOffset;  // "偏移:"
 
   void Idle() override;
+  void Unload() override {
+    ElementPageLogic::Unload();
+    light_ = nullptr;
+  }
 
  private:
   void UpdateBitOffsetRange();

@@ -17,6 +17,9 @@ namespace tavo::app {
 // changed mark and the two notifications.
 class ControlState {
  public:
+  virtual ~ControlState() = default;
+  // Lets go of the bound field (its owner is going away).
+  virtual void Unbind() {}
   bool Visible() const { return visible_; }
   bool Enabled() const { return enabled_; }
   void SetVisible(bool visible);
@@ -47,7 +50,7 @@ class ControlState {
 class BoundCheck : public ControlState {
  public:
   void Bind(uint8_t& field);
-  void Unbind() { field_ = nullptr; }
+  void Unbind() override { field_ = nullptr; }
   bool Checked() const { return field_ && *field_ != 0; }
   // The user's click toggles the byte.
   void Click();
@@ -66,7 +69,7 @@ std::string CutGbk(const std::string& gbk, size_t maxBytes);
 class BoundText : public ControlState {
  public:
   void Bind(std::string& field, size_t maxBytes);
-  void Unbind() { field_ = nullptr; }
+  void Unbind() override { field_ = nullptr; }
   const std::string& Text() const;  // GBK
   size_t MaxBytes() const { return maxBytes_; }
   // The text became `gbk` through the user. A keystroke that makes it longer
@@ -85,7 +88,7 @@ class BoundCombo : public ControlState {
   // Fills the list (hidden when `items` is empty), clamps the bound index to
   // the last entry and selects it.
   void Bind(uint8_t& field, std::vector<std::string> items);
-  void Unbind() { field_ = nullptr; }
+  void Unbind() override { field_ = nullptr; }
   const std::vector<std::string>& Items() const { return items_; }
   int Selected() const;  // -1 for an empty list
   std::string SelectedName() const;

@@ -8,6 +8,7 @@
 namespace tavo::app {
 
 DynamicPageLogic::DynamicPageLogic(PageEnv& env) : ElementPageLogic(env) {
+  EndEdit();
   for (ControlState* c :
        std::initializer_list<ControlState*>{&doubleSize, &inverse, &mode, &isSigned, &textBox})
     Connect(*c);
@@ -76,10 +77,17 @@ bool DynamicPageLogic::EditCell(int row, int column) {
   }
   editRow_ = row;
   editColumn_ = column;
+  if (column == kValueColumn)
+    valueBox.SetVisible(true);
+  else
+    textBox.SetVisible(true);
   return true;
 }
 
 void DynamicPageLogic::EndEdit() {
+  // The edit boxes are shown only over the cell being edited.
+  valueBox.SetVisible(false);
+  textBox.SetVisible(false);
   valueBox.Unbind();
   textBox.Bind(scratch_, kMaxCellText);
   editRow_ = editColumn_ = -1;

@@ -25,6 +25,11 @@ class DynamicPageLogic : public ElementPageLogic {
   explicit DynamicPageLogic(PageEnv& env);
   void Load(CBase& element) override;
   void Idle() override;
+  void Unload() override {
+    EndEdit();
+    ElementPageLogic::Unload();
+    dyn_ = nullptr;
+  }
 
   BoundCheck doubleSize;    // 1099 "倍角"
   BoundCheck inverse;       // 1100 "反相"

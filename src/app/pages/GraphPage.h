@@ -19,6 +19,10 @@ class GraphPageLogic : public ElementPageLogic {
   explicit GraphPageLogic(PageEnv& env);
   void Load(CBase& element) override;
   void Idle() override;
+  void Unload() override {
+    ElementPageLogic::Unload();
+    graph_ = nullptr;
+  }
 
   bool IsTrend() const;
   // "棒状图属性" or "趋势图属性" (UTF-8).

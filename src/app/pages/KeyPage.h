@@ -23,6 +23,10 @@ class KeyPageLogic : public ElementPageLogic {
   explicit KeyPageLogic(PageEnv& env);
   void Load(CBase& element) override;
   void Idle() override;
+  void Unload() override {
+    ElementPageLogic::Unload();
+    key_ = nullptr;
+  }
 
   // The sub-page the chosen action shows.
   int SubPage() const;

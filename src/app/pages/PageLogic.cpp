@@ -15,10 +15,17 @@ void PageLogic::Edited() {
 
 void PageLogic::Connect(ControlState& control) {
   control.onUserEdit = [this] { Edited(); };
+  controls_.push_back(&control);
 }
 
 void PageLogic::Connect(NumberBox& box) {
   box.onUserEdit = [this] { Edited(); };
+  boxes_.push_back(&box);
+}
+
+void PageLogic::Unload() {
+  for (ControlState* c : controls_) c->Unbind();
+  for (NumberBox* b : boxes_) b->Unbind();
 }
 
 void PageLogic::Connect(AddressControls& a) {
@@ -117,6 +124,11 @@ void ElementPageLogic::Load(CBase& e) {
   x.Bind(e.m_x);
   y.Bind(e.m_y);
   UpdateMaxima();
+}
+
+void ElementPageLogic::Unload() {
+  PageLogic::Unload();
+  element_ = nullptr;
 }
 
 void ElementPageLogic::ShowPosition() {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/pages/BoundControls.h"
 #include "app/pages/NumberBox.h"
@@ -39,6 +40,9 @@ class PageLogic {
 
   // The idle pass: applies the consequences of the edits the marks record.
   virtual void Idle() = 0;
+  // Lets go of the element or screen the page was loaded with: every control
+  // is unbound and the idle pass does nothing until the next load.
+  virtual void Unload();
 
   // Asked for after every user edit, so that the idle pass runs soon.
   std::function<void()> onIdleWanted;
@@ -58,6 +62,10 @@ class PageLogic {
   }
 
   PageEnv& env_;
+
+ private:
+  std::vector<ControlState*> controls_;
+  std::vector<NumberBox*> boxes_;
 };
 
 // The PLC address controls of a page: "局号:", "类型:", "子类型:" (protocol 31
@@ -106,6 +114,7 @@ class ElementPageLogic : public PageLogic {
   // ShowPosition: X and Y show m_x and m_y again.
   void ShowPosition();
   CBase* Element() const { return element_; }
+  void Unload() override;
 
  protected:
   // Step 2 of the idle pass: a changed X or Y places the element there.

@@ -15,6 +15,10 @@ class RegisterPageLogic : public ElementPageLogic {
   explicit RegisterPageLogic(PageEnv& env);
   void Load(CBase& element) override;
   void Idle() override;
+  void Unload() override {
+    ElementPageLogic::Unload();
+    reg_ = nullptr;
+  }
 
   BoundCheck doubleSize;    // 1099 "倍角"
   BoundCheck inverse;       // 1100 "反相"

@@ -1,0 +1,128 @@
+// The dynamic-text page (165) with its value / text grid (sub-page 256).
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "app/pages/PageWidgets.h"
+#include "model/Gbk.h"
+
+namespace tavo::app {
+
+DynamicPage::DynamicPage(QWidget* parent) : PageWidget(QStringLiteral("动态文本属性"), parent) {
+  PageBuilder b(this);
+  QLabel* x = b.Label(QStringLiteral("X:"), 10, 20, 20);
+  b.Number(logic_.x, "c1087", 30, 20, 70, x);
+  QLabel* y = b.Label(QStringLiteral("Y:"), 112, 20, 20);
+  b.Number(logic_.y, "c1088", 132, 20, 70, y);
+  b.Check(logic_.doubleSize, QStringLiteral("倍角"), "c1099", 30, 45, 70);
+  b.Check(logic_.inverse, QStringLiteral("反相"), "c1100", 132, 45, 70);
+  AddressControls& a = logic_.address;
+  QLabel* station = b.Label(QStringLiteral("局号:"), 10, 70, 50);
+  b.Number(a.station, "c1149", 62, 70, 90, station);
+  QLabel* type = b.Label(QStringLiteral("类型:"), 10, 95, 50);
+  b.Combo(a.type, "c1138", 62, 95, 90, type);
+  QLabel* subType = b.Label(QStringLiteral("子类型:"), 10, 120, 50);
+  b.Combo(a.subType, "c1092", 62, 120, 150, subType);
+  QLabel* addr = b.Label(QStringLiteral("地址:"), 10, 145, 50);
+  b.Number(a.addr, "c1139", 62, 145, 90, addr);
+  QLabel* sub = b.Label(QStringLiteral("子地址:"), 10, 170, 50);
+  b.Number(a.subAddr, "c1078", 62, 170, 90, sub);
+  b.Label(QStringLiteral("模式:"), 10, 195, 40);
+  auto* modes = new RadioGroup(this);
+  b.Radio(*modes, 0, QStringLiteral("HEX/BCD"), "c1131", 50, 195, 80);
+  b.Radio(*modes, 1, QStringLiteral("十进制"), "c1130", 132, 195, 70);
+  modes->Attach(&logic_.mode);
+  b.Check(logic_.isSigned, QStringLiteral("有符号数"), "c1091", 132, 170, 90);
+
+  auto* frame = new QGroupBox(QStringLiteral("显示文本"), this);
+  frame->setObjectName(QStringLiteral("c1153"));
+  frame->setGeometry(226, 14, 280, 212);
+  grid_ = new QTableWidget(DynamicPageLogic::kRows, 2, frame);
+  grid_->setObjectName(QStringLiteral("page256"));
+  grid_->setGeometry(6, 18, 268, 188);
+  grid_->setHorizontalHeaderLabels({QStringLiteral("数值"), QStringLiteral("内容")});
+  grid_->setColumnWidth(0, 70);
+  grid_->horizontalHeader()->setStretchLastSection(true);
+  grid_->verticalHeader()->setDefaultSectionSize(20);
+  grid_->verticalHeader()->setMinimumWidth(24);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  for (int row = 0; row < DynamicPageLogic::kRows; ++row)
+    for (int col = 0; col < 2; ++col) grid_->setItem(row, col, new QTableWidgetItem);
+
+  valueEdit_ = new CNumEdit(grid_->viewport());
+  valueEdit_->setObjectName(QStringLiteral("c1158"));
+  valueEdit_->Attach(&logic_.valueBox);
+  textEdit_ = new CBindEdit(grid_->viewport());
+  textEdit_->setObjectName(QStringLiteral("c1080"));
+  textEdit_->Attach(&logic_.textBox);
+  for (QLineEdit* e : {static_cast<QLineEdit*>(valueEdit_), static_cast<QLineEdit*>(textEdit_)}) {
+    e->hide();
+    e->installEventFilter(this);
+    connect(e, &QLineEdit::returnPressed, this, [this] { CloseCell(); });
+  }
+  connect(grid_, &QTableWidget::cellClicked, this,
+          [this](int row, int col) { OpenCell(row, col); });
+  connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { CloseCell(); });
+  logic_.onGridChanged = [this](int row) { FillGrid(row); };
+  WireFocus();
+}
+
+void DynamicPage::Load(CBase& element) {
+  CloseCell();
+  logic_.Load(element);
+  FillGrid(-1);
+}
+
+void DynamicPage::FillGrid(int row) {
+  const int first = row < 0 ? 0 : row;
+  const int last = row < 0 ? DynamicPageLogic::kRows - 1 : row;
+  for (int r = first; r <= last && r < DynamicPageLogic::kRows; ++r)
+    for (int col = 0; col < 2; ++col)
+      grid_->item(r, col)->setText(QString::fromStdString(GbkToUtf8(logic_.CellText(r, col))));
+}
+
+void DynamicPage::OpenCell(int row, int column) {
+  CloseCell();
+  if (!logic_.EditCell(row, column)) return;
+  QLineEdit* edit = column == DynamicPageLogic::kValueColumn ? static_cast<QLineEdit*>(valueEdit_)
+                                                             : static_cast<QLineEdit*>(textEdit_);
+  grid_->scrollToItem(grid_->item(row, column));
+  edit->setGeometry(grid_->visualItemRect(grid_->item(row, column)));
+  edit->show();
+  edit->setFocus();
+  edit->selectAll();
+}
+
+void DynamicPage::CloseCell() {
+  if (logic_.EditRow() < 0) return;
+  const int row = logic_.EditRow();
+  QLineEdit* edit = logic_.EditColumn() == DynamicPageLogic::kValueColumn
+                        ? static_cast<QLineEdit*>(valueEdit_)
+                        : static_cast<QLineEdit*>(textEdit_);
+  if (edit->hasFocus()) grid_->setFocus();
+  logic_.Idle();
+  logic_.EndEdit();
+  valueEdit_->hide();
+  textEdit_->hide();
+  FillGrid(row);
+}
+
+bool DynamicPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut && logic_.EditRow() >= 0) {
+    // After the box's own focus handling: the cell closes once the focus left it.
+    QMetaObject::invokeMethod(
+        this, [this] { CloseCell(); }, Qt::QueuedConnection);
+  } else if (event->type() == QEvent::KeyPress &&
+             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    CloseCell();
+    return true;
+  }
+  return PageWidget::eventFilter(watched, event);
+}
+
+}  // namespace tavo::app

@@ -1,0 +1,63 @@
+#pragma once
+
+// The property area below the simulated display (view rectangle 220, 218 -
+// 732, 448): one page at a time, the selected element's or, when no element is
+// selected, the current screen's. It answers the elements' page hooks and
+// runs the shown page's idle pass after the user's edits.
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "app/pages/PageLogic.h"
+#include "model/PageHooks.h"
+
+namespace tavo {
+class CMainView;
+}
+
+namespace tavo::app {
+
+class PageWidget;
+class ScreenPage;
+
+class PageArea : public QWidget, public PageHooks {
+  Q_OBJECT
+
+ public:
+  explicit PageArea(QWidget* parent = nullptr);
+
+  // Where the screen page takes its screen from.
+  void SetScreenSource(std::function<CMainView*()> source) { screen_ = std::move(source); }
+  // What the pages need from the editor: repainting the display, marking the
+  // project modified, updating a screen-list row.
+  void SetEnv(const PageEnv& env);
+
+  void LoadPage(CBase& element) override;
+  void ShowPage(CBase& element) override;
+  void ShowPosition(CBase& element) override;
+  void ShowScreenPage() override;
+
+  // The page shown, or nullptr.
+  PageWidget* Current() const { return current_; }
+  // Title of the page shown ("画面属性", "文本属性", ...); empty when none.
+  QString ShownPage() const;
+  // The page of an element kind (kind 0: the screen page).
+  PageWidget* PageOf(int kind) const;
+  // Runs the shown page's idle pass now.
+  void RunIdle();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void Show(PageWidget* page);
+
+  std::function<CMainView*()> screen_;
+  ScreenPage* screenPage_ = nullptr;
+  PageWidget* pages_[9] = {};  // by element kind; 0 is the screen page
+  PageWidget* current_ = nullptr;
+  QTimer idle_;
+};
+
+}  // namespace tavo::app

@@ -1,0 +1,111 @@
+// The register page (236) and the graph page (242).
+#include <QLabel>
+#include <QRadioButton>
+
+#include "app/pages/PageWidgets.h"
+
+namespace tavo::app {
+
+RegisterPage::RegisterPage(QWidget* parent) : PageWidget(QStringLiteral("寄存器属性"), parent) {
+  PageBuilder b(this);
+  // Position, size and number format.
+  QLabel* x = b.Label(QStringLiteral("X:"), 10, 20, 56);
+  b.Number(logic_.x, "c1087", 66, 20, 80, x);
+  QLabel* y = b.Label(QStringLiteral("Y:"), 10, 45, 56);
+  b.Number(logic_.y, "c1088", 66, 45, 80, y);
+  b.Check(logic_.doubleSize, QStringLiteral("倍角"), "c1099", 10, 70, 60);
+  b.Check(logic_.inverse, QStringLiteral("反相"), "c1100", 80, 70, 60);
+  QLabel* digits = b.Label(QStringLiteral("位数:"), 10, 95, 56);
+  b.Number(logic_.digits, "c1085", 66, 95, 80, digits);
+  QLabel* decimals = b.Label(QStringLiteral("小数位:"), 10, 120, 56);
+  b.Number(logic_.decimals, "c1086", 66, 120, 80, decimals);
+  b.Label(QStringLiteral("模式:"), 10, 145, 56);
+  auto* modes = new RadioGroup(this);
+  b.Radio(*modes, 0, QStringLiteral("HEX/BCD"), "c1131", 66, 145, 90);
+  b.Radio(*modes, 1, QStringLiteral("十进制"), "c1130", 66, 170, 90);
+  modes->Attach(&logic_.mode);
+  b.Check(logic_.isSigned, QStringLiteral("有符号数"), "c1089", 66, 195, 90);
+
+  // The PLC address.
+  AddressControls& a = logic_.address;
+  QLabel* station = b.Label(QStringLiteral("局号:"), 166, 20, 72);
+  b.Number(a.station, "c1149", 238, 20, 80, station);
+  QLabel* type = b.Label(QStringLiteral("类型:"), 166, 45, 72);
+  b.Combo(a.type, "c1138", 238, 45, 80, type);
+  QLabel* subType = b.Label(QStringLiteral("子类型:"), 166, 70, 72);
+  b.Combo(a.subType, "c1092", 238, 70, 100, subType);
+  QLabel* count = b.Label(QStringLiteral("寄存器个数:"), 166, 95, 72);
+  b.Number(logic_.count, "c1079", 238, 95, 80, count);
+  QLabel* addr = b.Label(QStringLiteral("地址:"), 166, 120, 72);
+  b.Number(a.addr, "c1139", 238, 120, 80, addr);
+  QLabel* sub = b.Label(QStringLiteral("子地址:"), 166, 145, 72);
+  b.Number(a.subAddr, "c1078", 238, 145, 80, sub);
+
+  // Entry and limits.
+  b.Combo(logic_.scaling, "c1029", 346, 20, 100);
+  b.Check(logic_.settable, QStringLiteral("设  定"), "c1104", 346, 45, 70);
+  b.Check(logic_.protect, QStringLiteral("加  密"), "c1111", 420, 45, 70);
+  b.Check(logic_.limited, QStringLiteral("上下限"), "c1118", 346, 70, 80);
+  QLabel* inHigh = b.Label(QStringLiteral("输入上限:"), 346, 95, 72);
+  b.Number(logic_.inHigh, "c1132", 418, 95, 88, inHigh);
+  QLabel* inLow = b.Label(QStringLiteral("输入下限:"), 346, 120, 72);
+  b.Number(logic_.inLow, "c1083", 418, 120, 88, inLow);
+  QLabel* engHigh = b.Label(QStringLiteral("工程量上限:"), 346, 145, 72);
+  b.Number(logic_.engHigh, "c1133", 418, 145, 88, engHigh);
+  QLabel* engLow = b.Label(QStringLiteral("工程量下限:"), 346, 170, 72);
+  b.Number(logic_.engLow, "c1084", 418, 170, 88, engLow);
+  WireFocus();
+}
+
+GraphPage::GraphPage(QWidget* parent) : PageWidget(QStringLiteral("属性"), parent) {
+  PageBuilder b(this);
+  QLabel* x = b.Label(QStringLiteral("X:"), 10, 20, 64);
+  b.Number(logic_.x, "c1087", 74, 20, 80, x);
+  QLabel* y = b.Label(QStringLiteral("Y:"), 10, 45, 64);
+  b.Number(logic_.y, "c1088", 74, 45, 80, y);
+  QLabel* w = b.Label(QStringLiteral("宽:"), 10, 70, 64);
+  b.Number(logic_.width, "c1089", 74, 70, 80, w);
+  QLabel* h = b.Label(QStringLiteral("高:"), 10, 95, 64);
+  b.Number(logic_.height, "c1090", 74, 95, 80, h);
+  QLabel* dir = b.Label(QStringLiteral("方向:"), 10, 120, 64);
+  b.Combo(logic_.direction, "c1145", 74, 120, 80, dir);
+  QLabel* points = b.Label(QStringLiteral("数据采集:"), 10, 120, 64);
+  CNumEdit* pointsBox = b.Number(logic_.points, "c1096", 74, 120, 80, points);
+  pointsBox->buddies().Add(b.Label(QStringLiteral("点"), 158, 120, 20));
+  QLabel* interval = b.Label(QStringLiteral("采样间隔:"), 10, 145, 64);
+  CNumEdit* intervalBox = b.Number(logic_.interval, "c1099", 74, 145, 80, interval);
+  intervalBox->buddies().Add(b.Label(QStringLiteral("秒"), 158, 145, 20));
+
+  AddressControls& a = logic_.address;
+  QLabel* station = b.Label(QStringLiteral("局号:"), 184, 20, 72);
+  b.Number(a.station, "c1149", 256, 20, 80, station);
+  QLabel* type = b.Label(QStringLiteral("类型:"), 184, 45, 72);
+  b.Combo(a.type, "c1138", 256, 45, 80, type);
+  QLabel* subType = b.Label(QStringLiteral("子类型:"), 184, 70, 72);
+  b.Combo(a.subType, "c1029", 256, 70, 100, subType);
+  QLabel* addr = b.Label(QStringLiteral("地址:"), 184, 95, 72);
+  b.Number(a.addr, "c1139", 256, 95, 80, addr);
+  QLabel* sub = b.Label(QStringLiteral("子地址:"), 184, 120, 72);
+  b.Number(a.subAddr, "c1078", 256, 120, 80, sub);
+  QLabel* count = b.Label(QStringLiteral("寄存器个数:"), 184, 145, 72);
+  b.Number(logic_.count, "c1079", 256, 145, 80, count);
+
+  b.Label(QStringLiteral("模式:"), 364, 20, 40);
+  auto* modes = new RadioGroup(this);
+  b.Radio(*modes, 0, QStringLiteral("HEX/BCD"), "c1131", 404, 20, 90);
+  b.Radio(*modes, 1, QStringLiteral("十进制"), "c1130", 404, 45, 90);
+  modes->Attach(&logic_.mode);
+  b.Check(logic_.isSigned, QStringLiteral("有符号数"), "c1091", 404, 70, 90);
+  QLabel* full = b.Label(QStringLiteral("满额度值:"), 364, 95, 64);
+  b.Number(logic_.fullScale, "c1092", 364, 120, 130, full);
+  QLabel* zero = b.Label(QStringLiteral("零额度值:"), 364, 145, 64);
+  b.Number(logic_.zeroScale, "c1093", 364, 170, 130, zero);
+  WireFocus();
+}
+
+void GraphPage::Load(CBase& element) {
+  logic_.Load(element);
+  setTitle(QString::fromStdString(logic_.Caption()));
+}
+
+}  // namespace tavo::app
