@@ -6,7 +6,7 @@
 #include "app/pages/PanelSettingsForm.h"
 #include "model/Gbk.h"
 
-namespace tavo::test {
+namespace tavo::pagetest {
 namespace {
 
 using app::AlarmListForm;
@@ -197,4 +197,4 @@ TEST(AlarmListForm, TextsAndFieldsKeepTheirLimits) {
 }
 
 }  // namespace
-}  // namespace tavo::test
+}  // namespace tavo::pagetest

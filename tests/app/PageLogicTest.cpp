@@ -12,7 +12,7 @@
 #include "model/Gbk.h"
 #include "model/Screen.h"
 
-namespace tavo::test {
+namespace tavo::pagetest {
 namespace {
 
 using app::KeyPageLogic;
@@ -316,4 +316,4 @@ TEST(KeyPage, RecipeLimitsAndTheHandResize) {
 }
 
 }  // namespace
-}  // namespace tavo::test
+}  // namespace tavo::pagetest

@@ -11,7 +11,7 @@
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
 
-namespace tavo::test {
+namespace tavo::pagetest {
 
 // Selects a protocol and its profile for the scope; restores the previous one.
 class ProfileScope {
@@ -60,4 +60,4 @@ std::unique_ptr<T> Placed(uint8_t kind, Point at) {
   return std::unique_ptr<T>(static_cast<T*>(e.release()));
 }
 
-}  // namespace tavo::test
+}  // namespace tavo::pagetest

@@ -29,7 +29,7 @@
 #include "model/PageHooks.h"
 #include "model/Screen.h"
 
-namespace tavo::test {
+namespace tavo::pagetest {
 namespace {
 
 using namespace tavo::app;
@@ -258,4 +258,4 @@ TEST_F(PageWidgetTest, Screenshots) {
 }
 
 }  // namespace
-}  // namespace tavo::test
+}  // namespace tavo::pagetest

@@ -11,7 +11,7 @@
 #include "elements/Tide.h"
 #include "model/Gbk.h"
 
-namespace tavo::test {
+namespace tavo::pagetest {
 namespace {
 
 using app::DynamicPageLogic;
@@ -274,4 +274,4 @@ TEST(DynamicPage, EditingCells) {
 }
 
 }  // namespace
-}  // namespace tavo::test
+}  // namespace tavo::pagetest

@@ -15,7 +15,7 @@
 #include "model/Gbk.h"
 #include "model/Project.h"
 
-namespace tavo::test {
+namespace tavo::pagetest {
 namespace {
 
 using namespace tavo::app;
@@ -125,4 +125,4 @@ TEST(AlarmListDialog, GridLabelsAndEditing) {
 }
 
 }  // namespace
-}  // namespace tavo::test
+}  // namespace tavo::pagetest
