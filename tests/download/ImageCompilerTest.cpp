@@ -115,8 +115,12 @@ TEST(ImageWarning, LimitsOrScaleOutOfOrderAskWhetherToCancel) {
       EXPECT_EQ(p.prompter.said[0].text, "寄存器原始数据上下限输入有误，取消下载吗?");
       EXPECT_EQ(p.prompter.said[0].caption, kCaption);
     }
-    if (c.outcome == CompileOutcome::kCancelled) EXPECT_TRUE(image.image.empty());
-    if (c.badRegister) EXPECT_EQ(reg.m_inHigh, 101);  // corrected whatever the answer
+    if (c.outcome == CompileOutcome::kCancelled) {
+      EXPECT_TRUE(image.image.empty());
+    }
+    if (c.badRegister) {
+      EXPECT_EQ(reg.m_inHigh, 101);  // corrected whatever the answer
+    }
     EXPECT_TRUE(AllReleased(p.project));
   }
 }
