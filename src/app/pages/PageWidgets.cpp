@@ -80,7 +80,7 @@ void PageWidget::RunIdle() {
 
 void PageWidget::WireFocus() {
   for (CNumEdit* edit : findChildren<CNumEdit*>())
-    edit->beforeFocusOut = [this] { Logic().Idle(); };
+    edit->beforeFocusOut = [this] { RunIdle(); };
 }
 
 // ---- screen page (159) ----
