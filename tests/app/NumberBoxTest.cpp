@@ -1,6 +1,8 @@
 // The number box and the bound controls without a window.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "app/pages/BoundControls.h"
 #include "app/pages/NumberBox.h"
 #include "model/Gbk.h"
@@ -232,6 +234,49 @@ TEST(NumberBox, APastedTextOutOfRangeIsSelectedAndNotStored) {
   EXPECT_EQ(v, 4);
   box.FocusOut();
   EXPECT_EQ(box.Text(), "4");
+}
+
+// Random typing, deleting and pasting into boxes of every radix and width:
+// the bound field never leaves the range, and a refused keystroke leaves the
+// text as it was.
+TEST(NumberBox, NoUserInputPutsAFieldOutsideItsRange) {
+  std::mt19937 rng(20261208);
+  const std::string keys = "0123456789-+ aFgx7";
+  const Radix radices[] = {Radix::Unsigned, Radix::Signed, Radix::Hex, Radix::Octal};
+  for (int round = 0; round < 400; ++round) {
+    int32_t field = 0;
+    NumberBox box;
+    const Radix radix = radices[round % 4];
+    box.SetRadix(radix);
+    box.Bind(field);
+    const int64_t lo = radix == Radix::Signed ? -int64_t(rng() % 70000) : int64_t(rng() % 300);
+    const int64_t hi = lo + 1 + int64_t(rng() % 100000);
+    box.SetRange(static_cast<double>(lo), static_cast<double>(hi));
+    box.SetFocused(true);
+    for (int step = 0; step < 40; ++step) {
+      const std::string before = box.Text();
+      std::string text = before;
+      switch (rng() % 4) {
+        case 0:
+          if (!text.empty()) text.erase(rng() % text.size(), 1);
+          break;
+        case 1:
+          text = std::string(1 + rng() % 3, keys[rng() % keys.size()]);  // a paste
+          break;
+        default:
+          text.insert(text.empty() ? 0 : rng() % (text.size() + 1), 1, keys[rng() % keys.size()]);
+      }
+      const bool keystroke = text.size() == before.size() + 1 || text.size() + 1 == before.size();
+      if (box.UserText(text, keystroke) == NumberBox::Edit::Refused) {
+        EXPECT_EQ(box.Text(), before);
+      }
+      ASSERT_GE(box.Value(), lo) << "text " << box.Text();
+      ASSERT_LE(box.Value(), hi) << "text " << box.Text();
+      if (rng() % 8 == 0) box.Step(rng() % 2 ? 1 : -1);
+    }
+    box.FocusOut();
+    EXPECT_EQ(ParseNumber(box.Text(), radix, lo, hi).value, box.Value());
+  }
 }
 
 TEST(BoundText, KeystrokesPastTheLimitAreRefusedAndPastesCut) {

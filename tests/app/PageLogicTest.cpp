@@ -317,3 +317,30 @@ TEST(KeyPage, RecipeLimitsAndTheHandResize) {
 
 }  // namespace
 }  // namespace tavo::pagetest
+
+namespace tavo::pagetest {
+namespace {
+
+// A page lets go of its element before the element goes: focus changes and
+// idle passes afterwards touch nothing of it.
+TEST(PageUnload, AnUnloadedPageTouchesNothing) {
+  ProfileScope protocol(3);
+  RecordingEnv rec;
+  app::KeyPageLogic page(rec.env);
+  {
+    auto key = Placed<CFunction>(kKindKey, {0, 0});
+    page.Load(*key);
+    Type(page.x, "5");
+    page.Unload();
+  }
+  page.x.FocusOut();
+  page.coil.station.Step(1);
+  page.doubleSize.Click();
+  page.action.Choose(kActionJump);
+  page.Idle();
+  EXPECT_EQ(page.Element(), nullptr);
+  EXPECT_EQ(rec.repaints, 0);
+}
+
+}  // namespace
+}  // namespace tavo::pagetest
