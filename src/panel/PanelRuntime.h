@@ -6,6 +6,14 @@
 // list) and lets time pass (trend sampling, screen saver, screen changes
 // asked for by the PLC). A window drives it with KeyDown/KeyUp and Advance
 // and shows Render(); the simulated PLC's table can be edited at any time.
+//
+// A preview window: Load(CompileImage(project).image) whenever the project
+// changes (then ShowScreen of the editor's current screen); a timer calls
+// Advance(elapsed) and repaints when Plc().Revision(), CurrentScreen() or
+// View() changed; the keypad buttons call KeyDown on press and KeyUp on
+// release; the value table lists Bindings() and writes through Plc().Set;
+// Render() fills the 192 x 64 buffer (PanelBitmap::Pixels(), or ToCanvas(zoom)
+// for a ready picture); Status() and Problems() go to a status line.
 
 #include <chrono>
 #include <cstdint>

@@ -276,12 +276,5 @@ TEST(PanelKeypad, PlcChangesScreensThroughTheControlRegister) {
   EXPECT_NE(rt.Status().find("44"), std::string::npos);
 }
 
-TEST(PanelKeypad, KeyNames) {
-  for (PanelKey k : AllPanelKeys()) EXPECT_EQ(PanelKeyFromName(PanelKeyName(k)), k);
-  EXPECT_EQ(PanelKeyFromName("ent"), PanelKey::Ent);
-  EXPECT_FALSE(PanelKeyFromName("F1"));
-  EXPECT_EQ(AllPanelKeys().size(), 19u);
-}
-
 }  // namespace
 }  // namespace tavo::panel
