@@ -1,6 +1,7 @@
 #include "app/pages/PageWidgets.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 
 #include "elements/UpLoadPic.h"
@@ -79,8 +80,7 @@ void PageWidget::RunIdle() {
 }
 
 void PageWidget::WireFocus() {
-  for (CNumEdit* edit : findChildren<CNumEdit*>())
-    edit->beforeFocusOut = [this] { RunIdle(); };
+  for (CNumEdit* edit : findChildren<CNumEdit*>()) edit->beforeFocusOut = [this] { RunIdle(); };
 }
 
 // ---- screen page (159) ----
@@ -158,11 +158,20 @@ PicturePage::PicturePage(QWidget* parent) : PageWidget(QStringLiteral("图片属
   b.Number(logic_.x, "c1087", 50, 24, 80, x);
   QLabel* y = b.Label(QStringLiteral("Y:"), 16, 52, 30);
   b.Number(logic_.y, "c1088", 50, 52, 80, y);
+  // Width and height are shown in boxes that cannot be edited.
   b.Label(QStringLiteral("宽:"), 160, 24, 30);
-  width_ = b.Label(QString(), 190, 24, 60, "c1089");
   b.Label(QStringLiteral("高:"), 160, 52, 30);
-  height_ = b.Label(QString(), 190, 52, 60, "c1090");
-  for (QLabel* l : {width_, height_}) l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  const char* ids[] = {"c1089", "c1090"};
+  for (int i = 0; i < 2; ++i) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QString::fromLatin1(ids[i]));
+    box->setGeometry(190, 24 + 28 * i, 64, 22);
+    box->setReadOnly(true);
+    auto* arrows = new CNumSpinCtrl(this);
+    arrows->setGeometry(254, 24 + 28 * i, 16, 22);
+    arrows->setEnabled(false);
+    (i == 0 ? width_ : height_) = box;
+  }
   WireFocus();
 }
 

@@ -16,6 +16,7 @@
 #include "app/pages/RegisterPage.h"
 
 class QLabel;
+class QLineEdit;
 class QRadioButton;
 class QTableWidget;
 
@@ -112,8 +113,8 @@ class PicturePage : public PageWidget {
 
  private:
   PicturePageLogic logic_{env_};
-  QLabel* width_ = nullptr;
-  QLabel* height_ = nullptr;
+  QLineEdit* width_ = nullptr;
+  QLineEdit* height_ = nullptr;
 };
 
 class KeyPage : public PageWidget {
