@@ -53,10 +53,10 @@ KeyPage::KeyPage(QWidget* parent) : PageWidget(QStringLiteral("功能键属性")
     c.Number(logic_.value, "c1078", 50, 60, 120, valueLabel_);
     c.Combo(logic_.format, "c1138", 186, 60, 80);
     auto* ops = new RadioGroup(this);
-    c.Radio(*ops, 0, QStringLiteral("设定为ON"), "c1114", 6, 90, 100);
-    c.Radio(*ops, 1, QStringLiteral("设定为OFF"), "c1115", 110, 90, 100);
-    c.Radio(*ops, 2, QStringLiteral("取反"), "c1116", 214, 90, 70);
-    c.Radio(*ops, 3, QStringLiteral("瞬时ON"), "c1117", 288, 90, 90);
+    c.Radio(*ops, 0, QStringLiteral("设定为ON"), "c1114", 6, 60, 100);
+    c.Radio(*ops, 1, QStringLiteral("设定为OFF"), "c1115", 110, 60, 100);
+    c.Radio(*ops, 2, QStringLiteral("取反"), "c1116", 214, 60, 70);
+    c.Radio(*ops, 3, QStringLiteral("瞬时ON"), "c1117", 288, 60, 90);
     ops->Attach(&logic_.coilOp);
   }
 
