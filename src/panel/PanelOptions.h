@@ -14,7 +14,7 @@ struct PanelOptions {
   std::string device;      // serve this device; empty: create a pseudo-terminal
   std::string memoryFile;  // panel memory is saved here on SIGUSR1 and at exit
   std::string loadFile;    // initial panel memory (64 KiB); erased memory when empty
-  bool pace = false;       // send replies at the pace of a 115200-baud line
+  bool pace = false;       // take frames and send replies at the pace of a 115200-baud line
   bool once = false;       // exit after the first completed transfer
   bool help = false;
   PanelConfig config;

@@ -7,6 +7,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -213,6 +214,7 @@ int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) 
   bool complete = false;  // with --once: a transfer has completed
   auto completedAt = Clock::now();
   auto lastByte = Clock::now();
+  auto lineFree = Clock::now();  // when the bytes read so far have all crossed the line
   uint8_t buffer[512];
   while (!g_stop) {
     if (g_save) {
@@ -247,6 +249,13 @@ int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) 
     }
     if (ownPty) pty.LetGo();
     lastByte = Clock::now();
+    if (options.pace) {
+      // A pseudo-terminal hands over a whole frame at once; on a real line its
+      // bytes arrive one byte time apart, and the panel can answer only after
+      // the last one.
+      lineFree = std::max(lineFree, lastByte) + n * kByteTime;
+      std::this_thread::sleep_until(lineFree);
+    }
     int marks = panel.Stats().marks;
     auto reply = panel.Receive(std::span(buffer, static_cast<size_t>(n)));
     if (!reply.empty() && !SendReply(fd, reply, options.pace))
