@@ -16,7 +16,11 @@ foreach(area model elements plc render download panel cli e2e)
     if(TARGET tavo-panel)
       add_dependencies(tests_${area} tavo-panel tavo)
     endif()
-    gtest_discover_tests(tests_${area} DISCOVERY_TIMEOUT 120
-      PROPERTIES ENVIRONMENT "TAVO_DATA_DIR=${TAVO_BIN_DIR}")
+    set(_props ENVIRONMENT "TAVO_DATA_DIR=${TAVO_BIN_DIR}")
+    if(area STREQUAL "e2e")
+      # Programs talking over a line: a hang must end the test, not the run.
+      list(APPEND _props TIMEOUT 60)
+    endif()
+    gtest_discover_tests(tests_${area} DISCOVERY_TIMEOUT 120 PROPERTIES ${_props})
   endif()
 endforeach()
