@@ -19,7 +19,9 @@ void Usage() {
   std::fputs("usage: tavo COMMAND [ARGS]   (every command takes --data-dir DIR)\n", stderr);
   auto cmds = Commands();
   std::sort(cmds.begin(), cmds.end(), [](auto& a, auto& b) { return a.name < b.name; });
-  for (auto& c : cmds) std::fprintf(stderr, "  %s\n", c.usage.c_str());
+  for (auto& c : cmds)
+    if (!c.usage.empty())
+      std::fprintf(stderr, "  %s\n", c.usage.c_str());  // unlisted: developer tools
 }
 
 }  // namespace

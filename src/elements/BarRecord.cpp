@@ -1,8 +1,15 @@
 #include "elements/Bar.h"
+#include "model/Archive.h"
 
 // The bar graph's project-file record.
 namespace tavo {
 
-void CBar::Serialize(CArchive& ar) {}
+void CBar::Serialize(CArchive& ar) {
+  CBarTide::Serialize(ar);
+  ar.Io(m_direction);
+  ar.Io(m_subAddr);
+  ar.Reserved(99);
+  if (ar.IsLoading()) PlaceAtStoredPosition();
+}
 
 }  // namespace tavo

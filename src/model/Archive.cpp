@@ -120,6 +120,14 @@ void CArchive::ReadBytes(uint8_t* out, size_t n) {
   m_pos += n;
 }
 
+std::vector<uint8_t> CArchive::ReadBlock(size_t n) {
+  Need(n);
+  std::vector<uint8_t> block(m_data.begin() + static_cast<long>(m_pos),
+                             m_data.begin() + static_cast<long>(m_pos + n));
+  m_pos += n;
+  return block;
+}
+
 void CArchive::SkipReserved(size_t n) {
   Need(n);
   m_pos += n;

@@ -71,6 +71,8 @@ class CArchive {
   uint16_t ReadWord();
   int32_t ReadInt32();
   void ReadBytes(uint8_t* out, size_t n);
+  // n bytes; refused (EndOfFile) before allocating when fewer are left.
+  std::vector<uint8_t> ReadBlock(size_t n);
   // A string in any of its encodings, as GBK bytes. The wide form is
   // converted; characters GBK cannot hold become '?'.
   std::string ReadString();

@@ -14,8 +14,14 @@ constexpr int kDisplayHeight = 144;
 
 // editor = trunc(panel * 2.25 + 0.5), panel = trunc(editor / 2.25 + 0.5); both
 // truncate toward zero, as the stored positions always have.
-inline int PanelToEditor(int panel) { return static_cast<int>(panel * 2.25 + 0.5); }
-inline int EditorToPanel(int editor) { return static_cast<int>(editor / 2.25 + 0.5); }
+// Panel positions also come from files: the editor value is held within
+// +-900,000,000 so that adding an element's size to it never overflows.
+inline int PanelToEditor(int panel) {
+  return static_cast<int>(std::clamp(panel * 2.25 + 0.5, -9e8, 9e8));
+}
+inline int EditorToPanel(int editor) {
+  return static_cast<int>(editor / 2.25 + 0.5);
+}
 
 struct Point {
   int x = 0;
