@@ -51,6 +51,7 @@ MainFrame::MainFrame(QSettings* settings, QWidget* parent)
   BuildMenu();
   BuildStatusBar();
   InstallHandlers();
+  view_->SetActionSource([this](int id) { return Action(id); });
   connect(view_, &MainView::Changed, this, &MainFrame::UpdateCommands);
   connect(view_, &MainView::ProtocolText, this, &MainFrame::SetProtocolPaneText);
   setFixedSize(kFrameWidth, kFrameHeight);
