@@ -27,6 +27,8 @@ if(_app_tests)
   find_package(GTest REQUIRED)
   include(GoogleTest)
   add_executable(tests_app ${_app_tests})
+  # Apart from the data files, so that a test can start the editor without them.
+  set_target_properties(tests_app PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests-app)
   target_link_libraries(tests_app PRIVATE tavo_app tavo_panel Qt6::Test GTest::gtest)
   target_include_directories(tests_app PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(tests_app PRIVATE

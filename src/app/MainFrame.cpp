@@ -52,6 +52,7 @@ MainFrame::MainFrame(QSettings* settings, QWidget* parent)
   BuildStatusBar();
   InstallHandlers();
   view_->SetActionSource([this](int id) { return Action(id); });
+  view_->SetBitmapChooser([this] { return choosers_.bitmap ? choosers_.bitmap() : QString(); });
   connect(view_, &MainView::Changed, this, &MainFrame::UpdateCommands);
   connect(view_, &MainView::ProtocolText, this, &MainFrame::SetProtocolPaneText);
   setFixedSize(kFrameWidth, kFrameHeight);
@@ -180,9 +181,15 @@ void MainFrame::SetCommandHandler(int id, std::function<void()> handler) {
 
 void MainFrame::InstallHandlers() {
   handlers_[kCmdNewProject] = [this] { OnNewProject(); };
+  handlers_[kCmdOpen] = [this] { OnOpen(); };
+  handlers_[kCmdSave] = [this] { OnSave(); };
+  handlers_[kCmdSaveAs] = [this] { OnSaveAs(); };
   handlers_[kCmdExit] = [this] { OnExit(); };
   handlers_[kCmdPanelType] = [] {};  // accepted, does nothing
   handlers_[kCmdAbout] = [this] { ShowAbout(); };
+  for (int id :
+       {kCmdLight, kCmdKey, kCmdText, kCmdDynamic, kCmdRegister, kCmdBar, kCmdTrend, kCmdPicture})
+    handlers_[id] = [this, id] { view_->StartInsertion(InsertKindOf(id)); };
   handlers_[kCmdNewScreen] = [this] { view_->OnNewScreen(); };
   handlers_[kCmdCopyScreen] = [this] { view_->OnCopyScreen(); };
   handlers_[kCmdDeleteScreen] = [this] { view_->OnDeleteScreen(); };
@@ -227,6 +234,9 @@ void MainFrame::Execute(int id) {
 }
 
 void MainFrame::UpdateCommands() {
+  const std::string& title = CurrentProject().m_title;
+  const QString docTitle = title.empty() ? QStringLiteral("Tavo") : QString::fromStdString(title);
+  if (docTitle != docTitle_) SetDocumentTitle(docTitle);
   for (auto& [id, a] : actions_) {
     a->setEnabled(IsCommandEnabled(id));
     if (a->isCheckable()) a->setChecked(IsCommandChecked(id));

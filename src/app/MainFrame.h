@@ -105,6 +105,8 @@ class MainFrame : public QMainWindow {
   void OnExit();
   void OnRecentFile(const QString& path);
   void AfterProjectRead(const QString& path);
+  // The protocol pane after a project was created, read or given a protocol.
+  void ShowProtocol();
 
   // Communication commands (MainFrameComm.cpp).
   void OnPlc();

@@ -1,8 +1,12 @@
 #include <QFileInfo>
 
+#include "app/FileDialogs.h"
 #include "app/MainFrame.h"
 #include "app/MainView.h"
 #include "model/Project.h"
+#include "model/ProjectFile.h"
+#include "plc/Catalogue.h"
+#include "plc/Protocol.h"
 
 // The file commands of the main window: new project, open, save, save as,
 // import of an old project, the recent files and exit.
@@ -16,20 +20,54 @@ Project& MainFrame::CurrentProject() const {
 void MainFrame::OnNewProject() {
   if (!CurrentProject().NewProject()) return;
   view_->ProjectReplaced();
-  SetDocumentTitle(QStringLiteral("新文件"));
+  ShowProtocol();
+}
+
+OpenResult MainFrame::OpenDocumentFile(const QString& path) {
+  const std::string file = path.toStdString();
+  if (!CheckProjectFile(file)) return OpenResult::Refused;
+  if (!ReadProjectFile(CurrentProject(), file)) return OpenResult::ReadFailed;
+  AfterProjectRead(path);
+  return OpenResult::Opened;
+}
+
+void MainFrame::AfterProjectRead(const QString& path) {
+  view_->ProjectReplaced();
+  ShowProtocol();
+  recent_.Add(path);
+  RebuildRecentMenu();
+  UpdateCommands();
+}
+
+void MainFrame::OnOpen() {
+  const QString path = choosers_.openProject ? choosers_.openProject() : QString();
+  if (path.isEmpty() || !view_->SaveModified()) return;
+  if (OpenDocumentFile(path) == OpenResult::Refused) {
+    recent_.Remove(path);
+    RebuildRecentMenu();
+  }
+}
+
+void MainFrame::OnSave() {
+  Project& project = CurrentProject();
+  if (!project.m_save || !project.m_save(project)) return;
+  recent_.Add(QString::fromStdString(project.m_path));
+  RebuildRecentMenu();
+}
+
+void MainFrame::OnSaveAs() {
+  Project& project = CurrentProject();
+  const std::string proposed = project.m_path.empty() ? project.m_title + ".orx" : project.m_path;
+  auto path = CurrentPrompter().ChooseSavePath(proposed);
+  if (!path || path->empty()) return;
+  if (!SaveProjectFile(project, *path)) return;
+  recent_.Add(QString::fromStdString(project.m_path));
+  RebuildRecentMenu();
 }
 
 void MainFrame::OnExit() {
   close();
 }
-
-OpenResult MainFrame::OpenDocumentFile(const QString&) {
-  return OpenResult::Refused;
-}
-
-}  // namespace tavo::app
-
-namespace tavo::app {
 
 void MainFrame::OnRecentFile(const QString& path) {
   if (!view_->SaveModified()) return;
@@ -38,6 +76,15 @@ void MainFrame::OnRecentFile(const QString& path) {
     RebuildRecentMenu();
   }
   UpdateCommands();
+}
+
+void MainFrame::ShowProtocol() {
+  const uint8_t protocol = CurrentProtocol();
+  if (!IsCatalogueProtocol(protocol)) {
+    SetProtocolPaneText(QStringLiteral("协议号错误!!!"));
+    return;
+  }
+  SetProtocolPaneText(QString::fromStdString(ProtocolName(protocol)));
 }
 
 }  // namespace tavo::app

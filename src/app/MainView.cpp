@@ -55,13 +55,12 @@ MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique
 
   display_ = new DisplayWidget(this);
   display_->move(kDisplayOrigin);
-  display_->SetPainter([this](Canvas& canvas) {
-    CMainView* screen = project_->CurrentScreen();
-    if (!ProjectOpen() || !screen) return false;
-    canvas = MakeDisplayBackground();
-    screen->DrawAll(canvas, true);
-    return true;
-  });
+  display_->SetPainter(
+      [this](Canvas& canvas) { return ProjectOpen() && controller_.PaintDisplay(canvas); });
+  controller_.onRepaint = [this](const Rect& r) {
+    display_->update(QRect(r.left, r.top, r.Width(), r.Height()));
+  };
+  controller_.onFocusScreenList = [this] { screenList_->setFocus(); };
 
   properties_ = new PropertyArea(this);
   properties_->setGeometry(kPropertyRect);
@@ -69,6 +68,7 @@ MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique
   SetPageHooks(properties_);
 
   setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
 }
 
 MainView::~MainView() {
@@ -80,18 +80,29 @@ void MainView::InitialUpdate() {
 }
 
 bool MainView::ProjectOpen() const {
-  return project_->HasProject();
+  return controller_.m_projectOpen == 1;
 }
 
 bool MainView::AlarmTablesReady() const {
   return !CurrentProfile().m_alarmBitTypes.empty();
 }
 
-bool MainView::InsertionPending(int) const {
-  return false;
+bool MainView::InsertionPending(int kind) const {
+  return controller_.InsertChecked(static_cast<uint8_t>(kind));
 }
 
-void MainView::StartInsertion(int) {}
+void MainView::StartInsertion(int kind) {
+  if (kind == kKindPicture) {
+    controller_.StartPictureInsertion([this]() -> std::optional<std::string> {
+      const QString path = bitmapChooser_ ? bitmapChooser_() : QString();
+      if (path.isEmpty()) return std::nullopt;
+      return path.toStdString();
+    });
+  } else {
+    controller_.StartInsertion(static_cast<uint8_t>(kind));
+  }
+  emit Changed();
+}
 
 // ---- screen list ---------------------------------------------------------------
 
@@ -126,12 +137,10 @@ void MainView::SelectCurrentRow() {
 
 void MainView::OnRowChosen(int row) {
   if (fillingList_) return;
-  if (row < 0 || !project_->SelectScreen(static_cast<size_t>(row))) {
+  if (row < 0 || !controller_.ScreenListClick(static_cast<size_t>(row))) {
     SelectCurrentRow();
     return;
   }
-  screenList_->setFocus();
-  RepaintDisplay();
   emit Changed();
 }
 
@@ -180,7 +189,7 @@ void MainView::OnDeleteScreen() {
 
 void MainView::DeleteKey() {
   if (!ProjectOpen()) return;
-  project_->DeleteKey();
+  controller_.DeleteKey();
   RefreshScreenList();
   RepaintDisplay();
   emit Changed();
@@ -191,6 +200,7 @@ bool MainView::SaveModified() {
 }
 
 void MainView::ProjectReplaced() {
+  controller_.SetProject(project_.get());
   RefreshScreenList();
   properties_->ShowScreenPage();
   RepaintDisplay();
@@ -201,24 +211,74 @@ void MainView::RepaintDisplay() {
   display_->update();
 }
 
-void MainView::Modified() {
-  project_->SetModified();
-}
-
 // ---- mouse and keys -------------------------------------------------------------------
 
+namespace {
+Point ViewPoint(const QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  return {p.x(), p.y()};
+}
+}  // namespace
+
+void MainView::AfterMouse() {
+  setCursor(controller_.HandCursor() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  emit Changed();
+}
+
+void MainView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    controller_.LeftButtonDown(ViewPoint(event));
+    AfterMouse();
+  } else if (event->button() == Qt::RightButton) {
+    controller_.RightButtonDown();
+    AfterMouse();
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void MainView::mouseMoveEvent(QMouseEvent* event) {
+  controller_.MouseMove(ViewPoint(event));
+  setCursor(controller_.HandCursor() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  QWidget::mouseMoveEvent(event);
+}
+
+void MainView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) controller_.LeftButtonUp();
+  QWidget::mouseReleaseEvent(event);
+}
+
+bool MainView::HandleKey(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Control) {
+    controller_.ControlKey(event->type() == QEvent::KeyPress);
+    return false;
+  }
+  if (event->type() == QEvent::KeyPress && event->key() == Qt::Key_Delete) {
+    DeleteKey();
+    return true;
+  }
+  return false;
+}
+
+void MainView::keyPressEvent(QKeyEvent* event) {
+  if (!HandleKey(event)) QWidget::keyPressEvent(event);
+}
+
+void MainView::keyReleaseEvent(QKeyEvent* event) {
+  if (!HandleKey(event)) QWidget::keyReleaseEvent(event);
+}
+
 bool MainView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Delete && watched == screenList_) {
-      DeleteKey();
-      return true;
-    }
+  if (watched == screenList_ &&
+      (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    if (HandleKey(static_cast<QKeyEvent*>(event))) return true;
   }
   if (watched == screenList_->viewport()) {
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() == Qt::RightButton) {
+        // A right press anywhere in the view also ends a pending insertion.
+        controller_.RightButtonDown();
+        emit Changed();
         ShowScreenMenu(mouse->globalPosition().toPoint());
         return true;
       }
@@ -226,10 +286,6 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
-}
-
-void MainView::mousePressEvent(QMouseEvent* event) {
-  QWidget::mousePressEvent(event);
 }
 
 }  // namespace tavo::app

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/Project.h"
+#include "render/DisplayView.h"
 
 class QAction;
 class QFrame;
@@ -28,6 +29,7 @@ class MainView : public QWidget {
   void InitialUpdate();
 
   Project& CurrentProject() { return *project_; }
+  DisplayView& Controller() { return controller_; }
   bool ProjectOpen() const;
   // The alarm list can be edited: the protocol offers alarm coil types.
   bool AlarmTablesReady() const;
@@ -45,6 +47,8 @@ class MainView : public QWidget {
   // A project was created or read: rows, selection, page and display follow it.
   void ProjectReplaced();
 
+  // Where the picture tool asks for its bitmap file (empty: cancelled).
+  void SetBitmapChooser(std::function<QString()> chooser) { bitmapChooser_ = std::move(chooser); }
   // Gives the command actions for the screen list's menu.
   void SetActionSource(std::function<QAction*(int)> source) { actionOf_ = std::move(source); }
 
@@ -65,14 +69,22 @@ class MainView : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   void SelectCurrentRow();
   void OnRowChosen(int row);
   void ShowScreenMenu(const QPoint& globalPos);
-  void Modified();
+  void AfterMouse();
+  // Keys examined before the view's controls get them; true when used.
+  bool HandleKey(QKeyEvent* event);
 
   std::unique_ptr<Project> project_;
+  DisplayView controller_;
+  std::function<QString()> bitmapChooser_;
   QTableWidget* screenList_ = nullptr;
   QFrame* frame_ = nullptr;
   DisplayWidget* display_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -53,6 +54,8 @@ class EditorTest : public ::testing::Test {
     settings = std::make_unique<QSettings>(dir.filePath("user.ini"), QSettings::IniFormat);
     frame = std::make_unique<app::MainFrame>(settings.get());
     ASSERT_TRUE(frame->Create(false));
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
   }
   void TearDown() override { frame.reset(); }
 
