@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -31,11 +32,16 @@ constexpr int kFrameHeight = 560;
 constexpr int kProtocolPaneWidth = 150;
 const char kNoProtocol[] = "无协议";
 const char kReady[] = "就绪";
+const char kDeviceKey[] = "Download/Device";
 const char* const kLockNames[3] = {"大写", "数字", "滚动"};
 }  // namespace
 
 MainFrame::MainFrame(QSettings* settings, QWidget* parent)
-    : QMainWindow(parent), docTitle_(QStringLiteral("Tavo")), recent_(settings) {
+    : QMainWindow(parent),
+      docTitle_(QStringLiteral("Tavo")),
+      settings_(settings),
+      recent_(settings) {
+  if (settings_) device_ = settings_->value(kDeviceKey).toString();
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -185,6 +191,8 @@ void MainFrame::InstallHandlers() {
   handlers_[kCmdSave] = [this] { OnSave(); };
   handlers_[kCmdSaveAs] = [this] { OnSaveAs(); };
   handlers_[kCmdExit] = [this] { OnExit(); };
+  handlers_[kCmdPlc] = [this] { OnPlc(); };
+  handlers_[kCmdComPort] = [this] { OnComPort(); };
   handlers_[kCmdPanelType] = [] {};  // accepted, does nothing
   handlers_[kCmdAbout] = [this] { ShowAbout(); };
   for (int id :
@@ -284,6 +292,11 @@ QString MainFrame::PaneText(int pane) const {
     if (!message.isEmpty()) return message;
   }
   return panes_[pane]->text();
+}
+
+void MainFrame::SetDownloadDevicePath(const QString& path) {
+  device_ = path;
+  if (settings_) settings_->setValue(kDeviceKey, path);
 }
 
 void MainFrame::SetProtocolPaneText(const QString& text) {

@@ -73,6 +73,9 @@ class MainFrame : public QMainWindow {
   MainView* View() const { return view_; }
   Project& CurrentProject() const;
   RecentFiles& Recent() { return recent_; }
+  // The device path downloads go to (chosen in "选择通信口").
+  QString DownloadDevicePath() const { return device_; }
+  void SetDownloadDevicePath(const QString& path);
   // File choices go through these; tests replace them.
   FileChoosers& Choosers() { return choosers_; }
 
@@ -124,6 +127,8 @@ class MainFrame : public QMainWindow {
   std::array<QLabel*, kPaneCount> panes_{};
   QTimer* lockTimer_ = nullptr;
   QString docTitle_;
+  QSettings* settings_ = nullptr;
+  QString device_;
   RecentFiles recent_;
   FileChoosers choosers_;
   bool closing_ = false;

@@ -5,8 +5,6 @@
 #include "app/MainView.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
-#include "plc/Catalogue.h"
-#include "plc/Protocol.h"
 
 // The file commands of the main window: new project, open, save, save as,
 // import of an old project, the recent files and exit.
@@ -76,15 +74,6 @@ void MainFrame::OnRecentFile(const QString& path) {
     RebuildRecentMenu();
   }
   UpdateCommands();
-}
-
-void MainFrame::ShowProtocol() {
-  const uint8_t protocol = CurrentProtocol();
-  if (!IsCatalogueProtocol(protocol)) {
-    SetProtocolPaneText(QStringLiteral("协议号错误!!!"));
-    return;
-  }
-  SetProtocolPaneText(QString::fromStdString(ProtocolName(protocol)));
 }
 
 }  // namespace tavo::app

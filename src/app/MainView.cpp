@@ -13,6 +13,7 @@
 #include "app/pages/PropertyArea.h"
 #include "model/Gbk.h"
 #include "plc/Catalogue.h"
+#include "plc/ProtocolFiles.h"
 #include "render/Canvas.h"
 
 namespace tavo::app {
@@ -76,6 +77,9 @@ MainView::~MainView() {
 }
 
 void MainView::InitialUpdate() {
+  ProtocolFiles& files = CurrentProtocolFiles();
+  files.LoadAtStartup(project_->m_settings);
+  project_->m_protocolFileOk = [] { return CurrentProtocolFiles().HasProtocols(); };
   RefreshScreenList();
 }
 

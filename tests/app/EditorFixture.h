@@ -15,6 +15,7 @@
 #include "app/Commands.h"
 #include "app/MainFrame.h"
 #include "app/MainView.h"
+#include "plc/ProtocolFiles.h"
 #include "support/ScriptedPrompter.h"
 
 namespace tavo::test {
@@ -52,6 +53,9 @@ class EditorTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     settings = std::make_unique<QSettings>(dir.filePath("user.ini"), QSettings::IniFormat);
+    // The build's protocol file, and an "In.dat" of the test's own.
+    CurrentProtocolFiles() =
+        ProtocolFiles(ProtocolFilePath(), dir.filePath("In.dat").toStdString());
     frame = std::make_unique<app::MainFrame>(settings.get());
     ASSERT_TRUE(frame->Create(false));
     frame->show();
