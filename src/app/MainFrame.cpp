@@ -190,6 +190,7 @@ void MainFrame::InstallHandlers() {
   handlers_[kCmdOpen] = [this] { OnOpen(); };
   handlers_[kCmdSave] = [this] { OnSave(); };
   handlers_[kCmdSaveAs] = [this] { OnSaveAs(); };
+  handlers_[kCmdImport] = [this] { OnImport(); };
   handlers_[kCmdExit] = [this] { OnExit(); };
   handlers_[kCmdPlc] = [this] { OnPlc(); };
   handlers_[kCmdComPort] = [this] { OnComPort(); };

@@ -1,8 +1,10 @@
 #include <QFileInfo>
 
 #include "app/FileDialogs.h"
+#include "app/ImportDialog.h"
 #include "app/MainFrame.h"
 #include "app/MainView.h"
+#include "model/OldProjectImport.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
 
@@ -61,6 +63,19 @@ void MainFrame::OnSaveAs() {
   if (!SaveProjectFile(project, *path)) return;
   recent_.Add(QString::fromStdString(project.m_path));
   RebuildRecentMenu();
+}
+
+void MainFrame::OnImport() {
+  const QString path = choosers_.oldProject ? choosers_.oldProject() : QString();
+  if (path.isEmpty()) return;
+  ImportRequest request;
+  request.oldPath = path.toStdString();
+  request.confirm = [this] {
+    ImportDialog dialog(this);
+    return dialog.exec() == QDialog::Accepted;
+  };
+  if (ImportOldProject(CurrentProject(), request) == ImportStatus::kImported)
+    AfterProjectRead(QString::fromStdString(CurrentProject().m_path));
 }
 
 void MainFrame::OnExit() {

@@ -1,12 +1,16 @@
 #include <QFile>
+#include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QUrl>
 
 #include "EditorFixture.h"
 #include "app/EditorApp.h"
+#include "app/ImportDialog.h"
 #include "model/DataFiles.h"
 #include "model/Gbk.h"
+#include "support/OldProjectBuilder.h"
 
 namespace tavo::test {
 namespace {
@@ -142,6 +146,41 @@ TEST_F(FileCommandsTest, AFileNamedOnTheCommandLineIsOpenedThroughTheCheck) {
   auto failed = StartEditor(ParseCommandLine({"tavo-editor", "--no-splash", cut}), nullptr, code);
   EXPECT_FALSE(failed);
   EXPECT_EQ(code, 1);
+}
+
+TEST_F(FileCommandsTest, ImportConvertsAnOldProjectBesideItAndOpensIt) {
+  OldFileBuilder old;
+  old.AddScreen(3, "old").elements.push_back(OldElement(1, 45, 36));
+  const std::vector<uint8_t> bytes = old.Bytes();
+  const QString oldPath = Path("legacy.qse");
+  WriteBytes(oldPath, QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                 static_cast<qsizetype>(bytes.size())));
+  frame->Choosers().oldProject = [oldPath] { return oldPath; };
+
+  // Cancel in the conversion dialog writes nothing.
+  OnNextDialog<ImportDialog>([](ImportDialog* d) { d->reject(); });
+  frame->Execute(kCmdImport);
+  EXPECT_FALSE(QFile::exists(Path("legacy.orx")));
+
+  QString shown;
+  OnNextDialog<ImportDialog>([&](ImportDialog* d) {
+    d->StartButton()->click();
+    shown = d->Status()->text();
+  });
+  frame->Execute(kCmdImport);
+  EXPECT_EQ(shown, QStringLiteral("正在转换旧的工程数据..........."));
+  EXPECT_TRUE(QFile::exists(Path("legacy.orx")));
+  EXPECT_EQ(prompter.Messages().back(), "旧工程导入成功!");
+  ASSERT_EQ(Proj().ScreenCount(), 1u);
+  EXPECT_EQ(Proj().CurrentScreen()->m_number, 3);
+  EXPECT_EQ(Proj().CurrentScreen()->ElementCount(), 1u);
+  EXPECT_EQ(frame->DocumentTitle(), QStringLiteral("legacy.orx"));
+  EXPECT_TRUE(View().ProjectOpen());
+
+  // A file that is not an old project.
+  WriteBytes(oldPath, "QSE?");
+  frame->Execute(kCmdImport);
+  EXPECT_EQ(prompter.Messages().back(), "文件格式非法!");
 }
 
 TEST(StartupTest, TheEnglishFontLibraryIsNeededAndTheChineseOneIsNot) {
