@@ -194,6 +194,7 @@ void MainFrame::InstallHandlers() {
   handlers_[kCmdExit] = [this] { OnExit(); };
   handlers_[kCmdPlc] = [this] { OnPlc(); };
   handlers_[kCmdComPort] = [this] { OnComPort(); };
+  handlers_[kCmdDownload] = [this] { OnDownload(); };
   handlers_[kCmdPanelType] = [] {};  // accepted, does nothing
   handlers_[kCmdAbout] = [this] { ShowAbout(); };
   for (int id :

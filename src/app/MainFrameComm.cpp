@@ -1,7 +1,12 @@
+#include <QGuiApplication>
+
 #include "app/ComPortDialog.h"
+#include "app/DownloadDialog.h"
 #include "app/MainFrame.h"
 #include "app/MainView.h"
 #include "app/PlcDialog.h"
+#include "download/ImageCompiler.h"
+#include "download/TermiosPort.h"
 #include "model/Base.h"
 #include "model/Project.h"
 #include "plc/Catalogue.h"
@@ -51,6 +56,33 @@ void MainFrame::OnComPort() {
     SetDownloadDevicePath(dialog.Device());
   }
   files.SaveChoice(CurrentProject().m_settings);
+}
+
+}  // namespace tavo::app
+
+namespace tavo::app {
+
+void MainFrame::OnDownload() {
+  Project& project = CurrentProject();
+  // Holding Ctrl sends the driver whatever the panel holds.
+  const bool forceDriver = view_->Controller().ControlDown() ||
+                           (QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier);
+  ProtocolFiles& files = CurrentProtocolFiles();
+  CompiledImage compiled = CompileImage(project);
+  if (!compiled.Ok()) return;
+
+  const QString device = DownloadDevice(MachineSerialPorts(), files.m_comPort, device_);
+  link::TransferOptions options;
+  options.protocol = CurrentProtocol();
+  options.driverVersion = compiled.driver.version;
+  options.forceDriver = forceDriver;
+  if (device.isEmpty()) options.portLabel = "COM" + std::to_string(files.m_comPort + 1);
+  link::TermiosPort port(device.toStdString());
+  {
+    DownloadDialog dialog(port, options, this);
+    dialog.Run(std::move(compiled.image), std::move(compiled.driver.bytes));
+  }
+  files.ReleaseDriver();
 }
 
 }  // namespace tavo::app

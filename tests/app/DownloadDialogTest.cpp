@@ -6,10 +6,12 @@
 #include <iterator>
 
 #include "EditorFixture.h"
+#include "app/Commands.h"
 #include "app/DownloadDialog.h"
 #include "download/LinkConstants.h"
 #include "download/TermiosPort.h"
 #include "e2e/PanelProcess.h"
+#include "model/Base.h"
 #include "panel/InProcessPanel.h"
 
 namespace tavo::test {
@@ -129,6 +131,35 @@ TEST_F(DownloadDialogTest, APortThatCannotBeOpenedIsReported) {
   const auto result = dialog.Run(Pattern(10, 1), {});
   EXPECT_EQ(result.outcome, link::TransferOutcome::Failed);
   EXPECT_EQ(prompter.Messages(), std::vector<std::string>({"无法打开通信口/nonexistent/tty!"}));
+}
+
+TEST_F(EditorTest, DownloadCompilesTheProjectAndSendsItToThePanel) {
+  NewProject();
+  Proj().PlaceElement(kKindText, {0, 0});
+  const std::string memory = dir.filePath("panel.bin").toStdString();
+  PanelProcess panel;
+  ASSERT_TRUE(panel.Start({"--memory", memory, "--once"}));
+  const auto device = panel.ReadLine();
+  ASSERT_TRUE(device);
+  frame->SetDownloadDevicePath(QString::fromStdString(*device));
+  frame->Execute(app::kCmdDownload);
+  ASSERT_FALSE(prompter.Messages().empty());
+  EXPECT_EQ(prompter.Messages().back().rfind("下载完成!画面数据共", 0), 0u)
+      << prompter.Messages().back();
+  ASSERT_TRUE(panel.WaitExit(10s).has_value());
+  std::ifstream in(memory, std::ios::binary);
+  const std::vector<uint8_t> mem((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_EQ(mem.size(), size_t{link::kPanelMemorySize});
+  EXPECT_EQ(mem[0x8000], 0x5A);
+  EXPECT_EQ(mem[0x8001], 0xA5);
+}
+
+TEST_F(EditorTest, DownloadWithoutAPortSaysWhichPortItCouldNotOpen) {
+  NewProject();
+  frame->SetDownloadDevicePath("/nonexistent/tty");
+  frame->Execute(app::kCmdDownload);
+  ASSERT_FALSE(prompter.Messages().empty());
+  EXPECT_EQ(prompter.Messages().back(), "无法打开通信口/nonexistent/tty!");
 }
 
 }  // namespace

@@ -20,11 +20,23 @@ struct EnableRule {
   bool withProject;
 };
 const EnableRule kRules[] = {
-    {kCmdNewProject, true, true},     {kCmdPanelType, true, true},
-    {kCmdExit, true, true},           {kCmdAbout, true, true},
-    {kCmdNewScreen, false, true},     {kCmdCopyScreen, false, true},
-    {kCmdDeleteScreen, false, true},  {kCmdScreenProperties, false, false},
-    {kCmdToolbarBlank, false, false}, {kCmdCopy, false, false},
+    {kCmdNewProject, true, true},
+    {kCmdPanelType, true, true},
+    {kCmdImport, true, true},
+    {kCmdPlc, false, true},
+    {kCmdComPort, true, true},
+    {kCmdDownload, false, true},
+    // Without their dialogs (property pages to come) these have no action yet.
+    {kCmdSettings, false, false},
+    {kCmdAlarmList, false, false},
+    {kCmdExit, true, true},
+    {kCmdAbout, true, true},
+    {kCmdNewScreen, false, true},
+    {kCmdCopyScreen, false, true},
+    {kCmdDeleteScreen, false, true},
+    {kCmdScreenProperties, false, false},
+    {kCmdToolbarBlank, false, false},
+    {kCmdCopy, false, false},
     {kCmdPaste, false, false},
 };
 
