@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The project's one entry point.
 #   ./build.sh build   install missing Debian packages, configure and build into build/
-#   ./build.sh run     build, then start the program
+#   ./build.sh run     build, then start the editor (arguments are passed to it)
 #   ./build.sh test    build, run every test, then run the tests again under ASan+UBSan
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -51,7 +51,7 @@ do_test() {
 
 do_run() {
   do_build
-  exec build/bin/tavo catalogue "$@"
+  exec build/bin/tavo-editor "$@"
 }
 
 case "${1:-build}" in

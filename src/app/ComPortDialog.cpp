@@ -1,0 +1,64 @@
+#include "app/ComPortDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tavo::app {
+
+QStringList MachineSerialPorts() {
+  QStringList ports;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+    ports << info.systemLocation();
+  std::sort(ports.begin(), ports.end());
+  ports.removeDuplicates();
+  while (ports.size() > 6) ports.removeLast();
+  return ports;
+}
+
+QString DownloadDevice(const QStringList& ports, int index, const QString& typed) {
+  if (!typed.isEmpty()) return typed;
+  return index >= 0 && index < ports.size() ? ports[index] : QString();
+}
+
+ComPortDialog::ComPortDialog(const QStringList& ports, int index, const QString& device,
+                             QWidget* parent)
+    : QDialog(parent), listed_(ports), index_(index) {
+  setWindowTitle(QStringLiteral("选择通信口"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("选择计算机的通信口用于下载画面数据..."), this));
+  layout->addWidget(new QLabel(QStringLiteral("通信口:"), this));
+  ports_ = new QComboBox(this);
+  ports_->setEditable(true);
+  ports_->setInsertPolicy(QComboBox::NoInsert);
+  ports_->addItems(ports);
+  ports_->setMinimumWidth(220);
+  if (!device.isEmpty())
+    ports_->setEditText(device);
+  else if (index >= 0 && index < ports.size())
+    ports_->setCurrentIndex(index);
+  else
+    ports_->setEditText(QString());
+  layout->addWidget(ports_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+}
+
+int ComPortDialog::Index() const {
+  const int i = listed_.indexOf(ports_->currentText().trimmed());
+  return i >= 0 ? i : index_;
+}
+
+QString ComPortDialog::Device() const {
+  return ports_->currentText().trimmed();
+}
+
+}  // namespace tavo::app

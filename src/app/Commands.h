@@ -1,0 +1,63 @@
+#pragma once
+
+#include <vector>
+
+namespace tavo::app {
+
+// Command identifiers of the editor's menu, toolbar and screen-list menu.
+enum CommandId : int {
+  kCmdNewProject = 32771,
+  kCmdLight = 32772,
+  kCmdToolbarBlank = 32773,  // a toolbar button with no action
+  kCmdKey = 32774,
+  kCmdText = 32777,
+  kCmdRegister = 32779,
+  kCmdDynamic = 32780,
+  kCmdNewScreen = 32781,
+  kCmdComPort = 32782,
+  kCmdDownload = 32783,
+  kCmdPlc = 32784,
+  kCmdBar = 32790,
+  kCmdTrend = 32791,
+  kCmdSettings = 32792,
+  kCmdPicture = 32793,
+  kCmdAlarmList = 32796,
+  kCmdCopyScreen = 32798,
+  kCmdDeleteScreen = 32799,
+  kCmdScreenProperties = 32800,
+  kCmdImport = 32806,
+  kCmdPanelType = 32807,
+  kCmdOpen = 57601,
+  kCmdSave = 57603,
+  kCmdSaveAs = 57604,
+  kCmdCopy = 57634,
+  kCmdPaste = 57637,
+  kCmdAbout = 57664,
+  kCmdExit = 57665,
+};
+
+// One row of the command table. Texts are UTF-8; null when the command has none.
+struct CommandInfo {
+  int id;
+  const char* menuText;  // with its "&" mnemonic, without the key
+  const char* key;       // portable key sequence text ("Ctrl+N"), or null
+  const char* prompt;    // status-bar prompt
+  const char* tooltip;
+};
+
+const std::vector<CommandInfo>& CommandTable();
+// The row of a command; null for an unknown id.
+const CommandInfo* FindCommand(int id);
+
+// Buttons of the toolbar from left to right; 0 stands for a separator.
+const std::vector<int>& ToolbarLayout();
+// Items of the "文件(&F)" menu from top to bottom; 0 stands for a separator.
+// The recent files go in before the last separator.
+const std::vector<int>& FileMenuLayout();
+
+// The element kind an insertion command creates; 0 for other commands.
+int InsertKindOf(int id);
+// The insertion command of an element kind; 0 for none.
+int InsertCommandOf(int kind);
+
+}  // namespace tavo::app

@@ -1,0 +1,70 @@
+#include "app/EditorApp.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "app/MainFrame.h"
+#include "app/QtPrompter.h"
+
+namespace tavo::app {
+
+StartupRequest ParseCommandLine(const QStringList& arguments) {
+  StartupRequest request;
+  for (int i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    const QString flag = a.toLower();
+    if (flag == "-embedding" || flag == "/embedding" || flag == "--embedding" ||
+        flag == "--no-splash") {
+      request.splash = false;
+    } else if (request.file.isEmpty() && !a.startsWith(QLatin1String("-"))) {
+      request.file = a;
+    }
+  }
+  return request;
+}
+
+std::unique_ptr<MainFrame> StartEditor(const StartupRequest& request, QSettings* settings,
+                                       int& exitCode) {
+  auto frame = std::make_unique<MainFrame>(settings);
+  if (!frame->Create(request.splash)) {
+    exitCode = 1;
+    return nullptr;
+  }
+  if (!request.file.isEmpty()) {
+    // A file refused by the check leaves the empty project open; one that
+    // passes the check but cannot be read ends the start-up.
+    if (frame->OpenDocumentFile(request.file) == OpenResult::ReadFailed) {
+      exitCode = 1;
+      return nullptr;
+    }
+  }
+  exitCode = 0;
+  return frame;
+}
+
+int RunEditor(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tavo"));
+  QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
+  const StartupRequest request = ParseCommandLine(QApplication::arguments());
+  std::unique_ptr<QSettings> settings(CreateUserSettings());
+
+  MainFrame* frame = nullptr;
+  QtPrompter prompter([&frame]() -> QWidget* { return frame; });
+  SetPrompter(&prompter);
+  int exitCode = 0;
+  std::unique_ptr<MainFrame> owned = StartEditor(request, settings.get(), exitCode);
+  frame = owned.get();
+  if (!owned) {
+    SetPrompter(nullptr);
+    return exitCode;
+  }
+  owned->show();
+  const int result = app.exec();
+  owned.reset();
+  SetPrompter(nullptr);
+  return result;
+}
+
+}  // namespace tavo::app

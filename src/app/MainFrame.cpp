@@ -1,0 +1,349 @@
+#include "app/MainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/AboutDialog.h"
+#include "app/Commands.h"
+#include "app/LockKeys.h"
+#include "app/MainView.h"
+#include "app/QtPrompter.h"
+#include "app/SplashWindow.h"
+#include "app/ToolIcons.h"
+#include "model/Prompter.h"
+#include "render/FontLibrary.h"
+
+namespace tavo::app {
+
+namespace {
+constexpr int kFrameWidth = 750;
+constexpr int kFrameHeight = 560;
+constexpr int kProtocolPaneWidth = 150;
+const char kNoProtocol[] = "无协议";
+const char kReady[] = "就绪";
+const char kDeviceKey[] = "Download/Device";
+const char* const kLockNames[3] = {"大写", "数字", "滚动"};
+}  // namespace
+
+MainFrame::MainFrame(QSettings* settings, QWidget* parent)
+    : QMainWindow(parent),
+      docTitle_(QStringLiteral("Tavo")),
+      settings_(settings),
+      recent_(settings) {
+  if (settings_) device_ = settings_->value(kDeviceKey).toString();
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowIcon(QIcon(AppIconImage(32)));
+  choosers_.openProject = [this] { return AskOpenProjectPath(this); };
+  choosers_.oldProject = [this] { return AskOldProjectPath(this); };
+  choosers_.bitmap = [this] { return AskBitmapPath(this); };
+
+  view_ = new MainView(this);
+  setCentralWidget(view_);
+  BuildActions();
+  BuildToolBar();
+  BuildMenu();
+  BuildStatusBar();
+  InstallHandlers();
+  view_->SetActionSource([this](int id) { return Action(id); });
+  view_->SetBitmapChooser([this] { return choosers_.bitmap ? choosers_.bitmap() : QString(); });
+  connect(view_, &MainView::Changed, this, &MainFrame::UpdateCommands);
+  connect(view_, &MainView::ProtocolText, this, &MainFrame::SetProtocolPaneText);
+  setFixedSize(kFrameWidth, kFrameHeight);
+  SetDocumentTitle(docTitle_);
+  UpdateCommands();
+}
+
+MainFrame::~MainFrame() = default;
+
+bool MainFrame::Create(bool allowSplash) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(kFrameWidth / 2, kFrameHeight / 2));
+  }
+  SetProtocolPaneText(QString::fromUtf8(kNoProtocol));
+  if (allowSplash) ShowSplash();
+  if (!LoadEnglishFontAtStartup()) {
+    CurrentPrompter().Message("Load Font Lib Failure", "", MessageIcon::Error);
+    return false;
+  }
+  setAcceptDrops(true);
+  view_->InitialUpdate();
+  UpdateCommands();
+  return true;
+}
+
+// ---- commands ----------------------------------------------------------------
+
+void MainFrame::BuildActions() {
+  for (const CommandInfo& c : CommandTable()) {
+    auto* a = new QAction(this);
+    QString text = QString::fromUtf8(c.menuText ? c.menuText : (c.tooltip ? c.tooltip : ""));
+    a->setText(text);
+    a->setIcon(ToolIcon(c.id));
+    if (c.tooltip) a->setToolTip(QString::fromUtf8(c.tooltip));
+    a->setStatusTip(QString::fromUtf8(c.prompt ? c.prompt : ""));
+    if (c.key) {
+      a->setShortcut(QKeySequence(QString::fromLatin1(c.key)));
+      a->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (InsertKindOf(c.id)) a->setCheckable(true);
+    a->setData(c.id);
+    connect(a, &QAction::triggered, this, [this, id = c.id] { Execute(id); });
+    actions_[c.id] = a;
+    addAction(a);  // keys work whatever has the focus
+  }
+}
+
+void MainFrame::BuildToolBar() {
+  toolBar_ = new QToolBar(this);
+  toolBar_->setObjectName(QStringLiteral("toolBar"));
+  toolBar_->setIconSize(QSize(kToolImageWidth, kToolImageHeight));
+  toolBar_->setMovable(true);
+  toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+  for (int id : ToolbarLayout()) {
+    if (id == 0) {
+      toolBar_->addSeparator();
+      continue;
+    }
+    QAction* a = actions_.at(id);
+    if (toolBar_->actions().contains(a)) {
+      // A second button of the same command needs an action of its own.
+      QAction* twin = new QAction(a->icon(), a->text(), this);
+      twin->setToolTip(a->toolTip());
+      twin->setStatusTip(a->statusTip());
+      twin->setData(id);
+      connect(twin, &QAction::triggered, this, [this, id] { Execute(id); });
+      twins_.emplace_back(id, twin);
+      a = twin;
+    }
+    toolBar_->addAction(a);
+  }
+  addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void MainFrame::BuildMenu() {
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+  const auto& layout = FileMenuLayout();
+  for (size_t i = 0; i < layout.size(); ++i) {
+    if (layout[i] == 0) {
+      QAction* sep = fileMenu_->addSeparator();
+      if (i + 2 == layout.size()) recentSeparator_ = sep;  // the one before "退出"
+      continue;
+    }
+    QAction* a = actions_.at(layout[i]);
+    fileMenu_->addAction(a);
+  }
+  // Without a toolbar picture the menu shows none either.
+  RebuildRecentMenu();
+}
+
+void MainFrame::RebuildRecentMenu() {
+  for (QAction* a : recentActions_) {
+    fileMenu_->removeAction(a);
+    a->deleteLater();
+  }
+  recentActions_.clear();
+  const QStringList& files = recent_.Files();
+  for (int i = 0; i < files.size(); ++i) {
+    auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), fileMenu_);
+    a->setStatusTip(QStringLiteral("打开该文档"));
+    connect(a, &QAction::triggered, this, [this, f = files[i]] { OnRecentFile(f); });
+    fileMenu_->insertAction(recentSeparator_, a);
+    recentActions_.push_back(a);
+  }
+  if (!files.isEmpty()) {
+    QAction* sep = new QAction(fileMenu_);
+    sep->setSeparator(true);
+    fileMenu_->insertAction(recentActions_.front(), sep);
+    recentActions_.insert(recentActions_.begin(), sep);
+  }
+}
+
+QAction* MainFrame::Action(int id) const {
+  auto it = actions_.find(id);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainFrame::SetCommandHandler(int id, std::function<void()> handler) {
+  if (handler)
+    handlers_[id] = std::move(handler);
+  else
+    handlers_.erase(id);
+  UpdateCommands();
+}
+
+void MainFrame::InstallHandlers() {
+  handlers_[kCmdNewProject] = [this] { OnNewProject(); };
+  handlers_[kCmdOpen] = [this] { OnOpen(); };
+  handlers_[kCmdSave] = [this] { OnSave(); };
+  handlers_[kCmdSaveAs] = [this] { OnSaveAs(); };
+  handlers_[kCmdImport] = [this] { OnImport(); };
+  handlers_[kCmdExit] = [this] { OnExit(); };
+  handlers_[kCmdPlc] = [this] { OnPlc(); };
+  handlers_[kCmdComPort] = [this] { OnComPort(); };
+  handlers_[kCmdDownload] = [this] { OnDownload(); };
+  handlers_[kCmdPanelType] = [] {};  // accepted, does nothing
+  handlers_[kCmdAbout] = [this] { ShowAbout(); };
+  for (int id :
+       {kCmdLight, kCmdKey, kCmdText, kCmdDynamic, kCmdRegister, kCmdBar, kCmdTrend, kCmdPicture})
+    handlers_[id] = [this, id] { view_->StartInsertion(InsertKindOf(id)); };
+  handlers_[kCmdNewScreen] = [this] { view_->OnNewScreen(); };
+  handlers_[kCmdCopyScreen] = [this] { view_->OnCopyScreen(); };
+  handlers_[kCmdDeleteScreen] = [this] { view_->OnDeleteScreen(); };
+}
+
+bool MainFrame::IsCommandEnabled(int id) const {
+  if (!handlers_.count(id)) return false;
+  const bool open = view_->ProjectOpen();
+  switch (id) {
+    case kCmdSave:
+    case kCmdSaveAs:
+    case kCmdPlc:
+    case kCmdDownload:
+    case kCmdNewScreen:
+    case kCmdCopyScreen:
+    case kCmdDeleteScreen:
+    case kCmdSettings:
+      return open;
+    case kCmdAlarmList:
+      return open && view_->AlarmTablesReady();
+    case kCmdScreenProperties:
+    case kCmdToolbarBlank:
+    case kCmdCopy:
+    case kCmdPaste:
+      return false;
+    default:
+      return InsertKindOf(id) ? open : true;
+  }
+}
+
+bool MainFrame::IsCommandChecked(int id) const {
+  const int kind = InsertKindOf(id);
+  return kind && view_->InsertionPending(kind);
+}
+
+void MainFrame::Execute(int id) {
+  UpdateCommands();
+  if (!IsCommandEnabled(id)) return;
+  auto handler = handlers_.at(id);  // a copy: the handler may replace itself
+  handler();
+  UpdateCommands();
+}
+
+void MainFrame::UpdateCommands() {
+  const std::string& title = CurrentProject().m_title;
+  const QString docTitle = title.empty() ? QStringLiteral("Tavo") : QString::fromStdString(title);
+  if (docTitle != docTitle_) SetDocumentTitle(docTitle);
+  for (auto& [id, a] : actions_) {
+    a->setEnabled(IsCommandEnabled(id));
+    if (a->isCheckable()) a->setChecked(IsCommandChecked(id));
+  }
+  for (auto& [id, a] : twins_) a->setEnabled(IsCommandEnabled(id));
+}
+
+// ---- status bar ----------------------------------------------------------------
+
+void MainFrame::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  panes_[0] = new QLabel(QString::fromUtf8(kReady), bar);
+  bar->addWidget(panes_[0], 1);
+  panes_[1] = new QLabel(bar);
+  panes_[1]->setFixedWidth(kProtocolPaneWidth);
+  bar->addPermanentWidget(panes_[1]);
+  for (int i = 0; i < 3; ++i) {
+    panes_[2 + i] = new QLabel(QString::fromUtf8(kLockNames[i]), bar);
+    panes_[2 + i]->setAlignment(Qt::AlignCenter);
+    panes_[2 + i]->setMinimumWidth(
+        panes_[2 + i]->fontMetrics().horizontalAdvance(QString::fromUtf8(kLockNames[i])) + 8);
+    bar->addPermanentWidget(panes_[2 + i]);
+  }
+  for (QLabel* pane : panes_) pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  if (QueryLockKeys()) {
+    lockTimer_ = new QTimer(this);
+    connect(lockTimer_, &QTimer::timeout, this, &MainFrame::UpdateLockPanes);
+    lockTimer_->start(300);
+    UpdateLockPanes();
+  }
+}
+
+void MainFrame::UpdateLockPanes() {
+  auto states = QueryLockKeys();
+  if (!states) return;
+  panes_[2]->setEnabled(states->caps);
+  panes_[3]->setEnabled(states->num);
+  panes_[4]->setEnabled(states->scroll);
+}
+
+QString MainFrame::PaneText(int pane) const {
+  if (pane < 0 || pane >= kPaneCount) return {};
+  if (pane == 0) {
+    QString message = const_cast<MainFrame*>(this)->statusBar()->currentMessage();
+    if (!message.isEmpty()) return message;
+  }
+  return panes_[pane]->text();
+}
+
+void MainFrame::SetDownloadDevicePath(const QString& path) {
+  device_ = path;
+  if (settings_) settings_->setValue(kDeviceKey, path);
+}
+
+void MainFrame::SetProtocolPaneText(const QString& text) {
+  panes_[1]->setText(text);
+}
+
+// ---- document ----------------------------------------------------------------
+
+void MainFrame::SetDocumentTitle(const QString& title) {
+  docTitle_ = title;
+  setWindowTitle(title + QStringLiteral(" - ") + QString::fromUtf8(kAppTitle));
+}
+
+void MainFrame::ShowAbout() {
+  AboutDialog dialog(this);
+  dialog.exec();
+}
+
+// ---- closing, dropping ----------------------------------------------------------
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+  if (!closing_ && !view_->SaveModified()) {
+    event->ignore();
+    return;
+  }
+  closing_ = true;
+  event->accept();
+}
+
+void MainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainFrame::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  event->acceptProposedAction();
+  activateWindow();
+  // As with the shell's drop: every local file is opened in turn, each one
+  // offering to save what it replaces.
+  for (const QUrl& url : urls) {
+    if (!url.isLocalFile()) continue;
+    if (!view_->SaveModified()) break;
+    OpenDocumentFile(url.toLocalFile());
+  }
+  UpdateCommands();
+}
+
+}  // namespace tavo::app

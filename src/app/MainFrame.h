@@ -1,0 +1,137 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "app/FileDialogs.h"
+#include "app/RecentFiles.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSettings;
+class QTimer;
+class QToolBar;
+
+namespace tavo {
+class Project;
+}
+
+namespace tavo::app {
+
+class MainView;
+
+enum class OpenResult { Opened, Refused, ReadFailed };
+
+// The editor's single main window: menu, toolbar, status bar and the main view.
+// Commands are routed to their handler; a command without one is shown
+// disabled. The enable and check rules are applied after every command and
+// every change the view reports.
+class MainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `settings` holds the recent-file list (not owned; may be null).
+  explicit MainFrame(QSettings* settings = nullptr, QWidget* parent = nullptr);
+  ~MainFrame() override;
+
+  // The creation steps after the widgets exist: centre on the screen, the
+  // protocol pane, the splash window when allowed, the font-library check.
+  // False, after "Load Font Lib Failure", when the English font library cannot
+  // be read: the window must then not be used.
+  bool Create(bool allowSplash);
+
+  // ---- commands ----
+  QAction* Action(int id) const;
+  // Installs (or, with an empty function, removes) the action of a command.
+  void SetCommandHandler(int id, std::function<void()> handler);
+  bool IsCommandEnabled(int id) const;
+  bool IsCommandChecked(int id) const;
+  // Carries out a command as if the user chose it (nothing when disabled).
+  void Execute(int id);
+  void UpdateCommands();
+
+  // ---- status bar: 0 message, 1 protocol, 2-4 Caps, Num and Scroll Lock ----
+  static constexpr int kPaneCount = 5;
+  QString PaneText(int pane) const;
+  QLabel* Pane(int pane) const { return panes_[pane]; }
+  void SetProtocolPaneText(const QString& text);
+
+  // ---- the document ----
+  // Title shown before " - Tavo画面设置工具": "Tavo" at start, "新文件" for a new
+  // project, the file name of an opened or saved one.
+  QString DocumentTitle() const { return docTitle_; }
+  void SetDocumentTitle(const QString& title);
+  void SetDocumentPath(const QString& path);
+
+  MainView* View() const { return view_; }
+  Project& CurrentProject() const;
+  RecentFiles& Recent() { return recent_; }
+  // The device path downloads go to (chosen in "选择通信口").
+  QString DownloadDevicePath() const { return device_; }
+  void SetDownloadDevicePath(const QString& path);
+  // File choices go through these; tests replace them.
+  FileChoosers& Choosers() { return choosers_; }
+
+  // Opens a project file the way a file named on the command line or dropped
+  // on the window is opened: the check (a refusal leaves the project as it
+  // was), the read, then the file's path and title.
+  OpenResult OpenDocumentFile(const QString& path);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void BuildActions();
+  void BuildToolBar();
+  void BuildMenu();
+  void BuildStatusBar();
+  void InstallHandlers();
+  void RebuildRecentMenu();
+  void UpdateLockPanes();
+  void ShowAbout();
+
+  // File commands (MainFrameFile.cpp).
+  void OnNewProject();
+  void OnOpen();
+  void OnSave();
+  void OnSaveAs();
+  void OnImport();
+  void OnExit();
+  void OnRecentFile(const QString& path);
+  void AfterProjectRead(const QString& path);
+  // The protocol pane after a project was created, read or given a protocol.
+  void ShowProtocol();
+
+  // Communication commands (MainFrameComm.cpp).
+  void OnPlc();
+  void OnComPort();
+  void OnDownload();
+
+  MainView* view_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QAction* recentSeparator_ = nullptr;
+  std::vector<QAction*> recentActions_;
+  std::map<int, QAction*> actions_;
+  std::vector<std::pair<int, QAction*>> twins_;  // further toolbar buttons of a command
+  std::map<int, std::function<void()>> handlers_;
+  std::array<QLabel*, kPaneCount> panes_{};
+  QTimer* lockTimer_ = nullptr;
+  QString docTitle_;
+  QSettings* settings_ = nullptr;
+  QString device_;
+  RecentFiles recent_;
+  FileChoosers choosers_;
+  bool closing_ = false;
+};
+
+}  // namespace tavo::app

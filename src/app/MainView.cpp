@@ -1,0 +1,295 @@
+#include "app/MainView.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTableWidget>
+
+#include "app/Commands.h"
+#include "app/DisplayWidget.h"
+#include "app/ScreenDialogs.h"
+#include "app/pages/PropertyArea.h"
+#include "model/Gbk.h"
+#include "plc/Catalogue.h"
+#include "plc/ProtocolFiles.h"
+#include "render/Canvas.h"
+
+namespace tavo::app {
+
+namespace {
+// Where the parts of the view lie, in view pixels.
+const QRect kScreenListRect(QPoint(10, 20), QPoint(209, 447));
+const QRect kFrameRect(QPoint(220, 20), QPoint(731, 207));
+const QRect kPropertyRect(QPoint(220, 218), QPoint(731, 447));
+const QPoint kDisplayOrigin(260, 40);
+}  // namespace
+
+MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique<Project>()) {
+  screenList_ = new QTableWidget(0, 2, this);
+  screenList_->setObjectName(QStringLiteral("screenList"));
+  screenList_->setGeometry(kScreenListRect);
+  screenList_->setHorizontalHeaderLabels({QStringLiteral("画面"), QStringLiteral("描述")});
+  screenList_->setColumnWidth(0, 40);
+  screenList_->setColumnWidth(1, 200);
+  screenList_->horizontalHeader()->setHighlightSections(false);
+  screenList_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  screenList_->verticalHeader()->hide();
+  screenList_->verticalHeader()->setDefaultSectionSize(screenList_->fontMetrics().height() + 4);
+  screenList_->setShowGrid(true);
+  screenList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  screenList_->setSelectionMode(QAbstractItemView::SingleSelection);
+  screenList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  screenList_->setContextMenuPolicy(Qt::NoContextMenu);
+  screenList_->installEventFilter(this);
+  screenList_->viewport()->installEventFilter(this);
+  connect(screenList_, &QTableWidget::currentCellChanged, this,
+          [this](int row, int, int, int) { OnRowChosen(row); });
+  connect(screenList_, &QTableWidget::cellClicked, this,
+          [this](int row, int) { OnRowChosen(row); });
+
+  frame_ = new QFrame(this);
+  frame_->setGeometry(kFrameRect);
+  frame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  display_ = new DisplayWidget(this);
+  display_->move(kDisplayOrigin);
+  display_->SetPainter(
+      [this](Canvas& canvas) { return ProjectOpen() && controller_.PaintDisplay(canvas); });
+  controller_.onRepaint = [this](const Rect& r) {
+    display_->update(QRect(r.left, r.top, r.Width(), r.Height()));
+  };
+  controller_.onFocusScreenList = [this] { screenList_->setFocus(); };
+
+  properties_ = new PropertyArea(this);
+  properties_->setGeometry(kPropertyRect);
+  properties_->SetScreenSource([this] { return project_->CurrentScreen(); });
+  SetPageHooks(properties_);
+
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+}
+
+MainView::~MainView() {
+  SetPageHooks(nullptr);
+}
+
+void MainView::InitialUpdate() {
+  ProtocolFiles& files = CurrentProtocolFiles();
+  files.LoadAtStartup(project_->m_settings);
+  project_->m_protocolFileOk = [] { return CurrentProtocolFiles().HasProtocols(); };
+  RefreshScreenList();
+}
+
+bool MainView::ProjectOpen() const {
+  return controller_.m_projectOpen == 1;
+}
+
+bool MainView::AlarmTablesReady() const {
+  return !CurrentProfile().m_alarmBitTypes.empty();
+}
+
+bool MainView::InsertionPending(int kind) const {
+  return controller_.InsertChecked(static_cast<uint8_t>(kind));
+}
+
+void MainView::StartInsertion(int kind) {
+  if (kind == kKindPicture) {
+    controller_.StartPictureInsertion([this]() -> std::optional<std::string> {
+      const QString path = bitmapChooser_ ? bitmapChooser_() : QString();
+      if (path.isEmpty()) return std::nullopt;
+      return path.toStdString();
+    });
+  } else {
+    controller_.StartInsertion(static_cast<uint8_t>(kind));
+  }
+  emit Changed();
+}
+
+// ---- screen list ---------------------------------------------------------------
+
+void MainView::RefreshScreenList() {
+  fillingList_ = true;
+  screenList_->setRowCount(0);
+  const Project& p = *project_;
+  screenList_->setRowCount(static_cast<int>(p.ScreenCount()));
+  for (size_t i = 0; i < p.ScreenCount(); ++i) {
+    const CMainView* s = p.ScreenAt(i);
+    auto* number = new QTableWidgetItem(QStringLiteral(" %1").arg(s->m_number));
+    auto* text = new QTableWidgetItem(QString::fromStdString(GbkToUtf8(s->m_description)));
+    screenList_->setItem(static_cast<int>(i), 0, number);
+    screenList_->setItem(static_cast<int>(i), 1, text);
+  }
+  fillingList_ = false;
+  SelectCurrentRow();
+}
+
+void MainView::SelectCurrentRow() {
+  fillingList_ = true;
+  if (project_->ScreenCount() > 0) {
+    const int row = project_->m_curScreen;
+    screenList_->setCurrentCell(row, 0);
+    screenList_->selectRow(row);
+    if (screenList_->item(row, 0)) screenList_->scrollToItem(screenList_->item(row, 0));
+  } else {
+    screenList_->clearSelection();
+  }
+  fillingList_ = false;
+}
+
+void MainView::OnRowChosen(int row) {
+  if (fillingList_) return;
+  if (row < 0 || !controller_.ScreenListClick(static_cast<size_t>(row))) {
+    SelectCurrentRow();
+    return;
+  }
+  emit Changed();
+}
+
+void MainView::ShowScreenMenu(const QPoint& globalPos) {
+  if (!actionOf_) return;
+  QMenu menu(this);
+  menu.setTitle(QStringLiteral("功能"));
+  menu.addAction(actionOf_(kCmdDeleteScreen));
+  menu.addAction(actionOf_(kCmdCopyScreen));
+  menu.exec(globalPos + QPoint(0, 1));
+}
+
+// ---- screen commands ---------------------------------------------------------------
+
+void MainView::OnNewScreen() {
+  CMainView* current = project_->CurrentScreen();
+  NewScreenDialog dialog(
+      current ? current->m_number : 0,
+      [this](uint16_t number, const std::string& description) {
+        return project_->NewScreen(number, description);
+      },
+      this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  RefreshScreenList();
+  RepaintDisplay();
+  emit Changed();
+}
+
+void MainView::OnCopyScreen() {
+  CMainView* current = project_->CurrentScreen();
+  if (!current) return;
+  CopyScreenDialog dialog(current->m_number, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  project_->CopyScreen(dialog.Target());
+  RefreshScreenList();
+  RepaintDisplay();
+  emit Changed();
+}
+
+void MainView::OnDeleteScreen() {
+  project_->DeleteScreen();
+  RefreshScreenList();
+  RepaintDisplay();
+  emit Changed();
+}
+
+void MainView::DeleteKey() {
+  if (!ProjectOpen()) return;
+  controller_.DeleteKey();
+  RefreshScreenList();
+  RepaintDisplay();
+  emit Changed();
+}
+
+bool MainView::SaveModified() {
+  return project_->SaveModified();
+}
+
+void MainView::ProjectReplaced() {
+  controller_.SetProject(project_.get());
+  RefreshScreenList();
+  properties_->ShowScreenPage();
+  RepaintDisplay();
+  emit Changed();
+}
+
+void MainView::RepaintDisplay() {
+  display_->update();
+}
+
+// ---- mouse and keys -------------------------------------------------------------------
+
+namespace {
+Point ViewPoint(const QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  return {p.x(), p.y()};
+}
+}  // namespace
+
+void MainView::AfterMouse() {
+  setCursor(controller_.HandCursor() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  emit Changed();
+}
+
+void MainView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    controller_.LeftButtonDown(ViewPoint(event));
+    AfterMouse();
+  } else if (event->button() == Qt::RightButton) {
+    controller_.RightButtonDown();
+    AfterMouse();
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void MainView::mouseMoveEvent(QMouseEvent* event) {
+  controller_.MouseMove(ViewPoint(event));
+  setCursor(controller_.HandCursor() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  QWidget::mouseMoveEvent(event);
+}
+
+void MainView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) controller_.LeftButtonUp();
+  QWidget::mouseReleaseEvent(event);
+}
+
+bool MainView::HandleKey(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Control) {
+    controller_.ControlKey(event->type() == QEvent::KeyPress);
+    return false;
+  }
+  if (event->type() == QEvent::KeyPress && event->key() == Qt::Key_Delete) {
+    DeleteKey();
+    return true;
+  }
+  return false;
+}
+
+void MainView::keyPressEvent(QKeyEvent* event) {
+  if (!HandleKey(event)) QWidget::keyPressEvent(event);
+}
+
+void MainView::keyReleaseEvent(QKeyEvent* event) {
+  if (!HandleKey(event)) QWidget::keyReleaseEvent(event);
+}
+
+bool MainView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == screenList_ &&
+      (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    if (HandleKey(static_cast<QKeyEvent*>(event))) return true;
+  }
+  if (watched == screenList_->viewport()) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::RightButton) {
+        // A right press anywhere in the view also ends a pending insertion.
+        controller_.RightButtonDown();
+        emit Changed();
+        ShowScreenMenu(mouse->globalPosition().toPoint());
+        return true;
+      }
+      if (event->type() == QEvent::MouseButtonDblClick) return true;  // ignored
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tavo::app

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "model/Project.h"
+#include "render/DisplayView.h"
+
+class QAction;
+class QFrame;
+class QTableWidget;
+
+namespace tavo::app {
+
+class DisplayWidget;
+class PropertyArea;
+
+// The editor's main view: the screen list, the simulated display in its frame
+// and the property area, over the project it holds.
+class MainView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MainView(QWidget* parent = nullptr);
+  ~MainView() override;
+
+  // First showing: reads the protocol and settings files.
+  void InitialUpdate();
+
+  Project& CurrentProject() { return *project_; }
+  DisplayView& Controller() { return controller_; }
+  bool ProjectOpen() const;
+  // The alarm list can be edited: the protocol offers alarm coil types.
+  bool AlarmTablesReady() const;
+  bool InsertionPending(int kind) const;
+
+  // ---- commands carried out by the view ----
+  void StartInsertion(int kind);
+  void OnNewScreen();
+  void OnCopyScreen();
+  void OnDeleteScreen();
+  // The Delete key while the view or the screen list has the focus.
+  void DeleteKey();
+  // Offers to save a modified project; false when the user cancelled.
+  bool SaveModified();
+  // A project was created or read: rows, selection, page and display follow it.
+  void ProjectReplaced();
+
+  // Where the picture tool asks for its bitmap file (empty: cancelled).
+  void SetBitmapChooser(std::function<QString()> chooser) { bitmapChooser_ = std::move(chooser); }
+  // Gives the command actions for the screen list's menu.
+  void SetActionSource(std::function<QAction*(int)> source) { actionOf_ = std::move(source); }
+
+  QTableWidget* ScreenList() const { return screenList_; }
+  DisplayWidget* Display() const { return display_; }
+  PropertyArea* Properties() const { return properties_; }
+
+  // Rebuilds every row of the screen list and selects the current screen's.
+  void RefreshScreenList();
+  void RepaintDisplay();
+
+ signals:
+  // The enable or check state of a command may have changed.
+  void Changed();
+  // New text for the protocol pane of the status bar.
+  void ProtocolText(const QString& text);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  void SelectCurrentRow();
+  void OnRowChosen(int row);
+  void ShowScreenMenu(const QPoint& globalPos);
+  void AfterMouse();
+  // Keys examined before the view's controls get them; true when used.
+  bool HandleKey(QKeyEvent* event);
+
+  std::unique_ptr<Project> project_;
+  DisplayView controller_;
+  std::function<QString()> bitmapChooser_;
+  QTableWidget* screenList_ = nullptr;
+  QFrame* frame_ = nullptr;
+  DisplayWidget* display_ = nullptr;
+  PropertyArea* properties_ = nullptr;
+  std::function<QAction*(int)> actionOf_;
+  bool fillingList_ = false;
+};
+
+}  // namespace tavo::app

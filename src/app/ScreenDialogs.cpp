@@ -1,0 +1,73 @@
+#include "app/ScreenDialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "model/Gbk.h"
+
+namespace tavo::app {
+
+namespace {
+
+QSpinBox* NumberSpin(QWidget* parent, uint16_t value) {
+  auto* spin = new QSpinBox(parent);
+  spin->setRange(1, 65535);
+  spin->setValue(value);
+  return spin;
+}
+
+QDialogButtonBox* OkCancel(QDialog* dialog) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
+}
+
+}  // namespace
+
+uint16_t ProposedScreenNumber(uint16_t current) {
+  return current >= 65535 ? uint16_t{65535} : static_cast<uint16_t>(current + 1);
+}
+
+NewScreenDialog::NewScreenDialog(uint16_t currentNumber, Create create, QWidget* parent)
+    : QDialog(parent), create_(std::move(create)) {
+  setWindowTitle(QStringLiteral("新建画面"));
+  auto* form = new QFormLayout;
+  number_ = NumberSpin(this, ProposedScreenNumber(currentNumber));
+  description_ = new QLineEdit(this);
+  form->addRow(QStringLiteral("画面号:"), number_);
+  form->addRow(QStringLiteral("画面描述:"), description_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(OkCancel(this));
+  number_->selectAll();
+}
+
+void NewScreenDialog::accept() {
+  const auto number = static_cast<uint16_t>(number_->value());
+  if (create_ && !create_(number, Utf8ToGbk(description_->text().toStdString()))) return;
+  QDialog::accept();
+}
+
+CopyScreenDialog::CopyScreenDialog(uint16_t currentNumber, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("复制画面"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("复制%1号画面到:").arg(currentNumber), this));
+  number_ = NumberSpin(this, ProposedScreenNumber(currentNumber));
+  layout->addWidget(number_);
+  layout->addWidget(OkCancel(this));
+  number_->selectAll();
+}
+
+uint16_t CopyScreenDialog::Target() const {
+  return static_cast<uint16_t>(number_->value());
+}
+
+}  // namespace tavo::app
