@@ -34,15 +34,15 @@ bool ParseNumber(const std::string& text, unsigned max, unsigned& out) {
 }
 
 // "PROTOCOL:VERSION:PATH"; the path may itself hold colons.
-bool ParseDriver(const std::string& spec, unsigned& protocol, unsigned& version,
+bool ParseDriver(const std::string& driverArg, unsigned& protocol, unsigned& version,
                  std::string& path) {
-  const size_t a = spec.find(':');
+  const size_t a = driverArg.find(':');
   if (a == std::string::npos) return false;
-  const size_t b = spec.find(':', a + 1);
+  const size_t b = driverArg.find(':', a + 1);
   if (b == std::string::npos) return false;
-  path = spec.substr(b + 1);
-  return ParseNumber(spec.substr(0, a), 255, protocol) &&
-         ParseNumber(spec.substr(a + 1, b - a - 1), 255, version) && !path.empty();
+  path = driverArg.substr(b + 1);
+  return ParseNumber(driverArg.substr(0, a), 255, protocol) &&
+         ParseNumber(driverArg.substr(a + 1, b - a - 1), 255, version) && !path.empty();
 }
 
 bool ReadDriverFile(const std::string& path, std::vector<uint8_t>& out, std::string& error) {
@@ -91,29 +91,29 @@ int Fail(const std::string& message) {
 
 int RunPtc(const std::vector<std::string>& args) {
   std::string outPath;
-  std::vector<std::string> specs;
+  std::vector<std::string> driverArgs;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
     if (a == "-o" && hasValue) {
       outPath = args[++i];
     } else if (a == "--driver" && hasValue) {
-      specs.push_back(args[++i]);
+      driverArgs.push_back(args[++i]);
     } else if (a == "--data-dir" && hasValue) {
       SetDataDir(args[++i]);
     } else {
       return Fail("unexpected argument '" + a + "'\nusage: tavo " + kUsage);
     }
   }
-  if (outPath.empty() || specs.empty()) return Fail(std::string("usage: tavo ") + kUsage);
+  if (outPath.empty() || driverArgs.empty()) return Fail(std::string("usage: tavo ") + kUsage);
 
   std::vector<PtcRecord> records;
   std::set<unsigned> seen;
-  for (const std::string& spec : specs) {
+  for (const std::string& driverArg : driverArgs) {
     unsigned protocol = 0, version = 0;
     std::string path, error;
-    if (!ParseDriver(spec, protocol, version, path))
-      return Fail("--driver wants PROTOCOL:VERSION:PATH with numbers 0-255, not '" + spec + "'");
+    if (!ParseDriver(driverArg, protocol, version, path))
+      return Fail("--driver wants PROTOCOL:VERSION:PATH with numbers 0-255, not '" + driverArg + "'");
     if (protocol < 1 || protocol > kProtocolCount)
       return Fail("protocol " + std::to_string(protocol) + " is not one of 1-36");
     if (!seen.insert(protocol).second)
