@@ -21,6 +21,7 @@
 #include "app/QtPrompter.h"
 #include "app/SplashWindow.h"
 #include "app/ToolIcons.h"
+#include "app/pages/SettingsDialogs.h"
 #include "model/Prompter.h"
 #include "render/FontLibrary.h"
 
@@ -200,6 +201,8 @@ void MainFrame::InstallHandlers() {
   for (int id :
        {kCmdLight, kCmdKey, kCmdText, kCmdDynamic, kCmdRegister, kCmdBar, kCmdTrend, kCmdPicture})
     handlers_[id] = [this, id] { view_->StartInsertion(InsertKindOf(id)); };
+  handlers_[kCmdSettings] = [this] { PanelSettingsDialog::Run(this, CurrentProject()); };
+  handlers_[kCmdAlarmList] = [this] { AlarmListDialog::Run(this, CurrentProject()); };
   handlers_[kCmdNewScreen] = [this] { view_->OnNewScreen(); };
   handlers_[kCmdCopyScreen] = [this] { view_->OnCopyScreen(); };
   handlers_[kCmdDeleteScreen] = [this] { view_->OnDeleteScreen(); };

@@ -10,7 +10,7 @@
 #include "app/Commands.h"
 #include "app/DisplayWidget.h"
 #include "app/ScreenDialogs.h"
-#include "app/pages/PropertyArea.h"
+#include "app/pages/PageArea.h"
 #include "model/Gbk.h"
 #include "plc/Catalogue.h"
 #include "plc/ProtocolFiles.h"
@@ -63,9 +63,18 @@ MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique
   };
   controller_.onFocusScreenList = [this] { screenList_->setFocus(); };
 
-  properties_ = new PropertyArea(this);
+  properties_ = new PageArea(this);
   properties_->setGeometry(kPropertyRect);
   properties_->SetScreenSource([this] { return project_->CurrentScreen(); });
+  PageEnv env;
+  env.repaint = [this] { RepaintDisplay(); };
+  env.modified = [this] { project_->SetModified(); };
+  env.screenRowChanged = [this](const std::string& description) {
+    const int row = project_->m_curScreen;
+    if (QTableWidgetItem* item = screenList_->item(row, 1))
+      item->setText(QString::fromStdString(GbkToUtf8(description)));
+  };
+  properties_->SetEnv(env);
   SetPageHooks(properties_);
 
   setFocusPolicy(Qt::StrongFocus);

@@ -14,7 +14,7 @@ class QTableWidget;
 namespace tavo::app {
 
 class DisplayWidget;
-class PropertyArea;
+class PageArea;
 
 // The editor's main view: the screen list, the simulated display in its frame
 // and the property area, over the project it holds.
@@ -54,7 +54,7 @@ class MainView : public QWidget {
 
   QTableWidget* ScreenList() const { return screenList_; }
   DisplayWidget* Display() const { return display_; }
-  PropertyArea* Properties() const { return properties_; }
+  PageArea* Properties() const { return properties_; }
 
   // Rebuilds every row of the screen list and selects the current screen's.
   void RefreshScreenList();
@@ -88,7 +88,7 @@ class MainView : public QWidget {
   QTableWidget* screenList_ = nullptr;
   QFrame* frame_ = nullptr;
   DisplayWidget* display_ = nullptr;
-  PropertyArea* properties_ = nullptr;
+  PageArea* properties_ = nullptr;
   std::function<QAction*(int)> actionOf_;
   bool fillingList_ = false;
 };

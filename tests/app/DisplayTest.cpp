@@ -3,7 +3,7 @@
 
 #include "EditorFixture.h"
 #include "app/DisplayWidget.h"
-#include "app/pages/PropertyArea.h"
+#include "app/pages/PageArea.h"
 #include "render/Canvas.h"
 
 namespace tavo::test {

@@ -7,6 +7,7 @@
 #include "app/Commands.h"
 #include "app/RecentFiles.h"
 #include "app/ToolIcons.h"
+#include "app/pages/SettingsDialogs.h"
 
 namespace tavo::test {
 namespace {
@@ -26,9 +27,8 @@ const EnableRule kRules[] = {
     {kCmdPlc, false, true},
     {kCmdComPort, true, true},
     {kCmdDownload, false, true},
-    // Without their dialogs (property pages to come) these have no action yet.
-    {kCmdSettings, false, false},
-    {kCmdAlarmList, false, false},
+    {kCmdSettings, false, true},
+    {kCmdAlarmList, false, true},
     {kCmdExit, true, true},
     {kCmdAbout, true, true},
     {kCmdNewScreen, false, true},
@@ -64,6 +64,19 @@ TEST_F(EditorTest, ACommandWithoutAnActionIsDisabledUntilOneIsInstalled) {
   EXPECT_FALSE(frame->Action(kCmdSettings)->isEnabled());
   frame->Execute(kCmdSettings);
   EXPECT_EQ(runs, 1);
+}
+
+TEST_F(EditorTest, TheAlarmListNeedsAProtocolWithAlarmCoils) {
+  PlcChoice choice;
+  choice.protocol = 31;  // names device variables; no alarm coil types
+  choice.plcPos = 30;
+  prompter.plcAnswers.push_back(choice);
+  NewProject();
+  EXPECT_FALSE(frame->Action(kCmdAlarmList)->isEnabled());
+  EXPECT_TRUE(frame->Action(kCmdSettings)->isEnabled());
+  OnNextDialog<PanelSettingsDialog>([](PanelSettingsDialog* d) { d->reject(); });
+  frame->Execute(kCmdSettings);
+  EXPECT_FALSE(Proj().IsModified());
 }
 
 TEST_F(EditorTest, TitleNamesTheDocument) {

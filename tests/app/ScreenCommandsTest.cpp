@@ -7,7 +7,7 @@
 
 #include "EditorFixture.h"
 #include "app/ScreenDialogs.h"
-#include "app/pages/PropertyArea.h"
+#include "app/pages/PageArea.h"
 #include "model/Gbk.h"
 
 namespace tavo::test {
