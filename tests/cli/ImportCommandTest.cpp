@@ -23,8 +23,8 @@ struct CliRun {
   std::string out, err;
 };
 
-CliRun Tavo(std::vector<std::string> args) {
-  args.insert(args.begin(), {"tavo", "import"});
+CliRun Command(std::vector<std::string> args) {
+  args.insert(args.begin(), "tavo");
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   testing::internal::CaptureStdout();
@@ -33,6 +33,11 @@ CliRun Tavo(std::vector<std::string> args) {
   std::string out = testing::internal::GetCapturedStdout();
   std::string err = testing::internal::GetCapturedStderr();
   return {status, out, err};
+}
+
+CliRun Tavo(std::vector<std::string> args) {
+  args.insert(args.begin(), "import");
+  return Command(std::move(args));
 }
 
 std::vector<uint8_t> OldFile() {
@@ -86,6 +91,52 @@ TEST(ImportCommand, ExitStatusSaysWhatWentWrong) {
   EXPECT_EQ(Tavo({}).status, cli::kExitFailure);
   EXPECT_EQ(Tavo({"a.qse", "b.qse"}).status, cli::kExitFailure);
   EXPECT_EQ(Tavo({"a.qse", "-o"}).status, cli::kExitFailure);
+}
+
+// JSON without the white space outside strings.
+std::string Compact(const std::string& json) {
+  std::string out;
+  bool inString = false, escaped = false;
+  for (char c : json) {
+    if (inString) {
+      escaped = !escaped && c == '\\';
+      if (c == '"' && !escaped) inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == ' ' || c == '\n') {
+      continue;
+    }
+    out += c;
+  }
+  return out;
+}
+
+TEST(ImportCommand, TheConvertedProjectShowsItsValuesInInfo) {
+  TempDir dir;
+  OldFileBuilder b;
+  b.header[13] = 1;                // protocol 7
+  test::Put16(b.header, 58, 123);  // control register, octal digits
+  auto& s = b.AddScreen(1, "main");
+  s.elements.push_back(OldElement(kOldLight, 90, 0));
+  auto text = OldElement(kOldText, 45, 36);
+  test::PutText(text, 14, 15, "\xCE\xC2\xB6\xC8");  // 温度
+  s.elements.push_back(text);
+  WriteBytes(dir.File("p.qse"), b.Bytes());
+  ASSERT_EQ(Tavo({dir.File("p.qse")}).status, cli::kExitOk);
+
+  CliRun info = Command({"info", dir.File("p.orx"), "--json"});
+  ASSERT_EQ(info.status, cli::kExitOk) << info.err;
+  const std::string j = Compact(info.out);
+  EXPECT_NE(j.find("\"m_fileVersion\":1,"), std::string::npos);
+  EXPECT_NE(j.find("\"protocol\":7,"), std::string::npos);
+  EXPECT_NE(j.find("\"m_ctrlRegAddr\":83,"), std::string::npos);
+  // The text comes first, then the light.
+  size_t textAt = j.find("{\"class\":\"CChars\",\"m_kind\":1,\"m_x\":20,\"m_y\":16,");
+  size_t lightAt = j.find("{\"class\":\"CLight\",\"m_kind\":3,\"m_x\":40,\"m_y\":0,");
+  ASSERT_NE(textAt, std::string::npos) << j;
+  ASSERT_NE(lightAt, std::string::npos) << j;
+  EXPECT_LT(textAt, lightAt);
+  EXPECT_NE(j.find("\"m_text\":\"温度\""), std::string::npos);
 }
 
 }  // namespace
