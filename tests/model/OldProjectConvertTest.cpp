@@ -138,22 +138,6 @@ TEST(OldProjectConvert, ClassReferencesPastTheSmallTagRangeUseTheLargeTag) {
   EXPECT_EQ(Slice(out, at, 6), (Bytes{0xFF, 0x7F, 0x04, 0x82, 0x00, 0x80}));
 }
 
-TEST(OldProjectConvert, AlarmListFromTheEntriesAfterTheLastScreen) {
-  OldFileBuilder b;
-  Put8(b.header, 13, 2);
-  Put8(b.header, 33, 9);
-  Put32(b.header, 41, 0x13);
-  b.AddScreen(1).elements.push_back(OldElement(kOldText));
-  b.alarms = {"\xB1\xA8\xBE\xAF", "", std::string(24, 'z')};
-  Bytes out = Convert(b.Bytes());
-  Bytes tail = Slice(out, out.size() - (6 + 100 + 2 + 5 + 1 + 25), 6);
-  EXPECT_EQ(tail, (Bytes{2, 2, 0, 3, 0, 0}));
-  Bytes texts = Slice(out, out.size() - (2 + 5 + 1 + 25), 2 + 5 + 1 + 25);
-  Bytes expected = {3, 0, 4, 0xB1, 0xA8, 0xBE, 0xAF, 0, 24};
-  expected.insert(expected.end(), 24, 'z');
-  EXPECT_EQ(texts, expected);
-}
-
 TEST(OldProjectConvert, OnlyTheLowByteOfAnElementCountCounts) {
   OldFileBuilder b;
   b.AddScreen(1).elements.push_back(OldElement(kOldText));

@@ -73,18 +73,6 @@ std::vector<uint32_t> Numbers(const OrxRecord& r) {
   return out;
 }
 
-TEST(OldProjectMap, TextRecord) {
-  auto r = OldElement(kOldText, 45, 36);
-  r[8] = 1;
-  r[9] = 1;
-  PutText(r, 14, 15, "\xB0\xA1OK");
-  auto e = ConvertOldElement({kOldText, r}, 4);
-  EXPECT_STREQ(ArchiveClassName(e.cls), "CChars");
-  EXPECT_EQ(Numbers(e.record), (std::vector<uint32_t>{1, 20, 16, 1, 1, 50}));
-  EXPECT_EQ(e.record.fields[5].bytes, "\xB0\xA1OK");
-  EXPECT_EQ(e.record.Size(), 9 + 2 + 5 + 50u);
-}
-
 TEST(OldProjectMap, NegativePositionsRoundTowardZero) {
   auto e = ConvertOldElement({kOldText, OldElement(kOldText, -1, -45)}, 4);
   EXPECT_EQ(static_cast<int32_t>(e.record.fields[1].value), 0);
@@ -196,35 +184,6 @@ TEST(OldProjectMap, BarAndTrendRecords) {
   EXPECT_EQ(std::vector<uint32_t>(n.end() - 5, n.end()),
             (std::vector<uint32_t>{0, 0x2345, 30, 0, 99}));
   EXPECT_EQ(t.record.Size(), 9 + 21 + 99u);
-}
-
-TEST(OldProjectMap, DynamicTextRows) {
-  auto r = OldElement(kOldDynamic, 0, 0, 0, 3);
-  r[26] = 1;
-  PutText(r, 31, 32, "off");
-  PutText(r, 56, 57, "");
-  PutText(r, 81, 82, std::string(24, 'x'));
-  auto e = ConvertOldElement({kOldDynamic, r}, 7);
-  EXPECT_STREQ(ArchiveClassName(e.cls), "CDynamic");
-  const auto& f = e.record.fields;
-  // kind x y dbl inv station type addr count format, then the texts' count.
-  ASSERT_EQ(f[10].type, OrxField::kCount);
-  EXPECT_EQ(f[10].value, 32u);
-  EXPECT_EQ(f[8].value, 1u);  // m_regCount
-  EXPECT_EQ(f[9].value, 1u);  // m_numFormat
-  EXPECT_EQ(f[11].bytes, "off");
-  EXPECT_EQ(f[12].bytes, "");
-  EXPECT_EQ(f[13].bytes, std::string(24, 'x'));
-  EXPECT_EQ(f[14].bytes, "");
-  EXPECT_EQ(f[43].value, 32u);  // values' count
-  EXPECT_EQ(f[44].value, 1u);
-  EXPECT_EQ(f[46].value, 3u);
-  EXPECT_EQ(f[47].value, 0u);
-  EXPECT_EQ(f[76].value, 32u);  // value texts' count
-  EXPECT_EQ(f[77].bytes, "1");
-  EXPECT_EQ(f[79].bytes, "3");
-  EXPECT_EQ(f[80].bytes, "");
-  EXPECT_EQ(f.size(), 111u);
 }
 
 TEST(OldProjectMap, PictureKeepsItsBlockAndMendsTheImageSize) {
