@@ -6,6 +6,7 @@
 
 #include "app/MainFrame.h"
 #include "app/QtPrompter.h"
+#include "app/SplashWindow.h"
 
 namespace tavo::app {
 
@@ -61,6 +62,7 @@ int RunEditor(int argc, char** argv) {
     return exitCode;
   }
   owned->show();
+  RaiseSplash();
   const int result = app.exec();
   owned.reset();
   SetPrompter(nullptr);

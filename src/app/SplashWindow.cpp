@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -83,10 +84,19 @@ QImage SplashImage() {
   return image;
 }
 
+namespace {
+QPointer<SplashWindow> g_splash;
+}
+
 void ShowSplash() {
   auto* splash = new SplashWindow;
+  g_splash = splash;
   splash->show();
   splash->repaint();
+}
+
+void RaiseSplash() {
+  if (g_splash) g_splash->raise();
 }
 
 }  // namespace tavo::app

@@ -25,6 +25,8 @@ class SplashWindow : public QWidget {
 
 // Shows the splash window; it deletes itself when it closes.
 void ShowSplash();
+// Puts a splash window still open back in front (after the main window shows).
+void RaiseSplash();
 
 // The splash picture itself.
 QImage SplashImage();
