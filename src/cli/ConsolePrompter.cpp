@@ -55,8 +55,12 @@ void ConsolePrompter::Message(const std::string& text, const std::string& captio
 }
 
 bool ConsolePrompter::OkCancel(const std::string& text, const std::string& caption) {
-  if (policy_ == QuestionPolicy::kOk || (policy_ == QuestionPolicy::kAsk && !interactive_)) {
+  if (policy_ == QuestionPolicy::kOk) {
     Say(text, caption, " [OK/Cancel] OK\n");
+    return true;
+  }
+  if (policy_ == QuestionPolicy::kAsk && !interactive_) {
+    Say(text, caption, " [OK/Cancel] OK (no terminal to ask on; see --on-warning)\n");
     return true;
   }
   if (policy_ == QuestionPolicy::kCancel) {
