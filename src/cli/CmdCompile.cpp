@@ -12,11 +12,9 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/ConsolePrompter.h"
-#include "download/ImageCompiler.h"
+#include "cli/ProjectCompile.h"
 #include "model/DataFiles.h"
-#include "model/ProjectFile.h"
 #include "model/SafeFile.h"
-#include "plc/ProtocolFiles.h"
 
 namespace tavo::cli {
 
@@ -37,20 +35,6 @@ bool Write(const std::string& path, const std::vector<uint8_t>& bytes) {
     return false;
   }
   return true;
-}
-
-int ExitFor(CompileOutcome outcome) {
-  switch (outcome) {
-    case CompileOutcome::kCompiled:
-      return kExitOk;
-    case CompileOutcome::kRefused:
-      return kExitRefused;
-    case CompileOutcome::kCancelled:
-      return kExitCancelled;
-    case CompileOutcome::kFailed:
-      break;
-  }
-  return kExitFailure;
 }
 
 int RunCompile(const std::vector<std::string>& args) {
@@ -85,16 +69,9 @@ int RunCompile(const std::vector<std::string>& args) {
   ConsolePrompter prompter(policy);
   ScopedPrompter installed(prompter);
 
-  Project project;
-  if (!OpenProjectFile(project, input)) return kExitRefused;
-
-  // The protocol file among the data files; "In.dat" is the editor's memory
-  // of the user's choices and stays untouched.
-  ProtocolFiles protocols(ProtocolFilePath(), "");
-  ImageCompilerOptions options;
-  options.loadDriver = DriverFromProtocolFiles(protocols);
-  const CompiledImage compiled = CompileImage(project, options);
-  if (!compiled.Ok()) return ExitFor(compiled.outcome);
+  CompiledProject project;
+  if (const int status = CompileProjectFile(input, project); status != kExitOk) return status;
+  const CompiledImage& compiled = project.compiled;
 
   if (!Write(imagePath, compiled.image)) return kExitFailure;
   if (!driverPath.empty() && !Write(driverPath, compiled.driver.bytes)) return kExitFailure;

@@ -2,8 +2,7 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
+#include "cli/DownloadConsole.h"
 
 namespace tavo::cli {
 
@@ -16,12 +15,6 @@ void Say(const std::string& text, const std::string& caption, const char* tail =
     std::fprintf(stderr, "%s: %s%s", caption.c_str(), text.c_str(), tail);
 }
 
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
 // Reads one answer line; nullopt at the end of the input.
 std::optional<std::string> ReadLine(std::FILE* in) {
   std::string line;
@@ -30,9 +23,6 @@ std::optional<std::string> ReadLine(std::FILE* in) {
     if (line.size() < 64) line.push_back(static_cast<char>(c));
   }
   if (c == EOF && line.empty()) return std::nullopt;
-  while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back()))) line.pop_back();
-  while (!line.empty() && std::isspace(static_cast<unsigned char>(line.front())))
-    line.erase(line.begin());
   return line;
 }
 
@@ -75,9 +65,7 @@ bool ConsolePrompter::OkCancel(const std::string& text, const std::string& capti
       std::fputs("OK\n", stderr);
       return true;  // the input ended: the safe answer
     }
-    const std::string a = Lower(*line);
-    if (a == "ok" || a == "o" || a == "y" || a == "yes" || a == "确定") return true;
-    if (a == "cancel" || a == "c" || a == "n" || a == "no" || a == "取消") return false;
+    if (const auto answer = ParseOkCancelAnswer(*line)) return *answer;
   }
 }
 

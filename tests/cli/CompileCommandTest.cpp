@@ -129,6 +129,25 @@ TEST(CompileCommand, ExitStatusSaysWhatWentWrong) {
   EXPECT_EQ(Compile({crowded, "-o", out, "--on-warning", "maybe"}).status, cli::kExitFailure);
 }
 
+// Every example project compiles with the driver of its protocol.
+TEST(CompileCommand, ExampleProjects) {
+  DataDir data;
+  int compiled = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(TAVO_SOURCE_DIR) / "examples")) {
+    if (entry.path().extension() != ".orx") continue;
+    const CliRun r = Compile({entry.path().string(), "-o", data.File("image.bin"), "--driver-out",
+                              data.File("driver.bin"), "--data-dir", data.path});
+    ASSERT_EQ(r.status, cli::kExitOk) << entry.path() << r.err;
+    const std::vector<uint8_t> image = ReadBytes(data.File("image.bin"));
+    ASSERT_GT(image.size(), 48u);
+    PtcDriver driver;
+    ASSERT_EQ(ReadProtocolDriver(data.File(kProtocolFileName), image[12], driver), DriverRead::Ok);
+    EXPECT_EQ(ReadBytes(data.File("driver.bin")), driver.bytes) << entry.path();
+    ++compiled;
+  }
+  EXPECT_GT(compiled, 0);
+}
+
 TEST(ConsolePrompter, AsksOnTheTerminalUntilAnswered) {
   struct Case {
     const char* input;
