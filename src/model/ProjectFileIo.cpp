@@ -81,7 +81,7 @@ FileMessage ProjectFileMessage(ProjectFileError error, const std::string& fileNa
 
 int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
   out.clear();
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return errno;
   struct stat st;
   int err = 0;
@@ -112,9 +112,11 @@ int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
 }
 
 bool CheckProjectFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   struct stat st;
-  if (fd < 0 || fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  // Only regular files: a directory, a pipe or a device is no project and
+  // must not make the check wait for input.
+  if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     if (fd >= 0) close(fd);
     Show(ProjectFileError::OpenFailed, path);
     return false;

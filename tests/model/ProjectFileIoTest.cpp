@@ -38,6 +38,11 @@ TEST(ProjectFileOpen, CheckRefusalsNameTheFile) {
   const std::string missing = dir.File("missing.orx");
   EXPECT_FALSE(CheckProjectFile(missing));
   EXPECT_FALSE(CheckProjectFile(dir.path));  // a directory
+  const std::string fifo = dir.File("pipe.orx");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(CheckProjectFile(fifo));  // refused at once, not waited on
+  Project untouched;
+  EXPECT_FALSE(ReadProjectFile(untouched, fifo));
   const std::string notOrx = dir.File("x.orx");
   WriteBytes(notOrx, {0x08, 'O', 'r', 'm', 'i', 'y', 12, 1});
   EXPECT_FALSE(CheckProjectFile(notOrx));
@@ -49,13 +54,15 @@ TEST(ProjectFileOpen, CheckRefusalsNameTheFile) {
   const std::string good = dir.File("good.orx");
   WriteBytes(good, MinimalFile().v);
   EXPECT_TRUE(CheckProjectFile(good));
-  ASSERT_EQ(prompter.said.size(), 4u);
+  ASSERT_EQ(prompter.said.size(), 6u);
   EXPECT_EQ(prompter.said[0].text, "打开文件" + missing + "时出错!");
   EXPECT_EQ(prompter.said[1].text, "打开文件" + dir.path + "时出错!");
-  EXPECT_EQ(prompter.said[2].text, "请确认是否为orx文件!");
-  EXPECT_EQ(prompter.said[2].caption, "文件格式错误");
-  EXPECT_EQ(prompter.said[3].text, "软件版本不匹配!");
-  EXPECT_EQ(prompter.said[3].caption, "文件格式错误");
+  EXPECT_EQ(prompter.said[2].text, "打开文件" + fifo + "时出错!");
+  EXPECT_EQ(prompter.said[3].text, "打开文件" + fifo + "时出错!");
+  EXPECT_EQ(prompter.said[4].text, "请确认是否为orx文件!");
+  EXPECT_EQ(prompter.said[4].caption, "文件格式错误");
+  EXPECT_EQ(prompter.said[5].text, "软件版本不匹配!");
+  EXPECT_EQ(prompter.said[5].caption, "文件格式错误");
 }
 
 TEST(ProjectFileOpen, FailedReadLeavesTheOpenProjectAndProtocol) {

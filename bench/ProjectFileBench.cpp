@@ -1,0 +1,141 @@
+// Writing and reading a large project file: 1,000 screens of 20 elements of
+// every kind. Reports time and the peak heap of each operation.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "elements/Bar.h"
+#include "elements/Chars.h"
+#include "elements/Dynamic.h"
+#include "elements/Function.h"
+#include "elements/Light.h"
+#include "elements/Register.h"
+#include "elements/Tide.h"
+#include "elements/UpLoadPic.h"
+#include "model/Gbk.h"
+#include "model/ProjectFile.h"
+
+// Heap accounting: live bytes and their peak since the last reset.
+namespace {
+std::atomic<size_t> g_live{0}, g_peak{0};
+void Count(void* p) {
+  if (!p) throw std::bad_alloc();
+  const size_t now = g_live += malloc_usable_size(p);
+  size_t peak = g_peak;
+  while (now > peak && !g_peak.compare_exchange_weak(peak, now)) {
+  }
+}
+}  // namespace
+
+void* operator new(size_t n) {
+  void* p = std::malloc(n ? n : 1);
+  Count(p);
+  return p;
+}
+void operator delete(void* p) noexcept {
+  if (p) g_live -= malloc_usable_size(p);
+  std::free(p);
+}
+void operator delete(void* p, size_t) noexcept {
+  operator delete(p);
+}
+
+namespace tavo {
+namespace {
+
+constexpr int kScreens = 1000;
+constexpr int kElementsPerScreen = 20;
+
+std::unique_ptr<CBase> MakeElement(int i) {
+  const Point at{0, 0};
+  switch (i % 8) {
+    case 0:
+      return std::make_unique<CChars>(at, G("温度监控 Temp"));
+    case 1:
+      return std::make_unique<CRegister>(at);
+    case 2:
+      return std::make_unique<CLight>(at);
+    case 3:
+      return std::make_unique<CFunction>(at);
+    case 4: {
+      auto d = std::make_unique<CDynamic>(at, G("运行"));
+      d->m_texts[1] = G("停止");
+      d->m_valueTexts[1] = "2";
+      return d;
+    }
+    case 5:
+      return std::make_unique<CBar>(at);
+    case 6:
+      return std::make_unique<CTide>(at);
+    default:
+      return std::make_unique<CUpLoadPic>(at, 32, 16);
+  }
+}
+
+Project& BigProject() {
+  static Project project = [] {
+    Project p;
+    for (int s = 1; s <= kScreens; ++s) {
+      CMainView& screen = p.AddScreen(static_cast<uint16_t>(s), G("画面"));
+      for (int e = 0; e < kElementsPerScreen; ++e) screen.m_elements.push_back(MakeElement(e + s));
+    }
+    return p;
+  }();
+  return project;
+}
+
+const std::vector<uint8_t>& BigFile() {
+  static const std::vector<uint8_t> bytes = WriteProjectBytes(BigProject(), 3);
+  return bytes;
+}
+
+void Report(benchmark::State& state, size_t startLive) {
+  state.counters["peak_heap_MB"] = double(g_peak - startLive) / 1e6;
+  state.counters["file_MB"] = double(BigFile().size()) / 1e6;
+}
+
+void BM_Write(benchmark::State& state) {
+  Project& p = BigProject();
+  BigFile();
+  const size_t start = g_live;
+  g_peak = start;
+  for (auto _ : state) benchmark::DoNotOptimize(WriteProjectBytes(p, 3));
+  Report(state, start);
+}
+
+void BM_Read(benchmark::State& state) {
+  const auto& bytes = BigFile();
+  const size_t start = g_live;
+  g_peak = start;
+  for (auto _ : state) {
+    Project p;
+    ReadInfo info;
+    if (ReadProjectBytes(bytes, p, info) != ProjectFileError::None) state.SkipWithError("read");
+  }
+  Report(state, start);
+}
+
+void BM_RoundTrip(benchmark::State& state) {
+  const auto& bytes = BigFile();
+  const size_t start = g_live;
+  g_peak = start;
+  for (auto _ : state) {
+    Project p;
+    ReadInfo info;
+    ReadProjectBytes(bytes, p, info);
+    if (WriteProjectBytes(p, info.protocol) != bytes) state.SkipWithError("round trip differs");
+  }
+  Report(state, start);
+}
+
+BENCHMARK(BM_Write)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Read)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RoundTrip)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tavo
+
+BENCHMARK_MAIN();
