@@ -34,6 +34,8 @@ const std::vector<CommandInfo>& CommandTable() {
       {kCmdAlarmList, nullptr, nullptr, "设置报警列表内容", "报警列表"},
       {kCmdScreenProperties, nullptr, nullptr, "修改当前画面属性", "画面属性"},
       {kCmdToolbarBlank, nullptr, nullptr, nullptr, nullptr},
+      {kCmdPreview, "面板预览(&P)...", "F5", "显示面板将如何显示当前画面，可按键并设置PLC数值",
+       "面板预览(F5)"},
       {kCmdCopy, nullptr, "Ctrl+C", nullptr, nullptr},
       {kCmdPaste, nullptr, "Ctrl+V", nullptr, nullptr},
   };
@@ -76,6 +78,7 @@ const std::vector<int>& ToolbarLayout() {
       kCmdSettings,
       kCmdAlarmList,
       kCmdDownload,
+      kCmdPreview,
       0,  //
       kCmdScreenProperties,
       kCmdScreenProperties,

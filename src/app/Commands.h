@@ -27,6 +27,7 @@ enum CommandId : int {
   kCmdScreenProperties = 32800,
   kCmdImport = 32806,
   kCmdPanelType = 32807,
+  kCmdPreview = 32900,  // the panel preview window
   kCmdOpen = 57601,
   kCmdSave = 57603,
   kCmdSaveAs = 57604,

@@ -13,11 +13,13 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/AboutDialog.h"
 #include "app/Commands.h"
 #include "app/LockKeys.h"
 #include "app/MainView.h"
+#include "app/PreviewWindow.h"
 #include "app/QtPrompter.h"
 #include "app/SplashWindow.h"
 #include "app/ToolIcons.h"
@@ -62,6 +64,9 @@ MainFrame::MainFrame(QSettings* settings, QWidget* parent)
   view_->SetBitmapChooser([this] { return choosers_.bitmap ? choosers_.bitmap() : QString(); });
   connect(view_, &MainView::Changed, this, &MainFrame::UpdateCommands);
   connect(view_, &MainView::ProtocolText, this, &MainFrame::SetProtocolPaneText);
+  connect(view_, &MainView::ProjectTouched, this, [this] {
+    if (preview_) preview_->ProjectMayHaveChanged();
+  });
   setFixedSize(kFrameWidth, kFrameHeight);
   SetDocumentTitle(docTitle_);
   UpdateCommands();
@@ -149,6 +154,9 @@ void MainFrame::BuildMenu() {
   }
   // Without a toolbar picture the menu shows none either.
   RebuildRecentMenu();
+  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("查看(&V)"));
+  viewMenu->setObjectName(QStringLiteral("viewMenu"));
+  viewMenu->addAction(actions_.at(kCmdPreview));
 }
 
 void MainFrame::RebuildRecentMenu() {
@@ -198,6 +206,7 @@ void MainFrame::InstallHandlers() {
   handlers_[kCmdDownload] = [this] { OnDownload(); };
   handlers_[kCmdPanelType] = [] {};  // accepted, does nothing
   handlers_[kCmdAbout] = [this] { ShowAbout(); };
+  handlers_[kCmdPreview] = [this] { ShowPreview(); };
   for (int id :
        {kCmdLight, kCmdKey, kCmdText, kCmdDynamic, kCmdRegister, kCmdBar, kCmdTrend, kCmdPicture})
     handlers_[id] = [this, id] { view_->StartInsertion(InsertKindOf(id)); };
@@ -255,6 +264,9 @@ void MainFrame::UpdateCommands() {
     if (a->isCheckable()) a->setChecked(IsCommandChecked(id));
   }
   for (auto& [id, a] : twins_) a->setEnabled(IsCommandEnabled(id));
+  // Every command and every change the view reports may have changed the
+  // project or its current screen.
+  if (preview_) preview_->ProjectMayHaveChanged();
 }
 
 // ---- status bar ----------------------------------------------------------------
@@ -320,6 +332,29 @@ void MainFrame::ShowAbout() {
   dialog.exec();
 }
 
+PreviewWindow* MainFrame::Preview() const {
+  return preview_.data();
+}
+
+void MainFrame::ShowPreview() {
+  if (!preview_) {
+    preview_ = new PreviewWindow([this]() -> Project& { return CurrentProject(); }, this);
+    // Beside the main window, kept on its screen.
+    QPoint at = frameGeometry().topRight() + QPoint(8, 0);
+    if (const QScreen* screen = this->screen()) {
+      const QRect area = screen->availableGeometry();
+      const QSize size = preview_->sizeHint();
+      at.setX(std::max(area.left(), std::min(at.x(), area.right() - size.width())));
+      at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - size.height())));
+    }
+    preview_->move(at);
+  }
+  preview_->show();
+  preview_->raise();
+  preview_->activateWindow();
+  preview_->Update();
+}
+
 // ---- closing, dropping ----------------------------------------------------------
 
 void MainFrame::closeEvent(QCloseEvent* event) {
@@ -328,6 +363,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   closing_ = true;
+  if (preview_) preview_->close();
   event->accept();
 }
 

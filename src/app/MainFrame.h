@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -26,6 +27,7 @@ class Project;
 namespace tavo::app {
 
 class MainView;
+class PreviewWindow;
 
 enum class OpenResult { Opened, Refused, ReadFailed };
 
@@ -71,6 +73,8 @@ class MainFrame : public QMainWindow {
   void SetDocumentPath(const QString& path);
 
   MainView* View() const { return view_; }
+  // The panel preview window, once the preview command opened it (null before).
+  PreviewWindow* Preview() const;
   Project& CurrentProject() const;
   RecentFiles& Recent() { return recent_; }
   // The device path downloads go to (chosen in "选择通信口").
@@ -98,6 +102,8 @@ class MainFrame : public QMainWindow {
   void RebuildRecentMenu();
   void UpdateLockPanes();
   void ShowAbout();
+  // Opens the preview window, or brings the open one to the front.
+  void ShowPreview();
 
   // File commands (MainFrameFile.cpp).
   void OnNewProject();
@@ -117,6 +123,7 @@ class MainFrame : public QMainWindow {
   void OnDownload();
 
   MainView* view_ = nullptr;
+  QPointer<PreviewWindow> preview_;
   QToolBar* toolBar_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QAction* recentSeparator_ = nullptr;

@@ -60,6 +60,7 @@ MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique
       [this](Canvas& canvas) { return ProjectOpen() && controller_.PaintDisplay(canvas); });
   controller_.onRepaint = [this](const Rect& r) {
     display_->update(QRect(r.left, r.top, r.Width(), r.Height()));
+    emit ProjectTouched();
   };
   controller_.onFocusScreenList = [this] { screenList_->setFocus(); };
 
@@ -68,7 +69,10 @@ MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique
   properties_->SetScreenSource([this] { return project_->CurrentScreen(); });
   PageEnv env;
   env.repaint = [this] { RepaintDisplay(); };
-  env.modified = [this] { project_->SetModified(); };
+  env.modified = [this] {
+    project_->SetModified();
+    emit ProjectTouched();
+  };
   env.screenRowChanged = [this](const std::string& description) {
     const int row = project_->m_curScreen;
     if (QTableWidgetItem* item = screenList_->item(row, 1))
@@ -222,6 +226,7 @@ void MainView::ProjectReplaced() {
 
 void MainView::RepaintDisplay() {
   display_->update();
+  emit ProjectTouched();
 }
 
 // ---- mouse and keys -------------------------------------------------------------------

@@ -65,6 +65,9 @@ class MainView : public QWidget {
   void Changed();
   // New text for the protocol pane of the status bar.
   void ProtocolText(const QString& text);
+  // The project may have been edited: an element moved or changed, a page
+  // applied, the display repainted.
+  void ProjectTouched();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

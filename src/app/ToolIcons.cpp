@@ -203,6 +203,20 @@ void Draw(int id, QPainter& p) {
       px.Fill(7, 0, 4, 5, kGreen);
       for (int i = 0; i < 4; ++i) px.Line(5 + i, 5 + i, 12 - i, 5 + i, kGreen);
       break;
+    case kCmdPreview:  // the panel's display, lit, under a magnifying glass
+      px.Box(0, 1, 14, 11, QColor(192, 192, 192));
+      px.Fill(2, 3, 10, 5, kScreen);
+      px.Fill(3, 4, 5, 1, kPaper);
+      px.Fill(3, 6, 3, 1, kPaper);
+      for (int x = 2; x < 12; x += 3) px.Fill(x, 9, 2, 2, kInk);
+      p.setRenderHint(QPainter::Antialiasing, true);
+      p.setPen(QPen(kBlue, 1.5));
+      p.setBrush(QColor(160, 208, 255, 160));
+      p.drawEllipse(QRectF(8.5, 7.5, 6, 6));
+      p.setRenderHint(QPainter::Antialiasing, false);
+      px.Line(14, 13, 16, 15, kBlue);
+      px.Line(15, 13, 17, 15, kBlue);
+      break;
     case kCmdScreenProperties:
       Monitor(px, 0, 3);
       px.Fill(14, 1, 3, 3, kBlue);

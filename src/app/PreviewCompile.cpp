@@ -1,0 +1,91 @@
+#include "app/PreviewCompile.h"
+
+#include <new>
+
+#include "download/ImageCompiler.h"
+#include "model/Project.h"
+#include "model/ProjectFile.h"
+#include "model/Prompter.h"
+#include "plc/Protocol.h"
+
+namespace tavo::app {
+
+namespace {
+
+// Collects what the compiler says; the cancel question is answered "go on".
+class CollectingPrompter : public SilentPrompter {
+ public:
+  void Message(const std::string& text, const std::string& caption, MessageIcon) override {
+    messages.push_back(text);
+  }
+  bool OkCancel(const std::string& text, const std::string& caption) override {
+    messages.push_back(text);
+    return false;
+  }
+  std::vector<std::string> messages;
+};
+
+// Installs a prompter for the duration of a compile and puts back the one in
+// force before (the editor's dialogs).
+class PrompterScope {
+ public:
+  explicit PrompterScope(Prompter* replacement) : previous_(&CurrentPrompter()) {
+    SetPrompter(replacement);
+  }
+  ~PrompterScope() { SetPrompter(previous_); }
+  PrompterScope(const PrompterScope&) = delete;
+  PrompterScope& operator=(const PrompterScope&) = delete;
+
+ private:
+  Prompter* previous_;
+};
+
+const char kNotCompiled[] = "工程无法编译";
+const char kNoCopy[] = "工程无法复制";
+
+}  // namespace
+
+std::vector<uint8_t> PreviewSnapshot(Project& project) {
+  // The screen chosen in the editor is stored too, but changes no image: it
+  // is left out so that choosing another screen compiles nothing.
+  struct Restore {
+    Project& project;
+    uint16_t current;
+    ~Restore() { project.m_curScreen = current; }
+  } restore{project, project.m_curScreen};
+  project.m_curScreen = 0;
+  return WriteProjectBytes(project, CurrentProtocol());
+}
+
+PreviewImage CompilePreview(const std::vector<uint8_t>& snapshot) {
+  PreviewImage out;
+  CollectingPrompter prompter;
+  PrompterScope scope(&prompter);
+  try {
+    Project copy;
+    ReadInfo info;
+    if (ReadProjectBytes(snapshot, copy, info) != ProjectFileError::None) {
+      out.reason = kNoCopy;
+      return out;
+    }
+    ImageCompilerOptions options;
+    options.loadDriver = [](PanelSettings&, ProtocolDriver&) { return true; };
+    CompiledImage compiled = CompileImage(copy, options);
+    out.messages = std::move(prompter.messages);
+    if (compiled.Ok()) {
+      out.ok = true;
+      out.image = std::move(compiled.image);
+    } else {
+      // The first message says why (too many elements, image too large, a
+      // font library missing); without one the outcome is all there is.
+      out.reason = out.messages.empty() ? std::string(kNotCompiled)
+                                        : std::string(kNotCompiled) + ": " + out.messages.front();
+    }
+  } catch (const std::bad_alloc&) {
+    out = {};
+    out.reason = kNotCompiled;
+  }
+  return out;
+}
+
+}  // namespace tavo::app

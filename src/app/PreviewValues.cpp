@@ -1,0 +1,199 @@
+#include "app/PreviewValues.h"
+
+#include <QHeaderView>
+#include <limits>
+
+#include "model/Base.h"
+#include "model/Gbk.h"
+#include "panel/ValueFormat.h"
+#include "plc/Catalogue.h"
+
+namespace tavo::app {
+
+using panel::PlcKey;
+using panel::ScreenBinding;
+
+namespace {
+
+const char* KindName(uint8_t kind) {
+  switch (kind) {
+    case kKindRegister:
+      return "寄存器";
+    case kKindLight:
+      return "指示灯";
+    case kKindKey:
+      return "功能键";
+    case kKindBar:
+      return "棒状图";
+    case kKindTrend:
+      return "趋势图";
+    case kKindDynamic:
+      return "动态文本";
+    default:
+      return "";
+  }
+}
+
+// The item's width in bytes as its type code says (low four bits), at most 4.
+uint8_t ItemWidth(const ScreenBinding& b) {
+  if (b.width == 0) return 0;
+  return static_cast<uint8_t>(std::min(b.width, uint8_t{4}));
+}
+
+}  // namespace
+
+bool ParsePlcValue(const QString& text, uint8_t widthBytes, uint32_t& out) {
+  const QString t = text.trimmed();
+  bool ok = false;
+  qlonglong v = 0;
+  if (t.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
+    v = static_cast<qlonglong>(t.mid(2).toULongLong(&ok, 16));
+  else
+    v = t.toLongLong(&ok, 10);
+  if (!ok) return false;
+  if (widthBytes == 0) {
+    if (v != 0 && v != 1) return false;
+    out = static_cast<uint32_t>(v);
+    return true;
+  }
+  const int bits = 8 * std::min<int>(widthBytes, 4);
+  const qlonglong low = -(qlonglong{1} << (bits - 1));
+  const qlonglong high = (qlonglong{1} << bits) - 1;
+  if (v < low || v > high) return false;
+  const uint64_t mask = bits == 32 ? 0xFFFFFFFFull : ((uint64_t{1} << bits) - 1);
+  out = static_cast<uint32_t>(static_cast<uint64_t>(v) & mask);
+  return true;
+}
+
+QString PlcItemName(const PlcKey& key) {
+  const ProtocolProfile& profile = CurrentProfile();
+  QString type;
+  for (uint8_t use : {kUseWord, kUseBitWrite, kUseBitRead}) {
+    const std::vector<std::string>& list = TypeList(profile, use);
+    for (unsigned i = 0; i < list.size() && type.isEmpty(); ++i)
+      if (RegisterTypeCode(profile, i, use) == key.type)
+        type = QString::fromStdString(GbkToUtf8(list[i]));
+    if (!type.isEmpty()) break;
+  }
+  if (type.isEmpty()) type = QStringLiteral("[%1]").arg(key.type, 2, 16, QLatin1Char('0'));
+  QString name = type + QString::number(key.address);
+  if (key.sub != 0) name += QStringLiteral(".%1").arg(key.sub);
+  return name;
+}
+
+PreviewValues::PreviewValues(panel::PanelRuntime& runtime, QWidget* parent)
+    : QTableWidget(0, 4, parent), runtime_(runtime) {
+  setObjectName(QStringLiteral("previewValues"));
+  setHorizontalHeaderLabels({QStringLiteral("元件"), QStringLiteral("站号"), QStringLiteral("地址"),
+                             QStringLiteral("值")});
+  verticalHeader()->hide();
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  horizontalHeader()->setStretchLastSection(true);
+  setColumnWidth(0, 72);
+  setColumnWidth(1, 44);
+  setColumnWidth(2, 80);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                  QAbstractItemView::AnyKeyPressed);
+  connect(this, &QTableWidget::itemChanged, this, &PreviewValues::OnItemChanged);
+}
+
+int PreviewValues::RowOf(const PlcKey& key) const {
+  for (size_t i = 0; i < rows_.size(); ++i)
+    if (rows_[i].key == key) return static_cast<int>(i);
+  return -1;
+}
+
+void PreviewValues::Refresh() {
+  const std::vector<ScreenBinding> now = runtime_.Bindings();
+  bool same = now.size() == rows_.size();
+  for (size_t i = 0; same && i < now.size(); ++i)
+    same = now[i].key == rows_[i].key && now[i].width == rows_[i].width;
+  rows_ = now;
+  if (same)
+    ShowValues();
+  else
+    Rebuild();
+}
+
+void PreviewValues::Rebuild() {
+  filling_ = true;
+  setRowCount(0);
+  setRowCount(static_cast<int>(rows_.size()));
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    const ScreenBinding& b = rows_[i];
+    const int row = static_cast<int>(i);
+    auto fixed = [](const QString& text) {
+      auto* item = new QTableWidgetItem(text);
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      return item;
+    };
+    QString kind = QString::fromUtf8(KindName(b.kind));
+    if (b.written) kind += QStringLiteral(" ✎");
+    setItem(row, 0, fixed(kind));
+    setItem(row, 1, fixed(QString::number(b.key.station)));
+    QTableWidgetItem* name = fixed(PlcItemName(b.key));
+    name->setToolTip(QString::fromStdString(panel::DescribeKey(b.key)));
+    setItem(row, 2, name);
+    auto* value = new QTableWidgetItem;
+    if (b.width == 0)
+      value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    else
+      value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+    setItem(row, kValueColumn, value);
+  }
+  filling_ = false;
+  ShowValues();
+}
+
+bool PreviewValues::RowSigned(size_t row) const {
+  const ScreenBinding& b = rows_[row];
+  const std::vector<panel::ElementRecord>& elements = runtime_.Elements();
+  if (b.element >= elements.size()) return false;
+  const panel::RecordBody& body = elements[b.element].body;
+  if (auto* r = std::get_if<panel::RegisterRecord>(&body)) return r->isSigned;
+  if (auto* g = std::get_if<panel::GraphRecord>(&body)) return g->isSigned;
+  if (auto* d = std::get_if<panel::DynamicRecord>(&body)) return d->isSigned;
+  return false;
+}
+
+void PreviewValues::ShowValues() {
+  filling_ = true;
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    QTableWidgetItem* item = this->item(static_cast<int>(i), kValueColumn);
+    if (!item) continue;
+    const uint32_t raw = runtime_.Plc().Get(rows_[i].key);
+    if (rows_[i].width == 0) {
+      const Qt::CheckState state = raw ? Qt::Checked : Qt::Unchecked;
+      if (item->checkState() != state) item->setCheckState(state);
+      const QString text = raw ? QStringLiteral("1") : QStringLiteral("0");
+      if (item->text() != text) item->setText(text);
+    } else {
+      const QString text =
+          QString::number(panel::ItemValue(raw, ItemWidth(rows_[i]), RowSigned(i)));
+      if (item->text() != text) item->setText(text);
+    }
+  }
+  filling_ = false;
+}
+
+void PreviewValues::OnItemChanged(QTableWidgetItem* item) {
+  if (filling_ || item->column() != kValueColumn) return;
+  const size_t row = static_cast<size_t>(item->row());
+  if (row >= rows_.size()) return;
+  const ScreenBinding& b = rows_[row];
+  uint32_t value = 0;
+  if (b.width == 0) {
+    value = item->checkState() == Qt::Checked ? 1 : 0;
+  } else if (!ParsePlcValue(item->text(), ItemWidth(b), value)) {
+    const QString typed = item->text();
+    ShowValues();  // back to the value the PLC holds
+    emit ValueRefused(QStringLiteral("“%1”不是%2的有效数值").arg(typed, PlcItemName(b.key)));
+    return;
+  }
+  runtime_.Plc().Set(b.key, value);
+  ShowValues();
+  emit ValueWritten();
+}
+
+}  // namespace tavo::app
