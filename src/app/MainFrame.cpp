@@ -339,11 +339,15 @@ PreviewWindow* MainFrame::Preview() const {
 void MainFrame::ShowPreview() {
   if (!preview_) {
     preview_ = new PreviewWindow([this]() -> Project& { return CurrentProject(); }, this);
-    // Beside the main window, kept on its screen.
-    QPoint at = frameGeometry().topRight() + QPoint(8, 0);
+    // Beside the main window, right or else left, kept on its screen.
+    preview_->adjustSize();
+    const QSize size = preview_->frameGeometry().size();
+    const QRect frame = frameGeometry();
+    QPoint at = frame.topRight() + QPoint(8, 0);
     if (const QScreen* screen = this->screen()) {
       const QRect area = screen->availableGeometry();
-      const QSize size = preview_->sizeHint();
+      if (at.x() + size.width() > area.right() && frame.left() - 8 - size.width() >= area.left())
+        at.setX(frame.left() - 8 - size.width());
       at.setX(std::max(area.left(), std::min(at.x(), area.right() - size.width())));
       at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - size.height())));
     }

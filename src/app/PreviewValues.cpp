@@ -93,8 +93,10 @@ PreviewValues::PreviewValues(panel::PanelRuntime& runtime, QWidget* parent)
   setColumnWidth(1, 44);
   setColumnWidth(2, 80);
   setSelectionMode(QAbstractItemView::SingleSelection);
-  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                  QAbstractItemView::AnyKeyPressed);
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                  QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+  // The keyboard stays with the panel's keys until the table is clicked.
+  setFocusPolicy(Qt::ClickFocus);
   connect(this, &QTableWidget::itemChanged, this, &PreviewValues::OnItemChanged);
 }
 
@@ -136,10 +138,12 @@ void PreviewValues::Rebuild() {
     name->setToolTip(QString::fromStdString(panel::DescribeKey(b.key)));
     setItem(row, 2, name);
     auto* value = new QTableWidgetItem;
-    if (b.width == 0)
+    if (b.width == 0) {
       value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    else
+      value->setCheckState(Qt::Unchecked);  // shows the box from the start
+    } else {
       value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+    }
     setItem(row, kValueColumn, value);
   }
   filling_ = false;
@@ -166,8 +170,6 @@ void PreviewValues::ShowValues() {
     if (rows_[i].width == 0) {
       const Qt::CheckState state = raw ? Qt::Checked : Qt::Unchecked;
       if (item->checkState() != state) item->setCheckState(state);
-      const QString text = raw ? QStringLiteral("1") : QStringLiteral("0");
-      if (item->text() != text) item->setText(text);
     } else {
       const QString text =
           QString::number(panel::ItemValue(raw, ItemWidth(rows_[i]), RowSigned(i)));

@@ -37,6 +37,8 @@ class PreviewDisplay : public QWidget {
   PreviewDisplay(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {
     setObjectName(QStringLiteral("previewDisplay"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click on the display gives the keyboard back to the panel's keys.
+    setFocusPolicy(Qt::ClickFocus);
   }
   static constexpr int kBorder = 4;
   void Fit(int zoom) {
@@ -78,6 +80,7 @@ PreviewWindow::PreviewWindow(std::function<Project&()> project, QWidget* parent)
   setObjectName(QStringLiteral("previewWindow"));
   setWindowTitle(QStringLiteral("面板预览"));
   setAttribute(Qt::WA_DeleteOnClose, false);
+  setFocusPolicy(Qt::StrongFocus);
 
   auto* top = new QHBoxLayout;
   top->addWidget(new QLabel(QStringLiteral("缩放:"), this));

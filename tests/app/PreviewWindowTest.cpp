@@ -166,6 +166,16 @@ TEST_F(PreviewTest, KeypadButtonsAndTheValueTableDriveThePanel) {
   EXPECT_EQ(up.size(), 1);
   for (PanelKey k : panel::AllPanelKeys()) EXPECT_NE(w.Keypad()->Button(k), nullptr);
   QTest::mouseClick(w.Keypad()->Button(PanelKey::Esc), Qt::LeftButton);
+  // The keyboard's keys reach the panel, not the value table.
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QWidget* focus = QApplication::focusWidget();
+  ASSERT_NE(focus, nullptr);
+  EXPECT_EQ(focus->window(), &w);
+  QTest::keyClick(focus, Qt::Key_Down);
+  EXPECT_EQ(rt.CurrentScreen(), 2);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  ASSERT_EQ(rt.CurrentScreen(), 1);
 
   // A value typed into the table is what the register shows.
   const panel::ElementRecord* regElement = nullptr;
