@@ -57,6 +57,10 @@ std::string Utf8ToGbk(std::string_view utf8) {
   return out;
 }
 
+bool Utf8ToGbk(std::string_view utf8, std::string& out, bool strict) {
+  return Convert("CP936", "UTF-8", utf8, out, "?", strict);
+}
+
 bool GbkToUtf8(std::string_view gbk, std::string& out, bool strict) {
   return Convert("UTF-8", "CP936", gbk, out, "\xEF\xBF\xBD", strict);
 }

@@ -57,6 +57,8 @@ ProjectFileError ReadProjectBytes(std::span<const uint8_t> data, Project& out, R
 std::vector<uint8_t> WriteProjectBytes(Project& project, uint8_t protocol);
 
 // ---- files, with the user's messages (through CurrentPrompter()) ----
+// A path ending in ".json" names the project's text form
+// (model/ProjectTextForm.h): these read and write it instead of the .orx.
 
 // Opens the file and checks its header; shows the refusal and returns false.
 bool CheckProjectFile(const std::string& path);

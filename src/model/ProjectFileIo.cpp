@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 
 #include "model/PageHooks.h"
 #include "model/ProjectFile.h"
+#include "model/ProjectTextForm.h"
 #include "model/SafeFile.h"
 #include "plc/Protocol.h"
 
@@ -111,6 +113,26 @@ int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
   return 0;
 }
 
+// Reads a text form into a fresh project; shows the refusal.
+static bool ReadTextFormFile(const std::string& path, Project& fresh, ReadInfo& info) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  std::vector<uint8_t> data;
+  if (ec || ReadWholeFile(path, data) != 0) {
+    Show(ProjectFileError::OpenFailed, path);
+    return false;
+  }
+  TextFormError error;
+  if (size > kMaxTextFormBytes || data.size() > kMaxTextFormBytes) {
+    error = {"", "larger than " + std::to_string(kMaxTextFormBytes >> 20) + " MiB"};
+  } else if (ReadTextForm(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()),
+                          fresh, info, error)) {
+    return true;
+  }
+  CurrentPrompter().Message(TextFormMessage(path, error), kFormatCaption, MessageIcon::Warning);
+  return false;
+}
+
 bool CheckProjectFile(const std::string& path) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   struct stat st;
@@ -120,6 +142,11 @@ bool CheckProjectFile(const std::string& path) {
     if (fd >= 0) close(fd);
     Show(ProjectFileError::OpenFailed, path);
     return false;
+  }
+  // A text form has no header: reading it checks everything.
+  if (IsTextFormPath(path)) {
+    close(fd);
+    return true;
   }
   uint8_t head[8];
   size_t got = 0;
@@ -156,6 +183,15 @@ void AdoptReadProject(Project& project, Project&& fresh, const ReadInfo& info) {
 }
 
 bool ReadProjectFile(Project& project, const std::string& path) {
+  if (IsTextFormPath(path)) {
+    Project fresh;
+    ReadInfo info;
+    if (!ReadTextFormFile(path, fresh, info)) return false;
+    AdoptReadProject(project, std::move(fresh), info);
+    project.m_path = path;
+    project.m_title = BaseName(path);
+    return true;
+  }
   std::vector<uint8_t> data;
   if (ReadWholeFile(path, data) != 0) {
     Show(ProjectFileError::OpenFailed, path);
@@ -181,7 +217,12 @@ bool OpenProjectFile(Project& project, const std::string& path) {
 bool SaveProjectFile(Project& project, const std::string& path) {
   std::vector<uint8_t> bytes;
   try {
-    bytes = WriteProjectBytes(project, CurrentProtocol());
+    if (IsTextFormPath(path)) {
+      const std::string text = ProjectToTextForm(project, CurrentProtocol());
+      bytes.assign(text.begin(), text.end());
+    } else {
+      bytes = WriteProjectBytes(project, CurrentProtocol());
+    }
   } catch (const std::exception&) {
     Show(ProjectFileError::SaveFailed, path);
     return false;

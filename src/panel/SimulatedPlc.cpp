@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "panel/JsonReader.h"
+#include "model/JsonReader.h"
 
 namespace tavo::panel {
 

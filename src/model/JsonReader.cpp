@@ -1,16 +1,14 @@
-#include "panel/JsonReader.h"
+#include "model/JsonReader.h"
 
-#include <cstdio>
+#include <algorithm>
 
-namespace tavo::panel {
+namespace tavo {
 
 namespace {
 
-constexpr int kMaxDepth = 16;
-
 class Parser {
  public:
-  explicit Parser(std::string_view text) : m_text(text) {}
+  Parser(std::string_view text, const JsonLimits& limits) : m_text(text), m_limits(limits) {}
 
   bool Document(JsonValue& out, std::string& error) {
     if (!Value(out, 0)) {
@@ -28,7 +26,20 @@ class Parser {
 
  private:
   bool Fail(const std::string& what) {
-    if (m_error.empty()) m_error = what + " at byte " + std::to_string(m_pos + 1);
+    if (!m_error.empty()) return false;
+    // Line and column (in characters) of the byte where reading stopped.
+    const size_t at = std::min(m_pos, m_text.size());
+    size_t line = 1, column = 1;
+    for (size_t i = 0; i < at; ++i) {
+      const auto c = static_cast<unsigned char>(m_text[i]);
+      if (c == '\n') {
+        ++line;
+        column = 1;
+      } else if ((c & 0xC0) != 0x80) {
+        ++column;
+      }
+    }
+    m_error = what + " at line " + std::to_string(line) + ", column " + std::to_string(column);
     return false;
   }
   void SkipSpace() {
@@ -43,7 +54,8 @@ class Parser {
   }
 
   bool Value(JsonValue& out, int depth) {
-    if (depth > kMaxDepth) return Fail("nesting too deep");
+    if (depth > m_limits.maxDepth) return Fail("nesting too deep");
+    if (++m_values > m_limits.maxValues) return Fail("too many values");
     SkipSpace();
     if (m_pos >= m_text.size()) return Fail("unexpected end");
     const char c = m_text[m_pos];
@@ -133,6 +145,34 @@ class Parser {
     }
   }
 
+  // One multi-byte UTF-8 character at m_pos, checked (no overlong forms, no
+  // surrogates, nothing above U+10FFFF) and appended.
+  bool Utf8Sequence(std::string& out) {
+    const auto b0 = static_cast<unsigned char>(m_text[m_pos]);
+    size_t n = 0;
+    unsigned cp = 0, min = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+      n = 2, cp = b0 & 0x1F, min = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+      n = 3, cp = b0 & 0x0F, min = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+      n = 4, cp = b0 & 0x07, min = 0x10000;
+    } else {
+      return Fail("text that is not UTF-8");
+    }
+    if (m_text.size() - m_pos < n) return Fail("text that is not UTF-8");
+    for (size_t i = 1; i < n; ++i) {
+      const auto b = static_cast<unsigned char>(m_text[m_pos + i]);
+      if ((b & 0xC0) != 0x80) return Fail("text that is not UTF-8");
+      cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000))
+      return Fail("text that is not UTF-8");
+    out.append(m_text.substr(m_pos, n));
+    m_pos += n;
+    return true;
+  }
+
   bool String(std::string& out) {
     ++m_pos;  // opening quote
     out.clear();
@@ -141,7 +181,12 @@ class Parser {
       if (c == '"') return true;
       if (static_cast<unsigned char>(c) < 0x20) return Fail("control character in a string");
       if (c != '\\') {
-        out += c;
+        if (static_cast<unsigned char>(c) >= 0x80) {
+          --m_pos;
+          if (!Utf8Sequence(out)) return false;
+        } else {
+          out += c;
+        }
         continue;
       }
       if (m_pos >= m_text.size()) break;
@@ -237,6 +282,8 @@ class Parser {
   }
 
   std::string_view m_text;
+  JsonLimits m_limits;
+  size_t m_values = 0;
   size_t m_pos = 0;
   std::string m_error;
 };
@@ -249,36 +296,29 @@ const JsonValue* JsonValue::Member(std::string_view name) const {
   return nullptr;
 }
 
-bool ParseJson(std::string_view text, JsonValue& out, std::string& error) {
+bool ParseJson(std::string_view text, JsonValue& out, std::string& error,
+               const JsonLimits& limits) {
   out = JsonValue{};
-  Parser parser(text);
+  Parser parser(text, limits);
   return parser.Document(out, error);
 }
 
-void AppendJsonString(std::string& out, std::string_view text) {
-  out += '"';
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char esc[8];
-          std::snprintf(esc, sizeof esc, "\\u%04x", static_cast<unsigned>(c));
-          out += esc;
-        } else {
-          out += c;
-        }
-    }
+const char* JsonTypeName(JsonValue::Type type) {
+  switch (type) {
+    case JsonValue::Type::Null:
+      return "null";
+    case JsonValue::Type::Bool:
+      return "true or false";
+    case JsonValue::Type::Integer:
+      return "a number";
+    case JsonValue::Type::String:
+      return "a text";
+    case JsonValue::Type::Array:
+      return "a list";
+    case JsonValue::Type::Object:
+      return "an object";
   }
-  out += '"';
+  return "a value";
 }
 
-}  // namespace tavo::panel
+}  // namespace tavo

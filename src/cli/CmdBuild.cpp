@@ -1,0 +1,76 @@
+// tavo build FILE.json -o FILE.orx: the project file a text form describes.
+// A refused text names the file, the JSON path and the reason, and nothing is
+// written. Needs no data files.
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "cli/Command.h"
+#include "model/DataFiles.h"
+#include "model/ProjectFile.h"
+#include "model/ProjectTextForm.h"
+#include "model/SafeFile.h"
+
+namespace tavo::cli {
+
+namespace {
+
+constexpr char kUsage[] = "build FILE.json -o FILE.orx     the project file of a text form";
+
+int RunBuild(const std::vector<std::string>& args) {
+  std::string in, out;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--data-dir" && i + 1 < args.size()) {
+      SetDataDir(args[++i]);
+    } else if (a == "-o" && i + 1 < args.size() && out.empty()) {
+      out = args[++i];
+    } else if (in.empty() && !a.empty() && a[0] != '-') {
+      in = a;
+    } else {
+      std::fprintf(stderr, "tavo build: unexpected argument '%s'\nusage: tavo %s\n", a.c_str(),
+                   kUsage);
+      return kExitFailure;
+    }
+  }
+  if (in.empty() || out.empty()) {
+    std::fprintf(stderr, "usage: tavo %s\n", kUsage);
+    return kExitFailure;
+  }
+
+  // The size is checked before the file is read into memory.
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(in, ec);
+  std::vector<uint8_t> data;
+  if (ec || (size <= kMaxTextFormBytes && ReadWholeFile(in, data) != 0)) {
+    std::fprintf(stderr, "%s\n", ProjectFileMessage(ProjectFileError::OpenFailed, in).text.c_str());
+    return kExitRefused;
+  }
+  TextFormError error;
+  std::vector<uint8_t> orx;
+  bool ok = false;
+  if (size > kMaxTextFormBytes || data.size() > kMaxTextFormBytes)
+    error = {"", "larger than " + std::to_string(kMaxTextFormBytes >> 20) + " MiB"};
+  else
+    ok = TextFormToOrxBytes(
+        std::string_view(reinterpret_cast<const char*>(data.data()), data.size()), orx, error);
+  if (!ok) {
+    std::fprintf(stderr, "%s\n", TextFormMessage(in, error).c_str());
+    return kExitRefused;
+  }
+  const int err = WriteFileSafely(out, orx);
+  if (err != 0) {
+    std::fprintf(stderr, "tavo build: cannot write %s: %s\n", out.c_str(), std::strerror(err));
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+const CommandRegistration kRegistration({"build", kUsage, RunBuild});
+
+}  // namespace
+
+}  // namespace tavo::cli
