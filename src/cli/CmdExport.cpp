@@ -1,6 +1,7 @@
 // tavo export FILE.orx [-o FILE.json]: the project's text form (JSON), on
-// standard output or into the named file. A file of an older format version
-// gives the text of the project as this program would save it. Needs no data
+// standard output or into the named file: the project as `tavo save` would
+// write it (a file of an older format version comes out as version 12 would
+// hold it), so that building the text gives what saving gives. Needs no data
 // files.
 #include <cerrno>
 #include <cstdio>
@@ -50,11 +51,11 @@ int RunExport(const std::vector<std::string>& args) {
   std::vector<uint8_t> data;
   ProjectFileError error =
       ReadWholeFile(in, data) == 0 ? ProjectFileError::None : ProjectFileError::OpenFailed;
-  Project project;
+  Project fresh;
   ReadInfo info;
-  if (error == ProjectFileError::None) error = ReadProjectBytes(data, project, info);
-  SetPrompter(nullptr);
+  if (error == ProjectFileError::None) error = ReadProjectBytes(data, fresh, info);
   if (error != ProjectFileError::None) {
+    SetPrompter(nullptr);
     const FileMessage m = ProjectFileMessage(error, in);
     if (m.caption.empty())
       std::fprintf(stderr, "%s\n", m.text.c_str());
@@ -62,6 +63,9 @@ int RunExport(const std::vector<std::string>& args) {
       std::fprintf(stderr, "%s: %s\n", m.caption.c_str(), m.text.c_str());
     return kExitRefused;
   }
+  Project project;
+  AdoptReadProject(project, std::move(fresh), info);
+  SetPrompter(nullptr);
   const std::string text = ProjectToTextForm(project, info.protocol);
   if (out.empty()) {
     std::fwrite(text.data(), 1, text.size(), stdout);
