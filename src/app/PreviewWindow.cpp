@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/DisplayWidget.h"
 #include "app/PreviewCompile.h"
@@ -266,7 +267,13 @@ void PreviewWindow::ShowStatus() {
     if (!view.isEmpty()) parts << view;
     parts << QStringLiteral("图像 %1 字节").arg(runtime_.Image().Size());
     if (!runtime_.Status().empty()) parts << QString::fromStdString(runtime_.Status());
-    for (const std::string& p : runtime_.Problems()) parts << QString::fromStdString(p);
+    // The first few problems; the rest are counted.
+    const std::vector<std::string> problems = runtime_.Problems();
+    constexpr size_t kShownProblems = 3;
+    for (size_t i = 0; i < problems.size() && i < kShownProblems; ++i)
+      parts << QString::fromStdString(problems[i]);
+    if (problems.size() > kShownProblems)
+      parts << QStringLiteral("另有 %1 个问题").arg(problems.size() - kShownProblems);
   }
   if (!note_.isEmpty()) parts << note_;
   const QString text = parts.join(QStringLiteral(" · "));
@@ -281,7 +288,9 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
-  if (!event->isAutoRepeat()) OnKeyDown(*key);
+  if (event->isAutoRepeat() || std::find(held_.begin(), held_.end(), *key) != held_.end()) return;
+  held_.push_back(*key);
+  OnKeyDown(*key);
 }
 
 void PreviewWindow::keyReleaseEvent(QKeyEvent* event) {
@@ -290,7 +299,24 @@ void PreviewWindow::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
     return;
   }
-  if (!event->isAutoRepeat()) OnKeyUp(*key);
+  const auto it = std::find(held_.begin(), held_.end(), *key);
+  if (event->isAutoRepeat() || it == held_.end()) return;
+  held_.erase(it);
+  OnKeyUp(*key);
+}
+
+void PreviewWindow::ReleaseHeldKeys() {
+  // A momentary coil must not stay set because its key's release went elsewhere.
+  while (!held_.empty()) {
+    const PanelKey key = held_.back();
+    held_.pop_back();
+    OnKeyUp(key);
+  }
+}
+
+void PreviewWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) ReleaseHeldKeys();
+  QWidget::changeEvent(event);
 }
 
 void PreviewWindow::showEvent(QShowEvent* event) {
@@ -301,6 +327,7 @@ void PreviewWindow::showEvent(QShowEvent* event) {
 }
 
 void PreviewWindow::hideEvent(QHideEvent* event) {
+  ReleaseHeldKeys();
   clockTimer_->stop();
   changeTimer_->stop();
   QWidget::hideEvent(event);

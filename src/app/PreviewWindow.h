@@ -62,6 +62,7 @@ class PreviewWindow : public QWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void Recompile(std::vector<uint8_t> snapshot);
@@ -72,6 +73,8 @@ class PreviewWindow : public QWidget {
   void Repaint();
   void ShowStatus();
   void OnTimer();
+  // Lets go of the keyboard keys held down (the window lost the keyboard).
+  void ReleaseHeldKeys();
 
   std::function<Project&()> project_;
   panel::PanelRuntime runtime_;
@@ -94,6 +97,7 @@ class PreviewWindow : public QWidget {
   QString note_;                          // a value typed that could not be used
   std::optional<uint16_t> editorScreen_;  // the editor's screen last followed
   int compiles_ = 0;
+  std::vector<panel::PanelKey> held_;  // keyboard keys down, in press order
 };
 
 }  // namespace tavo::app
