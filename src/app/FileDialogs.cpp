@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "model/ProjectTextForm.h"
+
 namespace tavo::app {
 
 namespace {
@@ -18,16 +20,28 @@ QString AskOpen(QWidget* parent, const QString& filter, const QString& suffix = 
 
 }  // namespace
 
+// The project's text form (.json) is offered beside the project file.
 QString AskOpenProjectPath(QWidget* parent) {
-  return AskOpen(parent, QStringLiteral("Tavo  画面数据文件(*.orx);;所有文件(*.*)"));
+  return AskOpen(parent, QStringLiteral("Tavo  画面数据文件(*.orx);;Tavo  画面数据文本(*.json);;"
+                                        "所有文件(*.*)"));
 }
 
 std::optional<std::string> AskSaveProjectPath(QWidget* parent, const std::string& proposed) {
+  const QString orx = QStringLiteral("Tavo文件 (*.orx)");
+  const QString json = QStringLiteral("Tavo文本 (*.json)");
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter(QStringLiteral("Tavo文件 (*.orx)"));
-  dialog.setDefaultSuffix(QStringLiteral("orx"));
+  dialog.setNameFilters({orx, json});
+  // The proposed name's form is chosen first; a name typed without an
+  // extension takes that of the chosen file type.
+  const bool text = IsTextFormPath(proposed);
+  dialog.selectNameFilter(text ? json : orx);
+  dialog.setDefaultSuffix(text ? QStringLiteral("json") : QStringLiteral("orx"));
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, json](const QString& f) {
+        dialog.setDefaultSuffix(f == json ? QStringLiteral("json") : QStringLiteral("orx"));
+      });
   if (!proposed.empty()) dialog.selectFile(QString::fromStdString(proposed));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
