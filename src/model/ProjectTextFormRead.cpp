@@ -220,7 +220,7 @@ class FillFields : public FieldVisitor {
       if (row.size() != static_cast<size_t>(width))
         Refuse(rowPath, "has " + std::to_string(row.size()) + " pixels, m_width is " +
                             std::to_string(width));
-      uint8_t* out = &own.m_bits[(static_cast<size_t>(height) - 1 - y) * rowBytes];
+      uint8_t* out = own.m_bits.data() + (static_cast<size_t>(height) - 1 - y) * rowBytes;
       for (size_t x = 0; x < row.size(); ++x) {
         if (row[x] == '.')
           out[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));

@@ -50,7 +50,7 @@ bool PictureRows(const uint8_t* infoBlock, const std::vector<uint8_t>& bits, int
   const size_t rowBytes = static_cast<size_t>(CUpLoadPic::RowBytes(width));
   rows.assign(static_cast<size_t>(height), std::string());
   for (int y = 0; y < height; ++y) {
-    const uint8_t* row = &bits[static_cast<size_t>(height - 1 - y) * rowBytes];
+    const uint8_t* row = bits.data() + static_cast<size_t>(height - 1 - y) * rowBytes;
     std::string& out = rows[static_cast<size_t>(y)];
     for (size_t x = 0; x < rowBytes * 8; ++x) {
       const bool light = (row[x / 8] >> (7 - x % 8)) & 1;
