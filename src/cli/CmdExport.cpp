@@ -11,6 +11,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Command.h"
+#include "cli/ProjectRead.h"
 #include "model/DataFiles.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectTextForm.h"
@@ -44,28 +45,11 @@ int RunExport(const std::vector<std::string>& args) {
     return kExitFailure;
   }
 
-  // Reading shows no message (a damaged register's geometry warning is no
-  // refusal); the file's refusal is printed below.
-  SilentPrompter silent;
-  SetPrompter(&silent);
-  std::vector<uint8_t> data;
-  ProjectFileError error =
-      ReadWholeFile(in, data) == 0 ? ProjectFileError::None : ProjectFileError::OpenFailed;
   Project fresh;
   ReadInfo info;
-  if (error == ProjectFileError::None) error = ReadProjectBytes(data, fresh, info);
-  if (error != ProjectFileError::None) {
-    SetPrompter(nullptr);
-    const FileMessage m = ProjectFileMessage(error, in);
-    if (m.caption.empty())
-      std::fprintf(stderr, "%s\n", m.text.c_str());
-    else
-      std::fprintf(stderr, "%s: %s\n", m.caption.c_str(), m.text.c_str());
-    return kExitRefused;
-  }
+  if (!ReadProjectQuietly(in, fresh, info)) return kExitRefused;
   Project project;
   AdoptReadProject(project, std::move(fresh), info);
-  SetPrompter(nullptr);
   const std::string text = ProjectToTextForm(project, info.protocol);
   if (out.empty()) {
     std::fwrite(text.data(), 1, text.size(), stdout);

@@ -7,6 +7,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Command.h"
+#include "cli/ProjectRead.h"
 #include "model/DataFiles.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectJson.h"
@@ -40,25 +41,9 @@ int RunInfo(const std::vector<std::string>& args) {
     return kExitFailure;
   }
 
-  // Reading shows no message here (a damaged register's geometry warning
-  // included); the refusal is printed below.
-  SilentPrompter silent;
-  SetPrompter(&silent);
-  std::vector<uint8_t> data;
-  ProjectFileError error =
-      ReadWholeFile(path, data) == 0 ? ProjectFileError::None : ProjectFileError::OpenFailed;
   Project project;
   ReadInfo info;
-  if (error == ProjectFileError::None) error = ReadProjectBytes(data, project, info);
-  SetPrompter(nullptr);
-  if (error != ProjectFileError::None) {
-    const FileMessage m = ProjectFileMessage(error, path);
-    if (m.caption.empty())
-      std::fprintf(stderr, "%s\n", m.text.c_str());
-    else
-      std::fprintf(stderr, "%s: %s\n", m.caption.c_str(), m.text.c_str());
-    return kExitRefused;
-  }
+  if (!ReadProjectQuietly(path, project, info)) return kExitRefused;
   const std::string out =
       json ? ProjectToJson(project, info.protocol) : ProjectToText(project, info.protocol);
   std::fwrite(out.data(), 1, out.size(), stdout);

@@ -7,6 +7,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Command.h"
+#include "cli/ProjectRead.h"
 #include "model/DataFiles.h"
 #include "model/ProjectFile.h"
 #include "model/Prompter.h"
@@ -21,10 +22,7 @@ constexpr char kUsage[] = "save IN.orx OUT.orx             read, then write (for
 class StderrPrompter : public SilentPrompter {
  public:
   void Message(const std::string& text, const std::string& caption, MessageIcon) override {
-    if (caption.empty())
-      std::fprintf(stderr, "%s\n", text.c_str());
-    else
-      std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    PrintMessage(text, caption);
   }
 };
 
@@ -47,26 +45,14 @@ int RunSave(const std::vector<std::string>& args) {
     return kExitFailure;
   }
 
-  // Reading goes quietly (the geometry warning of a damaged register is not
-  // a refusal); the file's own refusals and the save's failure are printed.
-  StderrPrompter loud;
-  SilentPrompter quiet;
-  Project project;
-  SetPrompter(&quiet);
-  std::vector<uint8_t> data;
-  ProjectFileError error =
-      ReadWholeFile(paths[0], data) == 0 ? ProjectFileError::None : ProjectFileError::OpenFailed;
   Project fresh;
   ReadInfo info;
-  if (error == ProjectFileError::None) error = ReadProjectBytes(data, fresh, info);
-  SetPrompter(&loud);
-  if (error != ProjectFileError::None) {
-    const FileMessage m = ProjectFileMessage(error, paths[0]);
-    loud.Message(m.text, m.caption, MessageIcon::Warning);
-    SetPrompter(nullptr);
-    return kExitRefused;
-  }
+  if (!ReadProjectQuietly(paths[0], fresh, info)) return kExitRefused;
+  Project project;
   AdoptReadProject(project, std::move(fresh), info);
+  // The save's failure is printed.
+  StderrPrompter loud;
+  SetPrompter(&loud);
   const bool saved = SaveProjectFile(project, paths[1]);
   SetPrompter(nullptr);
   return saved ? kExitOk : kExitFailure;

@@ -23,44 +23,6 @@ size_t DecodableAt(std::string_view s, size_t i, std::string& utf8) {
   return GbkToUtf8(s.substr(i, n), utf8, true) && !utf8.empty() ? n : 0;
 }
 
-class JsonFields : public FieldVisitor {
- public:
-  explicit JsonFields(JsonWriter& json) : m_json(json) {}
-  void Field(const char* name, uint8_t& v) override { Int(name, v); }
-  void Field(const char* name, uint16_t& v) override { Int(name, v); }
-  void Field(const char* name, int32_t& v) override { Int(name, v); }
-  void Text(const char* name, std::string& gbk) override {
-    m_json.Key(name);
-    WriteGbkJson(m_json, gbk);
-  }
-  void TextList(const char* name, std::vector<std::string>& list) override {
-    m_json.Key(name);
-    m_json.BeginArray();
-    for (auto& s : list) WriteGbkJson(m_json, s);
-    m_json.EndArray();
-  }
-  void IntList(const char* name, std::vector<int32_t>& values) override {
-    m_json.Key(name);
-    m_json.BeginArray();
-    for (int32_t v : values) m_json.Int(v);
-    m_json.EndArray();
-  }
-  void Block(const char* name, uint8_t* data, size_t size) override {
-    m_json.Key(name);
-    m_json.String(HexBytes(data, size));
-  }
-  void ByteList(const char* name, std::vector<uint8_t>& bytes) override {
-    Block(name, bytes.data(), bytes.size());
-  }
-
- private:
-  void Int(const char* name, int64_t v) {
-    m_json.Key(name);
-    m_json.Int(v);
-  }
-  JsonWriter& m_json;
-};
-
 class TextFields : public FieldVisitor {
  public:
   TextFields(std::string& out, int indent) : m_out(out), m_indent(indent) {}
@@ -112,8 +74,8 @@ std::string HexBytes(const uint8_t* data, size_t n) {
 }
 
 void WriteGbkJson(JsonWriter& json, std::string_view gbk) {
-  std::string utf8;
-  if (GbkToUtf8(gbk, utf8, true)) {
+  std::string utf8, back;
+  if (GbkToUtf8(gbk, utf8, true) && Utf8ToGbk(utf8, back, true) && back == gbk) {
     json.String(utf8);
     return;
   }
@@ -140,21 +102,41 @@ std::string GbkForDisplay(std::string_view gbk) {
   return out;
 }
 
-std::string ProjectToJson(const Project& constProject, uint8_t protocol) {
-  // The visitors take references so that the same walk can fill fields in;
-  // writing JSON only reads them.
-  Project& project = const_cast<Project&>(constProject);
-  JsonWriter json;
-  JsonFields fields(json);
-  json.BeginObject();
-  json.Key("m_fileVersion");
-  json.Int(project.m_fileVersion);
-  json.Key("m_formatMark");
-  json.Int(project.m_formatMark);
-  json.Key("m_curScreen");
-  json.Int(project.m_curScreen);
-  json.Key("protocol");
-  json.Int(protocol);
+void JsonFieldWriter::Int(const char* name, int64_t v) {
+  m_json.Key(name);
+  m_json.Int(v);
+}
+
+void JsonFieldWriter::Text(const char* name, std::string& gbk) {
+  m_json.Key(name);
+  WriteGbkJson(m_json, gbk);
+}
+
+void JsonFieldWriter::TextList(const char* name, std::vector<std::string>& list) {
+  m_json.Key(name);
+  m_json.BeginArray();
+  for (auto& s : list) WriteGbkJson(m_json, s);
+  m_json.EndArray();
+}
+
+void JsonFieldWriter::IntList(const char* name, std::vector<int32_t>& values) {
+  m_json.Key(name);
+  m_json.BeginArray();
+  for (int32_t v : values) m_json.Int(v);
+  m_json.EndArray();
+}
+
+void JsonFieldWriter::Block(const char* name, uint8_t* data, size_t size) {
+  m_json.Key(name);
+  m_json.String(HexBytes(data, size));
+}
+
+void JsonFieldWriter::ByteList(const char* name, std::vector<uint8_t>& bytes) {
+  Block(name, bytes.data(), bytes.size());
+}
+
+void WriteProjectMembers(JsonWriter& json, Project& project, JsonFieldWriter& fields,
+                         bool screenClass) {
   json.Key("settings");
   json.BeginObject();
   VisitSettingsFields(project.m_settings, fields);
@@ -163,8 +145,10 @@ std::string ProjectToJson(const Project& constProject, uint8_t protocol) {
   json.BeginArray();
   for (auto& screen : project.m_screens) {
     json.BeginObject();
-    json.Key("class");
-    json.String("CMainView");
+    if (screenClass) {
+      json.Key("class");
+      json.String("CMainView");
+    }
     VisitScreenFields(*screen, fields);
     json.Key("elements");
     json.BeginArray();
@@ -183,6 +167,24 @@ std::string ProjectToJson(const Project& constProject, uint8_t protocol) {
   json.BeginObject();
   VisitAlarmListFields(project.m_alarmList, fields);
   json.EndObject();
+}
+
+std::string ProjectToJson(const Project& constProject, uint8_t protocol) {
+  // The visitors take references so that the same walk can fill fields in;
+  // writing JSON only reads them.
+  Project& project = const_cast<Project&>(constProject);
+  JsonWriter json;
+  JsonFieldWriter fields(json);
+  json.BeginObject();
+  json.Key("m_fileVersion");
+  json.Int(project.m_fileVersion);
+  json.Key("m_formatMark");
+  json.Int(project.m_formatMark);
+  json.Key("m_curScreen");
+  json.Int(project.m_curScreen);
+  json.Key("protocol");
+  json.Int(protocol);
+  WriteProjectMembers(json, project, fields, true);
   json.EndObject();
   return json.Take();
 }

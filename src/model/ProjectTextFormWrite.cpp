@@ -14,20 +14,6 @@ namespace tavo {
 
 namespace {
 
-// A stored text as a JSON string when it is GBK that converts back to the
-// same bytes, else as {"gbk": "HEX"}, so that every text survives the trip.
-void WriteText(JsonWriter& json, const std::string& gbk) {
-  std::string utf8, back;
-  if (GbkToUtf8(gbk, utf8, true) && Utf8ToGbk(utf8, back, true) && back == gbk) {
-    json.String(utf8);
-    return;
-  }
-  json.BeginObject();
-  json.Key("gbk");
-  json.String(HexBytes(reinterpret_cast<const uint8_t*>(gbk.data()), gbk.size()));
-  json.EndObject();
-}
-
 // The picture as rows of "#" (dark, bit 0) and "." (light, bit 1), top row
 // first; false when the header is not the one the program makes for its size
 // or the pixels hold more than the picture shows (padding bits set, a length
@@ -64,28 +50,10 @@ bool PictureRows(const uint8_t* infoBlock, const std::vector<uint8_t>& bits, int
   return true;
 }
 
-class TextFormFields : public FieldVisitor {
+// The project file's fields as JSON, pictures as rows when they fit.
+class TextFormFields : public JsonFieldWriter {
  public:
-  explicit TextFormFields(JsonWriter& json) : m_json(json) {}
-  void Field(const char* name, uint8_t& v) override { Int(name, v); }
-  void Field(const char* name, uint16_t& v) override { Int(name, v); }
-  void Field(const char* name, int32_t& v) override { Int(name, v); }
-  void Text(const char* name, std::string& gbk) override {
-    m_json.Key(name);
-    WriteText(m_json, gbk);
-  }
-  void TextList(const char* name, std::vector<std::string>& list) override {
-    m_json.Key(name);
-    m_json.BeginArray();
-    for (auto& s : list) WriteText(m_json, s);
-    m_json.EndArray();
-  }
-  void IntList(const char* name, std::vector<int32_t>& values) override {
-    m_json.Key(name);
-    m_json.BeginArray();
-    for (int32_t v : values) m_json.Int(v);
-    m_json.EndArray();
-  }
+  using JsonFieldWriter::JsonFieldWriter;
   // The picture's header comes before its pixels; both are written with the
   // pixels, in the readable form when it fits.
   void Block(const char*, uint8_t* data, size_t size) override {
@@ -114,11 +82,6 @@ class TextFormFields : public FieldVisitor {
   }
 
  private:
-  void Int(const char* name, int64_t v) {
-    m_json.Key(name);
-    m_json.Int(v);
-  }
-  JsonWriter& m_json;
   uint8_t* m_block = nullptr;
   size_t m_blockSize = 0;
 };
@@ -148,32 +111,7 @@ std::string ProjectToTextForm(const Project& constProject, uint8_t protocol) {
   json.Int(protocol);
   json.Key("m_curScreen");
   json.Int(project.m_curScreen);
-  json.Key("settings");
-  json.BeginObject();
-  VisitSettingsFields(project.m_settings, fields);
-  json.EndObject();
-  json.Key("screens");
-  json.BeginArray();
-  for (auto& screen : project.m_screens) {
-    json.BeginObject();
-    VisitScreenFields(*screen, fields);
-    json.Key("elements");
-    json.BeginArray();
-    for (auto& e : screen->m_elements) {
-      json.BeginObject();
-      json.Key("class");
-      json.String(e->ClassName());
-      VisitElementFields(*e, fields);
-      json.EndObject();
-    }
-    json.EndArray();
-    json.EndObject();
-  }
-  json.EndArray();
-  json.Key("alarmList");
-  json.BeginObject();
-  VisitAlarmListFields(project.m_alarmList, fields);
-  json.EndObject();
+  WriteProjectMembers(json, project, fields, false);
   json.EndObject();
   return json.Take();
 }

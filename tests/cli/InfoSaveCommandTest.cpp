@@ -78,7 +78,9 @@ TEST(InfoCommand, RefusedFilesAndUsage) {
     CliRun r = Tavo(c.args);
     EXPECT_EQ(r.status, c.status) << c.args.back();
     EXPECT_TRUE(r.out.empty());
-    if (!c.err.empty()) EXPECT_EQ(r.err, c.err);
+    if (!c.err.empty()) {
+      EXPECT_EQ(r.err, c.err);
+    }
   }
 }
 
@@ -127,7 +129,9 @@ TEST(SaveCommand, ExitStatusSaysWhatWentWrong) {
   for (auto& c : cases) {
     CliRun r = Tavo(c.args);
     EXPECT_EQ(r.status, c.status) << c.args[1];
-    if (!c.err.empty()) EXPECT_EQ(r.err, c.err);
+    if (!c.err.empty()) {
+      EXPECT_EQ(r.err, c.err);
+    }
   }
   EXPECT_FALSE(std::filesystem::exists(dir.File("o.orx")));
 }

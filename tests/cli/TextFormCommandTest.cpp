@@ -115,7 +115,9 @@ TEST(ExportBuildCommands, RefusalsWriteNothing) {
     CliRun r = Tavo(c.args);
     EXPECT_EQ(r.status, c.status);
     EXPECT_TRUE(r.out.empty());
-    if (!c.err.empty()) EXPECT_EQ(r.err, c.err);
+    if (!c.err.empty()) {
+      EXPECT_EQ(r.err, c.err);
+    }
   }
   EXPECT_FALSE(std::filesystem::exists(dir.File("o.orx")));
   EXPECT_FALSE(std::filesystem::exists(dir.File("o.json")));

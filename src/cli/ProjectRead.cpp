@@ -1,0 +1,32 @@
+#include "cli/ProjectRead.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "model/Prompter.h"
+
+namespace tavo::cli {
+
+void PrintMessage(const std::string& text, const std::string& caption) {
+  if (caption.empty())
+    std::fprintf(stderr, "%s\n", text.c_str());
+  else
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+}
+
+bool ReadProjectQuietly(const std::string& path, Project& fresh, ReadInfo& info) {
+  SilentPrompter silent;
+  Prompter* previous = &CurrentPrompter();
+  SetPrompter(&silent);
+  std::vector<uint8_t> data;
+  ProjectFileError error =
+      ReadWholeFile(path, data) == 0 ? ProjectFileError::None : ProjectFileError::OpenFailed;
+  if (error == ProjectFileError::None) error = ReadProjectBytes(data, fresh, info);
+  SetPrompter(previous);
+  if (error == ProjectFileError::None) return true;
+  const FileMessage m = ProjectFileMessage(error, path);
+  PrintMessage(m.text, m.caption);
+  return false;
+}
+
+}  // namespace tavo::cli
