@@ -1,5 +1,6 @@
 // Writing and reading a large project file: 1,000 screens of 20 elements of
-// every kind. Reports time and the peak heap of each operation.
+// every kind, as a project file and as its text form. Reports time and the
+// peak heap of each operation.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -17,6 +18,7 @@
 #include "elements/UpLoadPic.h"
 #include "model/Gbk.h"
 #include "model/ProjectFile.h"
+#include "model/ProjectTextForm.h"
 
 // Heap accounting: live bytes and their peak since the last reset.
 namespace {
@@ -131,9 +133,44 @@ void BM_RoundTrip(benchmark::State& state) {
   Report(state, start);
 }
 
+const std::string& BigText() {
+  static const std::string text = ProjectToTextForm(BigProject(), 3);
+  return text;
+}
+
+void BM_ExportText(benchmark::State& state) {
+  const auto& bytes = BigFile();
+  const size_t start = g_live;
+  g_peak = start;
+  for (auto _ : state) {
+    Project p;
+    ReadInfo info;
+    ReadProjectBytes(bytes, p, info);
+    benchmark::DoNotOptimize(ProjectToTextForm(p, info.protocol));
+  }
+  Report(state, start);
+  state.counters["text_MB"] = double(BigText().size()) / 1e6;
+}
+
+void BM_BuildFromText(benchmark::State& state) {
+  const std::string& text = BigText();
+  const size_t start = g_live;
+  g_peak = start;
+  for (auto _ : state) {
+    std::vector<uint8_t> orx;
+    TextFormError error;
+    if (!TextFormToOrxBytes(text, orx, error) || orx != BigFile())
+      state.SkipWithError("text does not build the file");
+  }
+  Report(state, start);
+  state.counters["text_MB"] = double(text.size()) / 1e6;
+}
+
 BENCHMARK(BM_Write)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Read)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RoundTrip)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildFromText)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavo
