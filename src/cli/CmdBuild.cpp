@@ -3,7 +3,6 @@
 // written. Needs no data files.
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -41,23 +40,15 @@ int RunBuild(const std::vector<std::string>& args) {
     return kExitFailure;
   }
 
-  // The size is checked before the file is read into memory.
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(in, ec);
-  std::vector<uint8_t> data;
-  if (ec || (size <= kMaxTextFormBytes && ReadWholeFile(in, data) != 0)) {
+  std::string text;
+  TextFormError error;
+  std::vector<uint8_t> orx;
+  const TextFileLoad load = LoadTextFormFile(in, text, error);
+  if (load == TextFileLoad::Unreadable) {
     std::fprintf(stderr, "%s\n", ProjectFileMessage(ProjectFileError::OpenFailed, in).text.c_str());
     return kExitRefused;
   }
-  TextFormError error;
-  std::vector<uint8_t> orx;
-  bool ok = false;
-  if (size > kMaxTextFormBytes || data.size() > kMaxTextFormBytes)
-    error = {"", "larger than " + std::to_string(kMaxTextFormBytes >> 20) + " MiB"};
-  else
-    ok = TextFormToOrxBytes(
-        std::string_view(reinterpret_cast<const char*>(data.data()), data.size()), orx, error);
-  if (!ok) {
+  if (load != TextFileLoad::Loaded || !TextFormToOrxBytes(text, orx, error)) {
     std::fprintf(stderr, "%s\n", TextFormMessage(in, error).c_str());
     return kExitRefused;
   }

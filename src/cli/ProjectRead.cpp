@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "model/ProjectTextForm.h"
 #include "model/Prompter.h"
 
 namespace tavo::cli {
@@ -15,6 +16,18 @@ void PrintMessage(const std::string& text, const std::string& caption) {
 }
 
 bool ReadProjectQuietly(const std::string& path, Project& fresh, ReadInfo& info) {
+  if (IsTextFormPath(path)) {
+    std::string text;
+    TextFormError error;
+    const TextFileLoad load = LoadTextFormFile(path, text, error);
+    if (load == TextFileLoad::Unreadable) {
+      PrintMessage(ProjectFileMessage(ProjectFileError::OpenFailed, path).text, "");
+      return false;
+    }
+    if (load == TextFileLoad::Loaded && ReadTextForm(text, fresh, info, error)) return true;
+    PrintMessage(TextFormMessage(path, error), "");
+    return false;
+  }
   SilentPrompter silent;
   Prompter* previous = &CurrentPrompter();
   SetPrompter(&silent);

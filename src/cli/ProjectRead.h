@@ -9,7 +9,8 @@
 
 namespace tavo::cli {
 
-// Reads `path` into `fresh` (a newly constructed project) without showing the
+// Reads `path` (a project file, or a text form when the name ends in .json)
+// into `fresh` (a newly constructed project) without showing the
 // reader's own messages (a damaged register's geometry warning is no
 // refusal). A refused file is reported on stderr as "caption: text" and
 // false returned; `fresh` is then not to be used.

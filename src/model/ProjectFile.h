@@ -85,7 +85,8 @@ bool SaveProject(Project& project);
 // protocol. Used after a successful read.
 void AdoptReadProject(Project& project, Project&& fresh, const ReadInfo& info);
 
-// Reads a whole file into memory. Returns an errno value (0 on success).
-int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out);
+// Reads a whole regular file into memory. Returns an errno value (0 on
+// success); EFBIG, with nothing read, for a file over `maxBytes`.
+int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t maxBytes = SIZE_MAX);
 
 }  // namespace tavo

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 
 #include "model/PageHooks.h"
 #include "model/ProjectFile.h"
@@ -81,7 +80,7 @@ FileMessage ProjectFileMessage(ProjectFileError error, const std::string& fileNa
   return {"打开文档失败。", ""};
 }
 
-int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
+int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t maxBytes) {
   out.clear();
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return errno;
@@ -91,6 +90,8 @@ int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
     err = errno;
   else if (!S_ISREG(st.st_mode))
     err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+  else if (static_cast<uint64_t>(st.st_size) > maxBytes)
+    err = EFBIG;
   if (err) {
     close(fd);
     return err;
@@ -107,6 +108,11 @@ int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
       return err;
     }
     if (n == 0) break;
+    if (static_cast<size_t>(n) > maxBytes - out.size()) {  // the file grew while read
+      close(fd);
+      out.clear();
+      return EFBIG;
+    }
     out.insert(out.end(), buf, buf + n);
   }
   close(fd);
@@ -115,20 +121,14 @@ int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
 
 // Reads a text form into a fresh project; shows the refusal.
 static bool ReadTextFormFile(const std::string& path, Project& fresh, ReadInfo& info) {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  std::vector<uint8_t> data;
-  if (ec || ReadWholeFile(path, data) != 0) {
+  std::string text;
+  TextFormError error;
+  const TextFileLoad load = LoadTextFormFile(path, text, error);
+  if (load == TextFileLoad::Unreadable) {
     Show(ProjectFileError::OpenFailed, path);
     return false;
   }
-  TextFormError error;
-  if (size > kMaxTextFormBytes || data.size() > kMaxTextFormBytes) {
-    error = {"", "larger than " + std::to_string(kMaxTextFormBytes >> 20) + " MiB"};
-  } else if (ReadTextForm(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()),
-                          fresh, info, error)) {
-    return true;
-  }
+  if (load == TextFileLoad::Loaded && ReadTextForm(text, fresh, info, error)) return true;
   CurrentPrompter().Message(TextFormMessage(path, error), kFormatCaption, MessageIcon::Warning);
   return false;
 }

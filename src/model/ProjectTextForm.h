@@ -53,6 +53,11 @@ bool TextFormToOrxBytes(std::string_view text, std::vector<uint8_t>& orx, TextFo
 // the project file it describes would be read.
 bool ReadTextForm(std::string_view text, Project& out, ReadInfo& info, TextFormError& error);
 
+// Reads a text form file into `text`; a file over kMaxTextFormBytes is not
+// read (TooLarge, with `error` saying so).
+enum class TextFileLoad { Loaded, Unreadable, TooLarge };
+TextFileLoad LoadTextFormFile(const std::string& path, std::string& text, TextFormError& error);
+
 // The project file functions (ReadProjectFile, OpenProjectFile,
 // SaveProjectFile) read and write the text form for a path that names it.
 

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -307,9 +308,27 @@ void Fill(const JsonValue& doc, Project& project, uint8_t& protocol) {
 
 }  // namespace
 
+namespace {
+TextFormError TooLarge() {
+  return {"", "larger than " + std::to_string(kMaxTextFormBytes >> 20) + " MiB"};
+}
+}  // namespace
+
+TextFileLoad LoadTextFormFile(const std::string& path, std::string& text, TextFormError& error) {
+  std::vector<uint8_t> data;
+  const int err = ReadWholeFile(path, data, kMaxTextFormBytes);
+  if (err == EFBIG) {
+    error = TooLarge();
+    return TextFileLoad::TooLarge;
+  }
+  if (err != 0) return TextFileLoad::Unreadable;
+  text.assign(data.begin(), data.end());
+  return TextFileLoad::Loaded;
+}
+
 bool TextFormToOrxBytes(std::string_view text, std::vector<uint8_t>& orx, TextFormError& error) {
   if (text.size() > kMaxTextFormBytes) {
-    error = {"", "larger than " + std::to_string(kMaxTextFormBytes >> 20) + " MiB"};
+    error = TooLarge();
     return false;
   }
   JsonValue doc;

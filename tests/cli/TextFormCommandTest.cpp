@@ -102,9 +102,9 @@ TEST(ExportBuildCommands, RefusalsWriteNothing) {
        cli::kExitRefused,
        "打开文件" + dir.File("none.json") + "时出错!\n"},
       {{"build", dir.path, "-o", dir.File("o.orx")}, cli::kExitRefused, ""},
-      {{"export", good, "-o", dir.File("o.json")},
+      {{"export", bad, "-o", dir.File("o.json")},
        cli::kExitRefused,
-       "文件格式错误: 请确认是否为orx文件!\n"},
+       bad + ": settings.m_baud: value -3 is outside 0..255\n"},
       {{"build", good, "-o", dir.File("no/dir/o.orx")}, cli::kExitFailure, ""},
       {{"build", good}, cli::kExitFailure, ""},
       {{"export"}, cli::kExitFailure, ""},
@@ -120,10 +120,31 @@ TEST(ExportBuildCommands, RefusalsWriteNothing) {
     }
   }
   EXPECT_FALSE(std::filesystem::exists(dir.File("o.orx")));
+  // A text form over the size limit is refused before it is read.
+  const std::string huge = dir.File("huge.json");
+  WriteBytes(huge, {'{'});
+  std::filesystem::resize_file(huge, (size_t{32} << 20) + 1);
+  CliRun r = Tavo({"build", huge, "-o", dir.File("o.orx")});
+  EXPECT_EQ(r.status, cli::kExitRefused);
+  EXPECT_EQ(r.err, huge + ": larger than 32 MiB\n");
+  std::filesystem::remove(huge);
   EXPECT_FALSE(std::filesystem::exists(dir.File("o.json")));
   EXPECT_EQ(ReadBytes(existing), (std::vector<uint8_t>{1, 2, 3}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}),
             4);  // no temporary file left
+}
+
+// The commands that read a project take its text form too.
+TEST(ExportBuildCommands, InfoSaveAndExportReadTheTextForm) {
+  TempDir dir;
+  const std::string orx = kExamples + "all-elements.orx", json = dir.File("p.json");
+  ASSERT_EQ(Tavo({"export", orx, "-o", json}).status, cli::kExitOk);
+  EXPECT_EQ(Tavo({"info", json}).out, Tavo({"info", orx}).out);
+  ASSERT_EQ(Tavo({"save", json, dir.File("saved.orx")}).status, cli::kExitOk);
+  EXPECT_EQ(ReadBytes(dir.File("saved.orx")), ReadBytes(orx));
+  EXPECT_EQ(Tavo({"export", json}).out, ReadText(json));
+  ASSERT_EQ(Tavo({"save", orx, dir.File("saved.json")}).status, cli::kExitOk);
+  EXPECT_EQ(ReadText(dir.File("saved.json")), ReadText(json));
 }
 
 }  // namespace
