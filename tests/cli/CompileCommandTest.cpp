@@ -13,34 +13,24 @@
 #include "model/ProjectFile.h"
 #include "model/TempDir.h"
 #include "plc/ProtocolFiles.h"
+#include "support/CliRun.h"
 #include "support/ProfileScope.h"
 
 namespace tavo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::CliRun;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
 
 // Runs `tavo compile` in this process with standard input that is no terminal.
 CliRun Compile(std::vector<std::string> args) {
   static const bool noTerminal = std::freopen("/dev/null", "r", stdin) != nullptr;
   EXPECT_TRUE(noTerminal);
-  args.insert(args.begin(), {"tavo", "compile"});
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  const int status = cli::Main(static_cast<int>(argv.size()), argv.data());
-  std::string out = testing::internal::GetCapturedStdout();
-  std::string err = testing::internal::GetCapturedStderr();
-  return {status, out, err};
+  args.insert(args.begin(), "compile");
+  return test::RunTavo(std::move(args));
 }
 
 // A data directory with the built font libraries and protocol file.

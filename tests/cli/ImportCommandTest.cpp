@@ -7,37 +7,22 @@
 #include "cli/Cli.h"
 #include "model/OldProject.h"
 #include "model/TempDir.h"
+#include "support/CliRun.h"
 #include "support/OldProjectBuilder.h"
 
 namespace tavo {
 namespace {
 
+using test::CliRun;
 using test::OldElement;
 using test::OldFileBuilder;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Command(std::vector<std::string> args) {
-  args.insert(args.begin(), "tavo");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  int status = cli::Main(static_cast<int>(argv.size()), argv.data());
-  std::string out = testing::internal::GetCapturedStdout();
-  std::string err = testing::internal::GetCapturedStderr();
-  return {status, out, err};
-}
-
 CliRun Tavo(std::vector<std::string> args) {
   args.insert(args.begin(), "import");
-  return Command(std::move(args));
+  return test::RunTavo(std::move(args));
 }
 
 std::vector<uint8_t> OldFile() {
@@ -124,7 +109,7 @@ TEST(ImportCommand, TheConvertedProjectShowsItsValuesInInfo) {
   WriteBytes(dir.File("p.qse"), b.Bytes());
   ASSERT_EQ(Tavo({dir.File("p.qse")}).status, cli::kExitOk);
 
-  CliRun info = Command({"info", dir.File("p.orx"), "--json"});
+  CliRun info = test::RunTavo({"info", dir.File("p.orx"), "--json"});
   ASSERT_EQ(info.status, cli::kExitOk) << info.err;
   const std::string j = Compact(info.out);
   EXPECT_NE(j.find("\"m_fileVersion\":1,"), std::string::npos);

@@ -8,29 +8,18 @@
 #include "model/Gbk.h"
 #include "model/OrxBytes.h"
 #include "model/TempDir.h"
+#include "support/CliRun.h"
 
 namespace tavo {
 namespace {
 
+using test::CliRun;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
 CliRun Tavo(std::vector<std::string> args) {
-  args.insert(args.begin(), "tavo");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  const int status = cli::Main(static_cast<int>(argv.size()), argv.data());
-  std::string out = testing::internal::GetCapturedStdout();
-  std::string err = testing::internal::GetCapturedStderr();
-  return {status, out, err};
+  return test::RunTavo(std::move(args));
 }
 
 const std::string kExamples = std::string(TAVO_SOURCE_DIR) + "/examples/";

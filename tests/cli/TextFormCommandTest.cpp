@@ -7,29 +7,18 @@
 #include "cli/Cli.h"
 #include "model/OrxBytes.h"
 #include "model/TempDir.h"
+#include "support/CliRun.h"
 
 namespace tavo {
 namespace {
 
+using test::CliRun;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
 CliRun Tavo(std::vector<std::string> args) {
-  args.insert(args.begin(), "tavo");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  const int status = cli::Main(static_cast<int>(argv.size()), argv.data());
-  std::string out = testing::internal::GetCapturedStdout();
-  std::string err = testing::internal::GetCapturedStderr();
-  return {status, out, err};
+  return test::RunTavo(std::move(args));
 }
 
 std::vector<uint8_t> Bytes(const std::string& s) {
