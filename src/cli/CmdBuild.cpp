@@ -8,6 +8,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Command.h"
+#include "cli/ProjectRead.h"
 #include "model/DataFiles.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectTextForm.h"
@@ -21,24 +22,7 @@ constexpr char kUsage[] = "build FILE.json -o FILE.orx     the project file of a
 
 int RunBuild(const std::vector<std::string>& args) {
   std::string in, out;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--data-dir" && i + 1 < args.size()) {
-      SetDataDir(args[++i]);
-    } else if (a == "-o" && i + 1 < args.size() && out.empty()) {
-      out = args[++i];
-    } else if (in.empty() && !a.empty() && a[0] != '-') {
-      in = a;
-    } else {
-      std::fprintf(stderr, "tavo build: unexpected argument '%s'\nusage: tavo %s\n", a.c_str(),
-                   kUsage);
-      return kExitFailure;
-    }
-  }
-  if (in.empty() || out.empty()) {
-    std::fprintf(stderr, "usage: tavo %s\n", kUsage);
-    return kExitFailure;
-  }
+  if (!ParseFileAndOutput("build", kUsage, args, true, in, out)) return kExitFailure;
 
   std::string text;
   TextFormError error;

@@ -26,24 +26,7 @@ constexpr char kUsage[] = "export FILE.orx [-o FILE.json]  the project as text (
 
 int RunExport(const std::vector<std::string>& args) {
   std::string in, out;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--data-dir" && i + 1 < args.size()) {
-      SetDataDir(args[++i]);
-    } else if (a == "-o" && i + 1 < args.size() && out.empty()) {
-      out = args[++i];
-    } else if (in.empty() && !a.empty() && a[0] != '-') {
-      in = a;
-    } else {
-      std::fprintf(stderr, "tavo export: unexpected argument '%s'\nusage: tavo %s\n", a.c_str(),
-                   kUsage);
-      return kExitFailure;
-    }
-  }
-  if (in.empty()) {
-    std::fprintf(stderr, "usage: tavo %s\n", kUsage);
-    return kExitFailure;
-  }
+  if (!ParseFileAndOutput("export", kUsage, args, false, in, out)) return kExitFailure;
 
   Project fresh;
   ReadInfo info;

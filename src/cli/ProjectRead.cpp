@@ -3,10 +3,34 @@
 #include <cstdio>
 #include <vector>
 
+#include "model/DataFiles.h"
 #include "model/ProjectTextForm.h"
 #include "model/Prompter.h"
 
 namespace tavo::cli {
+
+bool ParseFileAndOutput(const char* name, const char* usage, const std::vector<std::string>& args,
+                        bool needOut, std::string& in, std::string& out) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--data-dir" && i + 1 < args.size()) {
+      SetDataDir(args[++i]);
+    } else if (a == "-o" && i + 1 < args.size() && out.empty()) {
+      out = args[++i];
+    } else if (in.empty() && !a.empty() && a[0] != '-') {
+      in = a;
+    } else {
+      std::fprintf(stderr, "tavo %s: unexpected argument '%s'\nusage: tavo %s\n", name, a.c_str(),
+                   usage);
+      return false;
+    }
+  }
+  if (in.empty() || (needOut && out.empty())) {
+    std::fprintf(stderr, "usage: tavo %s\n", usage);
+    return false;
+  }
+  return true;
+}
 
 void PrintMessage(const std::string& text, const std::string& caption) {
   if (caption.empty())

@@ -4,6 +4,7 @@
 // file holds it (info, export, save).
 
 #include <string>
+#include <vector>
 
 #include "model/ProjectFile.h"
 
@@ -15,6 +16,12 @@ namespace tavo::cli {
 // refusal). A refused file is reported on stderr as "caption: text" and
 // false returned; `fresh` is then not to be used.
 bool ReadProjectQuietly(const std::string& path, Project& fresh, ReadInfo& info);
+
+// Takes the arguments "FILE [-o OUT] [--data-dir DIR]" of `tavo NAME`. An
+// unexpected or missing argument (OUT too when `needOut`) prints the usage
+// line and returns false.
+bool ParseFileAndOutput(const char* name, const char* usage, const std::vector<std::string>& args,
+                        bool needOut, std::string& in, std::string& out);
 
 // Prints a message as the commands print the editor's message boxes:
 // "caption: text", or the text alone when it has no caption.
