@@ -29,6 +29,23 @@ struct Refusal {
 std::string Join(const std::string& path, std::string_view name) {
   return path.empty() ? std::string(name) : path + "." + std::string(name);
 }
+// A name taken from the file (a member name, a class) as a message shows it:
+// at most 60 bytes, cut where a character starts, and control characters as
+// '?', so that a huge or odd name cannot flood the message box.
+std::string Shown(std::string_view name) {
+  constexpr size_t kMax = 60;
+  size_t n = name.size();
+  if (n > kMax) {
+    n = kMax;
+    while (n > 0 && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
+  }
+  std::string out(name.substr(0, n));
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  if (n < name.size()) out += "...";
+  return out;
+}
+
 std::string Index(const std::string& path, size_t i) {
   return path + "[" + std::to_string(i) + "]";
 }
@@ -55,7 +72,7 @@ class Members {
     m_used.assign(v.members.size(), false);
     for (size_t i = 0; i < v.members.size(); ++i)
       if (!m_index.emplace(v.members[i].first, i).second)
-        Refuse(PathOf(v.members[i].first), "duplicate field");
+        Refuse(PathOf(Shown(v.members[i].first)), "duplicate field");
   }
   const JsonValue* Find(std::string_view name) {
     const auto it = m_index.find(name);
@@ -70,7 +87,7 @@ class Members {
   }
   void Finish() const {
     for (size_t i = 0; i < m_used.size(); ++i)
-      if (!m_used[i]) Refuse(PathOf(m_value.members[i].first), "unknown field");
+      if (!m_used[i]) Refuse(PathOf(Shown(m_value.members[i].first)), "unknown field");
   }
   std::string PathOf(std::string_view name) const { return Join(m_path, name); }
 
@@ -243,7 +260,7 @@ std::unique_ptr<CBase> Element(const JsonValue& v, const std::string& path) {
   const JsonValue& cls = m.Need("class");
   Expect(cls, JsonValue::Type::String, m.PathOf("class"));
   auto e = CreateElementByClass(cls.string);
-  if (!e) Refuse(m.PathOf("class"), "unknown element class \"" + cls.string + "\"");
+  if (!e) Refuse(m.PathOf("class"), "unknown element class \"" + Shown(cls.string) + "\"");
   // The class fixes the kind: the stored kind must agree with it.
   const uint8_t kind = e->m_kind;
   FillFields fields(m);

@@ -230,6 +230,12 @@ TEST(TextForm, BadTextIsRefusedWithPathAndReason) {
       {Raw("\"m_y\": 0,", "\"m_y\": 0,\n\"m_y\": 0,"), e0 + "m_y", "duplicate field"},
       {Raw("\"m_y\": 0,", "\"m_y\": 0,\n\"m_z\": 0,"), e0 + "m_z", "unknown field"},
       {Raw("\"m_y\": 0,", ""), e0 + "m_y", "missing field"},
+      // A name from the file is shown short and without control characters.
+      {Raw("\"m_y\": 0,", "\"m_y\": 0,\n\"" + std::string(100000, 'z') + "\": 0,"),
+       e0 + std::string(60, 'z') + "...", "unknown field"},
+      {Raw("\"m_y\": 0,", "\"m_y\": 0,\n\"m_\\n\\u001b\": 0,"), e0 + "m_??", "unknown field"},
+      {SetLine("class", 0, "\"" + std::string(58, 'C') + "温度\""), e0 + "class",
+       "unknown element class \"" + std::string(58, 'C') + "...\""},
       {Raw("\"m_ctrlStation\"", "\"m_CtrlStation\""), "settings.m_ctrlStation", "missing field"},
       {Whole("[]"), "", "expected an object, found a list"},
       {Whole("{\"format\": \"tavo-project\",}"), "", "member name expected at line 1, column 27"},
