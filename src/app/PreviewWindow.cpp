@@ -288,27 +288,41 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
-  if (event->isAutoRepeat() || std::find(held_.begin(), held_.end(), *key) != held_.end()) return;
-  held_.push_back(*key);
+  const bool down =
+      std::any_of(held_.begin(), held_.end(), [&](const HeldKey& h) { return h.key == *key; });
+  if (event->isAutoRepeat() || down) return;
+  held_.push_back({*key, event->nativeScanCode()});
   OnKeyDown(*key);
 }
 
 void PreviewWindow::keyReleaseEvent(QKeyEvent* event) {
-  const auto key = PanelKeyOfKeyboard(event->key());
-  if (!key || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+  // A held key is let go whatever modifiers came down meanwhile (Ctrl, or
+  // Shift turning "1" into "!"), or its coil would stay set and the key
+  // would take no further press.
+  auto it = held_.end();
+  if (event->nativeScanCode() != 0)
+    it = std::find_if(held_.begin(), held_.end(),
+                      [&](const HeldKey& h) { return h.scanCode == event->nativeScanCode(); });
+  if (it == held_.end()) {
+    const auto key = PanelKeyOfKeyboard(event->key());
+    if (key)
+      it =
+          std::find_if(held_.begin(), held_.end(), [&](const HeldKey& h) { return h.key == *key; });
+  }
+  if (it == held_.end()) {
     QWidget::keyReleaseEvent(event);
     return;
   }
-  const auto it = std::find(held_.begin(), held_.end(), *key);
-  if (event->isAutoRepeat() || it == held_.end()) return;
+  if (event->isAutoRepeat()) return;
+  const PanelKey key = it->key;
   held_.erase(it);
-  OnKeyUp(*key);
+  OnKeyUp(key);
 }
 
 void PreviewWindow::ReleaseHeldKeys() {
   // A momentary coil must not stay set because its key's release went elsewhere.
   while (!held_.empty()) {
-    const PanelKey key = held_.back();
+    const PanelKey key = held_.back().key;
     held_.pop_back();
     OnKeyUp(key);
   }

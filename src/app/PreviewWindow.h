@@ -97,7 +97,14 @@ class PreviewWindow : public QWidget {
   QString note_;                          // a value typed that could not be used
   std::optional<uint16_t> editorScreen_;  // the editor's screen last followed
   int compiles_ = 0;
-  std::vector<panel::PanelKey> held_;  // keyboard keys down, in press order
+  // Keyboard keys down, in press order, with the key's scan code (0 when the
+  // platform gives none): the release is matched by the scan code, since the
+  // key code a release reports follows the modifiers held at that moment.
+  struct HeldKey {
+    panel::PanelKey key;
+    quint32 scanCode;
+  };
+  std::vector<HeldKey> held_;
 };
 
 }  // namespace tavo::app

@@ -2,6 +2,7 @@
 // runtime draws for the editor's project, follows the editor, and its keypad
 // and value table drive the simulated panel.
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,6 +15,7 @@
 #include "app/PreviewValues.h"
 #include "app/PreviewWindow.h"
 #include "download/ImageCompiler.h"
+#include "elements/Function.h"
 #include "model/Base.h"
 #include "model/ProjectFile.h"
 #include "panel/PanelRecords.h"
@@ -228,6 +230,54 @@ TEST_F(PreviewTest, KeypadButtonsAndTheValueTableDriveThePanel) {
   const Qt::CheckState flipped = cell->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked;
   cell->setCheckState(flipped);
   EXPECT_EQ(rt.Plc().Get(coilKey), flipped == Qt::Checked ? 1u : 0u);
+}
+
+TEST_F(PreviewTest, AMomentaryKeyHeldOnTheKeyboardIsLetGoWhateverModifiersCameDown) {
+  OpenExample("all-elements.orx");
+  // The coil key of screen 3 made momentary: its coil is set while held.
+  CFunction* key = nullptr;
+  for (auto& e : Proj().ScreenAt(2)->m_elements)
+    if (auto* f = dynamic_cast<CFunction*>(e.get()); f && f->m_action == 0) key = f;
+  ASSERT_NE(key, nullptr);
+  key->m_coilOp = 3;
+  ChooseRow(2);
+  PreviewWindow& w = OpenPreview();
+  PanelRuntime& rt = w.Runtime();
+  ASSERT_TRUE(WaitFor([&] { return rt.CurrentScreen() == 3; }));
+  const panel::KeyRecord* coil =
+      FindKey(rt, [](uint8_t a) { return a == panel::kActionCoilMomentary; });
+  ASSERT_NE(coil, nullptr);
+  const panel::PlcKey item = coil->binding.key;
+  int qtKey = 0;
+  for (int k : {int(Qt::Key_Escape), int(Qt::Key_Return), int(Qt::Key_Up), int(Qt::Key_Down),
+                int(Qt::Key_Left), int(Qt::Key_Right), int(Qt::Key_S), int(Qt::Key_A),
+                int(Qt::Key_Backspace)})
+    if (PanelKeyOfKeyboard(k) == PanelKey(coil->keyCode)) qtKey = k;
+  for (int k = Qt::Key_0; k <= Qt::Key_9; ++k)
+    if (PanelKeyOfKeyboard(k) == PanelKey(coil->keyCode)) qtKey = k;
+  ASSERT_NE(qtKey, 0);
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+
+  auto send = [&](QEvent::Type type, int k, Qt::KeyboardModifiers mods, quint32 scanCode) {
+    QKeyEvent event(type, k, mods, scanCode, 0, 0);
+    QApplication::sendEvent(&w, &event);
+  };
+  // Released while Ctrl is down, then pressed and released again.
+  send(QEvent::KeyPress, qtKey, Qt::NoModifier, 0);
+  EXPECT_EQ(rt.Plc().Get(item), 1u);
+  send(QEvent::KeyRelease, qtKey, Qt::ControlModifier, 0);
+  EXPECT_EQ(rt.Plc().Get(item), 0u);
+  send(QEvent::KeyPress, qtKey, Qt::NoModifier, 0);
+  EXPECT_EQ(rt.Plc().Get(item), 1u);
+  send(QEvent::KeyRelease, qtKey, Qt::NoModifier, 0);
+  EXPECT_EQ(rt.Plc().Get(item), 0u);
+  // Released with another key code for the same physical key (Shift made
+  // "1" a "!" meanwhile): the scan code tells it is the key held.
+  send(QEvent::KeyPress, qtKey, Qt::NoModifier, 42);
+  EXPECT_EQ(rt.Plc().Get(item), 1u);
+  send(QEvent::KeyRelease, Qt::Key_Exclam, Qt::ShiftModifier, 42);
+  EXPECT_EQ(rt.Plc().Get(item), 0u);
 }
 
 TEST_F(PreviewTest, AProjectThatDoesNotCompileSaysWhyAndRecovers) {
