@@ -52,9 +52,23 @@ int WriteAll(int fd, const uint8_t* p, size_t n) {
   return 0;
 }
 
+// Writes into an existing device or pipe as it is.
+int WriteInPlace(const std::string& path, std::span<const uint8_t> data) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return errno;
+  int err = WriteAll(fd, data.data(), data.size());
+  if (close(fd) != 0 && !err) err = errno;
+  return err;
+}
+
 }  // namespace
 
 int WriteFileSafely(const std::string& path, std::span<const uint8_t> data) {
+  // A device or a pipe ("-o /dev/null", "-o /dev/stdout") takes the bytes;
+  // renaming a file over it would put a file in the device's place.
+  struct stat st;
+  if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+    return WriteInPlace(path, data);
   const std::string target = ResolveTarget(path);
   struct stat old;
   const bool exists = stat(target.c_str(), &old) == 0;

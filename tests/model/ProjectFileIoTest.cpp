@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -7,6 +8,7 @@
 #include "model/Gbk.h"
 #include "model/OrxBytes.h"
 #include "model/ProjectFile.h"
+#include "model/SafeFile.h"
 #include "model/TempDir.h"
 #include "plc/Protocol.h"
 #include "support/ScriptedPrompter.h"
@@ -161,6 +163,25 @@ TEST(ProjectFileSave, KeepsPermissionsAndFollowsLinks) {
   ASSERT_EQ(stat(real.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
   EXPECT_EQ(ReadBytes(real), WriteProjectBytes(p, CurrentProtocol()));
+}
+
+TEST(ProjectFileSave, APipeOrDeviceIsWrittenToNotReplaced) {
+  // "-o /dev/null" run by the superuser replaced the device with a file; a
+  // pipe stands in for it here.
+  TempDir dir;
+  const std::string fifo = dir.File("pipe.json");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  const std::vector<uint8_t> data = {'{', '}', '\n'};
+  EXPECT_EQ(WriteFileSafely(fifo, data), 0);
+  struct stat st;
+  ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  uint8_t got[8] = {};
+  EXPECT_EQ(read(reader, got, sizeof got), 3);
+  EXPECT_EQ(std::vector<uint8_t>(got, got + 3), data);
+  close(reader);
 }
 
 TEST(ProjectFileSave, FailedWriteLeavesTheOldFile) {
