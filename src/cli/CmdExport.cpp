@@ -35,8 +35,7 @@ int RunExport(const std::vector<std::string>& args) {
   AdoptReadProject(project, std::move(fresh), info);
   const std::string text = ProjectToTextForm(project, info.protocol);
   if (out.empty()) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
+    return WriteStandardOutput("export", text) ? kExitOk : kExitFailure;
   }
   const int err = WriteFileSafely(
       out, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));

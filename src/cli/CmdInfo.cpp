@@ -46,8 +46,7 @@ int RunInfo(const std::vector<std::string>& args) {
   if (!ReadProjectQuietly(path, project, info)) return kExitRefused;
   const std::string out =
       json ? ProjectToJson(project, info.protocol) : ProjectToText(project, info.protocol);
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
+  return WriteStandardOutput("info", out) ? kExitOk : kExitFailure;
 }
 
 const CommandRegistration kRegistration({"info", kUsage, RunInfo});

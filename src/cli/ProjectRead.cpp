@@ -1,6 +1,8 @@
 #include "cli/ProjectRead.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "model/DataFiles.h"
@@ -30,6 +32,19 @@ bool ParseFileAndOutput(const char* name, const char* usage, const std::vector<s
     return false;
   }
   return true;
+}
+
+bool WriteStandardOutput(const char* name, std::string_view text) {
+  // A failed write leaves the stream's error mark even when the buffer is
+  // empty by the time it is flushed.
+  errno = 0;
+  const size_t written = std::fwrite(text.data(), 1, text.size(), stdout);
+  int err = written == text.size() ? 0 : errno;
+  if (std::fflush(stdout) != 0 && err == 0) err = errno;
+  if (err == 0 && !std::ferror(stdout)) return true;
+  std::fprintf(stderr, "tavo %s: cannot write the standard output: %s\n", name,
+               std::strerror(err ? err : EIO));
+  return false;
 }
 
 void PrintMessage(const std::string& text, const std::string& caption) {

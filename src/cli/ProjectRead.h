@@ -4,6 +4,7 @@
 // file holds it (info, export, save).
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/ProjectFile.h"
@@ -22,6 +23,10 @@ bool ReadProjectQuietly(const std::string& path, Project& fresh, ReadInfo& info)
 // line and returns false.
 bool ParseFileAndOutput(const char* name, const char* usage, const std::vector<std::string>& args,
                         bool needOut, std::string& in, std::string& out);
+
+// Writes `text` to standard output. False, with "tavo NAME: cannot write the
+// standard output" on stderr, when not all of it got there (a full disk).
+bool WriteStandardOutput(const char* name, std::string_view text);
 
 // Prints a message as the commands print the editor's message boxes:
 // "caption: text", or the text alone when it has no caption.

@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -46,6 +49,41 @@ TEST(ExportBuildCommands, ExportThenBuildGivesTheFileBack) {
     EXPECT_EQ(ReadBytes(orx), ReadBytes(entry.path()));
     // And build then export gives the text back.
     EXPECT_EQ(Bytes(Tavo({"export", orx}).out), ReadBytes(json));
+  }
+}
+
+// The exit status of `tavo args...` run with its standard output on a full
+// disk (/dev/full); -1 when the machine has no such device.
+int StatusOnFullDisk(std::vector<std::string> args) {
+  struct stat st;
+  if (stat("/dev/full", &st) != 0 || !S_ISCHR(st.st_mode)) return -1;
+  const int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
+  if (full < 0) return -1;
+  std::fflush(stdout);
+  const int saved = dup(STDOUT_FILENO);
+  dup2(full, STDOUT_FILENO);
+  close(full);
+  args.insert(args.begin(), "tavo");
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  testing::internal::CaptureStderr();
+  const int status = cli::Main(static_cast<int>(argv.size()), argv.data());
+  testing::internal::GetCapturedStderr();
+  std::fflush(stdout);
+  std::clearerr(stdout);
+  dup2(saved, STDOUT_FILENO);
+  close(saved);
+  return status;
+}
+
+TEST(ExportBuildCommands, OutputThatDoesNotGetWrittenIsAFailure) {
+  const std::string orx = kExamples + "all-elements.orx";
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"export", orx}, {"info", orx, "--json"}, {"info", orx}}) {
+    SCOPED_TRACE(args[0]);
+    const int status = StatusOnFullDisk(args);
+    if (status == -1) GTEST_SKIP() << "no /dev/full";
+    EXPECT_EQ(status, cli::kExitFailure);
   }
 }
 
