@@ -46,10 +46,14 @@ bool ParsePlcValue(const QString& text, uint8_t widthBytes, uint32_t& out) {
   const QString t = text.trimmed();
   bool ok = false;
   qlonglong v = 0;
-  if (t.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
-    v = static_cast<qlonglong>(t.mid(2).toULongLong(&ok, 16));
-  else
+  if (t.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)) {
+    // The item's bits: never negative (a 64-bit pattern is not -1).
+    const qulonglong u = t.mid(2).toULongLong(&ok, 16);
+    if (u > 0xFFFFFFFFull) return false;
+    v = static_cast<qlonglong>(u);
+  } else {
     v = t.toLongLong(&ok, 10);
+  }
   if (!ok) return false;
   if (widthBytes == 0) {
     if (v != 0 && v != 1) return false;

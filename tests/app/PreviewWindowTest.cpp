@@ -329,6 +329,10 @@ TEST(PreviewValueParse, TypedValuesFitTheirItem) {
       {"", 2, false, 0},
       {"12x", 2, false, 0},
       {"0x", 2, false, 0},
+      // Hexadecimal is the item's bits: a 64-bit pattern is no 16-bit value.
+      {"0xFFFFFFFFFFFFFFFF", 2, false, 0},
+      {"0xFFFFFFFFFFFFFFFF", 4, false, 0},
+      {"0xFFFFFFFF", 4, true, 0xFFFFFFFFu},
   };
   for (const auto& c : cases) {
     uint32_t v = 0;
