@@ -52,10 +52,17 @@ int WriteAll(int fd, const uint8_t* p, size_t n) {
   return 0;
 }
 
-// Writes into an existing device or pipe as it is.
+// Writes into an existing device or pipe as it is. A pipe nobody reads is
+// refused (ENXIO) rather than waited on; the writes themselves may wait.
 int WriteInPlace(const std::string& path, std::span<const uint8_t> data) {
-  const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) return errno;
+  const int flags = fcntl(fd, F_GETFL);
+  if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    const int err = errno;
+    close(fd);
+    return err;
+  }
   int err = WriteAll(fd, data.data(), data.size());
   if (close(fd) != 0 && !err) err = errno;
   return err;

@@ -182,6 +182,8 @@ TEST(ProjectFileSave, APipeOrDeviceIsWrittenToNotReplaced) {
   EXPECT_EQ(read(reader, got, sizeof got), 3);
   EXPECT_EQ(std::vector<uint8_t>(got, got + 3), data);
   close(reader);
+  // A pipe nobody reads is refused at once, not waited on.
+  EXPECT_EQ(WriteFileSafely(fifo, data), ENXIO);
 }
 
 TEST(ProjectFileSave, FailedWriteLeavesTheOldFile) {
