@@ -64,6 +64,16 @@ QPushButton* PreviewKeypad::Button(PanelKey key) const {
   return it == buttons_.end() ? nullptr : it->second;
 }
 
+void PreviewKeypad::ReleaseAll() {
+  // setDown(false) reports nothing, and the mouse's release, should it come,
+  // finds the button up and reports nothing either.
+  for (auto& [key, button] : buttons_) {
+    if (!button->isDown()) continue;
+    button->setDown(false);
+    emit KeyUp(key);
+  }
+}
+
 std::optional<PanelKey> PanelKeyOfKeyboard(int qtKey) {
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
     return panel::PanelKeyFromName(std::string(1, static_cast<char>('0' + (qtKey - Qt::Key_0))));

@@ -20,6 +20,9 @@ class PreviewKeypad : public QWidget {
   explicit PreviewKeypad(QWidget* parent = nullptr);
 
   QPushButton* Button(panel::PanelKey key) const;
+  // Lets go of the buttons held down (the window was hidden or lost the
+  // input while the mouse held one): each reports its key's release.
+  void ReleaseAll();
 
  signals:
   void KeyDown(panel::PanelKey key);

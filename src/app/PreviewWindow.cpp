@@ -321,6 +321,7 @@ void PreviewWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void PreviewWindow::ReleaseHeldKeys() {
   // A momentary coil must not stay set because its key's release went elsewhere.
+  keypad_->ReleaseAll();
   while (!held_.empty()) {
     const PanelKey key = held_.back().key;
     held_.pop_back();

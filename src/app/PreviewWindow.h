@@ -73,7 +73,8 @@ class PreviewWindow : public QWidget {
   void Repaint();
   void ShowStatus();
   void OnTimer();
-  // Lets go of the keyboard keys held down (the window lost the keyboard).
+  // Lets go of the keys held down on the keyboard or with the mouse (the
+  // window was hidden or lost the input).
   void ReleaseHeldKeys();
 
   std::function<Project&()> project_;

@@ -64,6 +64,17 @@ class PreviewTest : public EditorTest {
     EXPECT_TRUE(rt.ShowScreen(screen));
     return CanvasImage(rt.Render().ToCanvas(zoom));
   }
+  // all-elements.orx with the coil key of screen 3 made momentary (its coil
+  // set while the key is held), previewed on screen 3.
+  PreviewWindow& OpenWithMomentaryKey() {
+    OpenExample("all-elements.orx");
+    for (auto& e : Proj().ScreenAt(2)->m_elements)
+      if (auto* f = dynamic_cast<CFunction*>(e.get()); f && f->m_action == 0) f->m_coilOp = 3;
+    ChooseRow(2);
+    PreviewWindow& w = OpenPreview();
+    EXPECT_TRUE(WaitFor([&] { return w.Runtime().CurrentScreen() == 3; }));
+    return w;
+  }
   static bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 3000); }
   // The editor's screen list, as a click on the row does it.
   void ChooseRow(int row) { View().ScreenList()->setCurrentCell(row, 0); }
@@ -233,17 +244,8 @@ TEST_F(PreviewTest, KeypadButtonsAndTheValueTableDriveThePanel) {
 }
 
 TEST_F(PreviewTest, AMomentaryKeyHeldOnTheKeyboardIsLetGoWhateverModifiersCameDown) {
-  OpenExample("all-elements.orx");
-  // The coil key of screen 3 made momentary: its coil is set while held.
-  CFunction* key = nullptr;
-  for (auto& e : Proj().ScreenAt(2)->m_elements)
-    if (auto* f = dynamic_cast<CFunction*>(e.get()); f && f->m_action == 0) key = f;
-  ASSERT_NE(key, nullptr);
-  key->m_coilOp = 3;
-  ChooseRow(2);
-  PreviewWindow& w = OpenPreview();
+  PreviewWindow& w = OpenWithMomentaryKey();
   PanelRuntime& rt = w.Runtime();
-  ASSERT_TRUE(WaitFor([&] { return rt.CurrentScreen() == 3; }));
   const panel::KeyRecord* coil =
       FindKey(rt, [](uint8_t a) { return a == panel::kActionCoilMomentary; });
   ASSERT_NE(coil, nullptr);
@@ -278,6 +280,32 @@ TEST_F(PreviewTest, AMomentaryKeyHeldOnTheKeyboardIsLetGoWhateverModifiersCameDo
   EXPECT_EQ(rt.Plc().Get(item), 1u);
   send(QEvent::KeyRelease, Qt::Key_Exclam, Qt::ShiftModifier, 42);
   EXPECT_EQ(rt.Plc().Get(item), 0u);
+}
+
+TEST_F(PreviewTest, AKeypadButtonHeldWhenTheWindowClosesIsLetGo) {
+  PreviewWindow& w = OpenWithMomentaryKey();
+  PanelRuntime& rt = w.Runtime();
+  const panel::KeyRecord* coil =
+      FindKey(rt, [](uint8_t a) { return a == panel::kActionCoilMomentary; });
+  ASSERT_NE(coil, nullptr);
+  const panel::PlcKey item = coil->binding.key;
+  QPushButton* b = w.Keypad()->Button(PanelKey(coil->keyCode));
+  QSignalSpy up(w.Keypad(), &PreviewKeypad::KeyUp);
+  QTest::mousePress(b, Qt::LeftButton);
+  EXPECT_EQ(rt.Plc().Get(item), 1u);
+  w.close();
+  EXPECT_EQ(rt.Plc().Get(item), 0u);
+  EXPECT_FALSE(b->isDown());
+  // Opened again, the button is up and works; the late mouse release is no
+  // second release.
+  QTest::mouseRelease(b, Qt::LeftButton);
+  EXPECT_EQ(up.size(), 1);
+  OpenPreview();
+  QTest::mousePress(b, Qt::LeftButton);
+  EXPECT_EQ(rt.Plc().Get(item), 1u);
+  QTest::mouseRelease(b, Qt::LeftButton);
+  EXPECT_EQ(rt.Plc().Get(item), 0u);
+  EXPECT_EQ(up.size(), 2);
 }
 
 TEST_F(PreviewTest, AProjectThatDoesNotCompileSaysWhyAndRecovers) {
