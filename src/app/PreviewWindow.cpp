@@ -170,6 +170,9 @@ void PreviewWindow::Update() {
 }
 
 void PreviewWindow::Recompile(std::vector<uint8_t> snapshot) {
+  // The new image knows nothing of the keys held now: their momentary coils
+  // are let go first, or they would stay set.
+  ReleaseHeldKeys();
   hasProject_ = true;
   ++compiles_;
   const PreviewImage compiled = CompilePreview(snapshot);

@@ -282,7 +282,7 @@ TEST_F(PreviewTest, AMomentaryKeyHeldOnTheKeyboardIsLetGoWhateverModifiersCameDo
   EXPECT_EQ(rt.Plc().Get(item), 0u);
 }
 
-TEST_F(PreviewTest, AKeypadButtonHeldWhenTheWindowClosesIsLetGo) {
+TEST_F(PreviewTest, AKeypadButtonHeldWhenTheWindowClosesOrTheProjectIsCompiledIsLetGo) {
   PreviewWindow& w = OpenWithMomentaryKey();
   PanelRuntime& rt = w.Runtime();
   const panel::KeyRecord* coil =
@@ -306,6 +306,17 @@ TEST_F(PreviewTest, AKeypadButtonHeldWhenTheWindowClosesIsLetGo) {
   QTest::mouseRelease(b, Qt::LeftButton);
   EXPECT_EQ(rt.Plc().Get(item), 0u);
   EXPECT_EQ(up.size(), 2);
+
+  // Held while an edit in the editor is compiled: the new image knows
+  // nothing of the key, so it is let go before.
+  const int compiles = w.CompileCount();
+  QTest::mousePress(b, Qt::LeftButton);
+  EXPECT_EQ(rt.Plc().Get(item), 1u);
+  Proj().m_settings.m_saverDelay += 1;
+  frame->UpdateCommands();
+  ASSERT_TRUE(WaitFor([&] { return w.CompileCount() == compiles + 1; }));
+  QTest::mouseRelease(b, Qt::LeftButton);
+  EXPECT_EQ(rt.Plc().Get(item), 0u);
 }
 
 TEST_F(PreviewTest, AProjectThatDoesNotCompileSaysWhyAndRecovers) {
