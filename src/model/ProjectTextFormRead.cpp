@@ -348,6 +348,8 @@ bool TextFormToOrxBytes(std::string_view text, std::vector<uint8_t>& orx, TextFo
     error = TooLarge();
     return false;
   }
+  // Editors on Windows may lead a UTF-8 file with a byte order mark.
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   JsonValue doc;
   std::string syntax;
   if (!ParseJson(text, doc, syntax)) {

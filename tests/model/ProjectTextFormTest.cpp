@@ -89,6 +89,22 @@ TEST(TextForm, ChangedBytesOfExampleFilesSurviveTheText) {
   EXPECT_GT(accepted, 1000);
 }
 
+// A text saved by an editor that leads UTF-8 with a byte order mark builds the
+// same file.
+TEST(TextForm, ByteOrderMarkIsAccepted) {
+  const std::vector<uint8_t> orx =
+      test::ReadBytes(std::string(TAVO_SOURCE_DIR) + "/examples/all-elements.orx");
+  Project p;
+  ReadInfo info;
+  ASSERT_EQ(ReadProjectBytes(orx, p, info), ProjectFileError::None);
+  std::vector<uint8_t> built;
+  TextFormError error;
+  ASSERT_TRUE(
+      TextFormToOrxBytes("\xEF\xBB\xBF" + ProjectToTextForm(p, info.protocol), built, error))
+      << error.reason;
+  EXPECT_TRUE(built == orx);
+}
+
 TEST(TextForm, GeneratedProjectsRoundTrip) {
   int rowPictures = 0, hexPictures = 0, hexTexts = 0;
   for (uint32_t seed = 1; seed <= 2000; ++seed) {
