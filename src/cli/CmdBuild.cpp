@@ -36,12 +36,7 @@ int RunBuild(const std::vector<std::string>& args) {
     std::fprintf(stderr, "%s\n", TextFormMessage(in, error).c_str());
     return kExitRefused;
   }
-  const int err = WriteFileSafely(out, orx);
-  if (err != 0) {
-    std::fprintf(stderr, "tavo build: cannot write %s: %s\n", out.c_str(), std::strerror(err));
-    return kExitFailure;
-  }
-  return kExitOk;
+  return WriteOutputFile("build", out, orx);
 }
 
 const CommandRegistration kRegistration({"build", kUsage, RunBuild});

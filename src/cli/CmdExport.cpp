@@ -37,13 +37,9 @@ int RunExport(const std::vector<std::string>& args) {
   if (out.empty()) {
     return WriteStandardOutput("export", text) ? kExitOk : kExitFailure;
   }
-  const int err = WriteFileSafely(
-      out, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
-  if (err != 0) {
-    std::fprintf(stderr, "tavo export: cannot write %s: %s\n", out.c_str(), std::strerror(err));
-    return kExitFailure;
-  }
-  return kExitOk;
+  return WriteOutputFile(
+      "export", out,
+      std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 const CommandRegistration kRegistration({"export", kUsage, RunExport});

@@ -7,6 +7,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Command.h"
+#include "cli/ProjectRead.h"
 #include "download/ImageCompiler.h"
 #include "model/DataFiles.h"
 #include "model/ProjectFile.h"
@@ -26,14 +27,8 @@ constexpr char kPrefix[] = "tavo preview: ";
 // Messages of reading and compiling go to stderr with their caption. The
 // question about corrected limits is answered by going on: the preview shows
 // the image as the download would send it after that answer.
-class PreviewPrompter : public SilentPrompter {
+class PreviewPrompter : public StderrPrompter {
  public:
-  void Message(const std::string& text, const std::string& caption, MessageIcon) override {
-    if (caption.empty())
-      std::fprintf(stderr, "%s\n", text.c_str());
-    else
-      std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-  }
   bool OkCancel(const std::string& text, const std::string& caption) override {
     std::fprintf(stderr, "%s: %s (continuing with the corrected values)\n", caption.c_str(),
                  text.c_str());
@@ -72,14 +67,8 @@ int RunPreview(const std::vector<std::string>& args) {
     ~Restore() { SetPrompter(nullptr); }
   } restore;
 
-  std::vector<uint8_t> bytes;
-  if (ReadWholeFile(input, bytes) != 0) {
-    const FileMessage m = ProjectFileMessage(ProjectFileError::OpenFailed, input);
-    prompter.Message(m.text, m.caption, MessageIcon::Warning);
-    return kExitFailure;
-  }
   Project project;
-  if (!OpenProjectFile(project, input)) return kExitRefused;
+  if (const int status = OpenProjectForCommand(input, project); status != kExitOk) return status;
 
   // The preview needs no protocol driver: the image is compiled without one.
   ImageCompilerOptions compile;

@@ -10,6 +10,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Command.h"
+#include "cli/ProjectRead.h"
 #include "model/DataFiles.h"
 #include "model/ProjectFile.h"
 #include "model/Prompter.h"
@@ -22,17 +23,6 @@ namespace {
 
 constexpr char kUsage[] =
     "render FILE.orx [--screen N] -o OUT.png | --all -o DIR   the simulated display as PNG";
-
-// Messages of reading the project go to stderr with their caption.
-class RenderPrompter : public SilentPrompter {
- public:
-  void Message(const std::string& text, const std::string& caption, MessageIcon) override {
-    if (caption.empty())
-      std::fprintf(stderr, "%s\n", text.c_str());
-    else
-      std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-  }
-};
 
 int Fail(const char* fmt, const std::string& arg) {
   std::fputs("tavo render: ", stderr);
@@ -85,20 +75,15 @@ int RunRender(const std::vector<std::string>& args) {
     return kExitFailure;
   }
 
-  RenderPrompter prompter;
+  // Messages of reading the project go to stderr with their caption.
+  StderrPrompter prompter;
   SetPrompter(&prompter);
   struct Restore {
     ~Restore() { SetPrompter(nullptr); }
   } restore;
 
-  std::vector<uint8_t> bytes;
-  if (ReadWholeFile(input, bytes) != 0) {
-    const FileMessage m = ProjectFileMessage(ProjectFileError::OpenFailed, input);
-    prompter.Message(m.text, m.caption, MessageIcon::Warning);
-    return kExitFailure;
-  }
   Project project;
-  if (!OpenProjectFile(project, input)) return kExitRefused;
+  if (const int status = OpenProjectForCommand(input, project); status != kExitOk) return status;
 
   if (!PanelFont::Shared().HasEnglish() || !PanelFont::Shared().HasChinese())
     std::fprintf(stderr, "tavo render: font libraries not found (%s, %s): texts are drawn blank\n",

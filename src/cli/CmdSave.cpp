@@ -19,13 +19,6 @@ namespace {
 constexpr char kUsage[] = "save IN.orx OUT.orx             read, then write (format 12)";
 
 // Messages on stderr, "caption: text"; there is nobody to answer questions.
-class StderrPrompter : public SilentPrompter {
- public:
-  void Message(const std::string& text, const std::string& caption, MessageIcon) override {
-    PrintMessage(text, caption);
-  }
-};
-
 int RunSave(const std::vector<std::string>& args) {
   std::vector<std::string> paths;
   for (size_t i = 0; i < args.size(); ++i) {

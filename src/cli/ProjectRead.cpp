@@ -1,15 +1,35 @@
 #include "cli/ProjectRead.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "cli/Cli.h"
 #include "model/DataFiles.h"
 #include "model/ProjectTextForm.h"
 #include "model/Prompter.h"
+#include "model/SafeFile.h"
 
 namespace tavo::cli {
+
+int OpenProjectForCommand(const std::string& path, Project& project) {
+  struct stat st;
+  const bool readable =
+      stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), R_OK) == 0;
+  if (OpenProjectFile(project, path)) return kExitOk;
+  return readable ? kExitRefused : kExitFailure;
+}
+
+int WriteOutputFile(const char* name, const std::string& path, std::span<const uint8_t> bytes) {
+  const int err = WriteFileSafely(path, bytes);
+  if (err == 0) return kExitOk;
+  std::fprintf(stderr, "tavo %s: cannot write %s: %s\n", name, path.c_str(), std::strerror(err));
+  return kExitFailure;
+}
 
 bool ParseFileAndOutput(const char* name, const char* usage, const std::vector<std::string>& args,
                         bool needOut, std::string& in, std::string& out) {

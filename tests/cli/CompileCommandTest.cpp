@@ -30,7 +30,7 @@ CliRun Compile(std::vector<std::string> args) {
   static const bool noTerminal = std::freopen("/dev/null", "r", stdin) != nullptr;
   EXPECT_TRUE(noTerminal);
   args.insert(args.begin(), "compile");
-  return test::RunTavo(std::move(args));
+  return test::Tavo(std::move(args));
 }
 
 // A data directory with the built font libraries and protocol file.

@@ -22,7 +22,7 @@ using test::WriteBytes;
 
 CliRun Tavo(std::vector<std::string> args) {
   args.insert(args.begin(), "import");
-  return test::RunTavo(std::move(args));
+  return test::Tavo(std::move(args));
 }
 
 std::vector<uint8_t> OldFile() {
@@ -109,7 +109,7 @@ TEST(ImportCommand, TheConvertedProjectShowsItsValuesInInfo) {
   WriteBytes(dir.File("p.qse"), b.Bytes());
   ASSERT_EQ(Tavo({dir.File("p.qse")}).status, cli::kExitOk);
 
-  CliRun info = test::RunTavo({"info", dir.File("p.orx"), "--json"});
+  CliRun info = test::Tavo({"info", dir.File("p.orx"), "--json"});
   ASSERT_EQ(info.status, cli::kExitOk) << info.err;
   const std::string j = Compact(info.out);
   EXPECT_NE(j.find("\"m_fileVersion\":1,"), std::string::npos);

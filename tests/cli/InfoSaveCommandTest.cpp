@@ -15,12 +15,9 @@ namespace {
 
 using test::CliRun;
 using test::ReadBytes;
+using test::Tavo;
 using test::TempDir;
 using test::WriteBytes;
-
-CliRun Tavo(std::vector<std::string> args) {
-  return test::RunTavo(std::move(args));
-}
 
 const std::string kExamples = std::string(TAVO_SOURCE_DIR) + "/examples/";
 

@@ -17,12 +17,9 @@ namespace {
 
 using test::CliRun;
 using test::ReadBytes;
+using test::Tavo;
 using test::TempDir;
 using test::WriteBytes;
-
-CliRun Tavo(std::vector<std::string> args) {
-  return test::RunTavo(std::move(args));
-}
 
 std::vector<uint8_t> Bytes(const std::string& s) {
   return {s.begin(), s.end()};

@@ -19,7 +19,7 @@ struct CliRun {
 
 // Runs `tavo ARGS...` in the test's own process, capturing standard output
 // and standard error.
-inline CliRun RunTavo(std::vector<std::string> args) {
+inline CliRun Tavo(std::vector<std::string> args) {
   args.insert(args.begin(), "tavo");
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
