@@ -25,21 +25,6 @@ class CollectingPrompter : public SilentPrompter {
   std::vector<std::string> messages;
 };
 
-// Installs a prompter for the duration of a compile and puts back the one in
-// force before (the editor's dialogs).
-class PrompterScope {
- public:
-  explicit PrompterScope(Prompter* replacement) : previous_(&CurrentPrompter()) {
-    SetPrompter(replacement);
-  }
-  ~PrompterScope() { SetPrompter(previous_); }
-  PrompterScope(const PrompterScope&) = delete;
-  PrompterScope& operator=(const PrompterScope&) = delete;
-
- private:
-  Prompter* previous_;
-};
-
 const char kNotCompiled[] = "工程无法编译";
 const char kNoCopy[] = "工程无法复制";
 

@@ -62,10 +62,7 @@ int RunPreview(const std::vector<std::string>& args) {
   }
 
   PreviewPrompter prompter;
-  SetPrompter(&prompter);
-  struct Restore {
-    ~Restore() { SetPrompter(nullptr); }
-  } restore;
+  PrompterScope scope(&prompter);
 
   Project project;
   if (const int status = OpenProjectForCommand(input, project); status != kExitOk) return status;

@@ -77,10 +77,7 @@ int RunRender(const std::vector<std::string>& args) {
 
   // Messages of reading the project go to stderr with their caption.
   StderrPrompter prompter;
-  SetPrompter(&prompter);
-  struct Restore {
-    ~Restore() { SetPrompter(nullptr); }
-  } restore;
+  PrompterScope scope(&prompter);
 
   Project project;
   if (const int status = OpenProjectForCommand(input, project); status != kExitOk) return status;

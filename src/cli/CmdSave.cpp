@@ -45,10 +45,8 @@ int RunSave(const std::vector<std::string>& args) {
   AdoptReadProject(project, std::move(fresh), info);
   // The save's failure is printed.
   StderrPrompter loud;
-  SetPrompter(&loud);
-  const bool saved = SaveProjectFile(project, paths[1]);
-  SetPrompter(nullptr);
-  return saved ? kExitOk : kExitFailure;
+  PrompterScope scope(&loud);
+  return SaveProjectFile(project, paths[1]) ? kExitOk : kExitFailure;
 }
 
 const CommandRegistration kRegistration({"save", kUsage, RunSave});

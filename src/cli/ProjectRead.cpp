@@ -75,6 +75,8 @@ void PrintMessage(const std::string& text, const std::string& caption) {
 }
 
 bool ReadProjectQuietly(const std::string& path, Project& fresh, ReadInfo& info) {
+  SilentPrompter silent;
+  PrompterScope scope(&silent);
   if (IsTextFormPath(path)) {
     std::string text;
     TextFormError error;
@@ -87,14 +89,10 @@ bool ReadProjectQuietly(const std::string& path, Project& fresh, ReadInfo& info)
     PrintMessage(TextFormMessage(path, error), "");
     return false;
   }
-  SilentPrompter silent;
-  Prompter* previous = &CurrentPrompter();
-  SetPrompter(&silent);
   std::vector<uint8_t> data;
   ProjectFileError error =
       ReadWholeFile(path, data) == 0 ? ProjectFileError::None : ProjectFileError::OpenFailed;
   if (error == ProjectFileError::None) error = ReadProjectBytes(data, fresh, info);
-  SetPrompter(previous);
   if (error == ProjectFileError::None) return true;
   const FileMessage m = ProjectFileMessage(error, path);
   PrintMessage(m.text, m.caption);

@@ -56,4 +56,19 @@ class SilentPrompter : public Prompter {
 Prompter& CurrentPrompter();
 void SetPrompter(Prompter* prompter);  // nullptr restores the silent one
 
+// Installs a prompter for the life of the scope and puts back the one in
+// force before (the editor's dialogs, a command's console).
+class PrompterScope {
+ public:
+  explicit PrompterScope(Prompter* replacement) : previous_(&CurrentPrompter()) {
+    SetPrompter(replacement);
+  }
+  ~PrompterScope() { SetPrompter(previous_); }
+  PrompterScope(const PrompterScope&) = delete;
+  PrompterScope& operator=(const PrompterScope&) = delete;
+
+ private:
+  Prompter* previous_;
+};
+
 }  // namespace tavo
