@@ -149,6 +149,10 @@ void PreviewWindow::ProjectMayHaveChanged() {
   if (isVisible()) changeTimer_->start();
 }
 
+bool PreviewWindow::ChangePending() const {
+  return changeTimer_->isActive();
+}
+
 void PreviewWindow::Update() {
   changeTimer_->stop();
   Project& project = project_();

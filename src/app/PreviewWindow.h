@@ -41,6 +41,8 @@ class PreviewWindow : public QWidget {
   void ProjectMayHaveChanged();
   // Looks at the project now (what the delay would do).
   void Update();
+  // True while a change waits for the delay to end.
+  bool ChangePending() const;
 
   // ---- what the window shows, for tests ----
   panel::PanelRuntime& Runtime() { return runtime_; }

@@ -68,7 +68,17 @@ class PauseGate {
   }
   void Pass() {
     std::unique_lock lock(mutex_);
+    if (!closed_ || released_) return;
+    ++held_;
+    heldCv_.notify_all();
     cv_.wait(lock, [this] { return !closed_ || released_; });
+    --held_;
+  }
+  // True once a worker waits at the closed gate, within the timeout.
+  template <class Rep, class Period>
+  bool WaitUntilHeld(std::chrono::duration<Rep, Period> timeout) {
+    std::unique_lock lock(mutex_);
+    return heldCv_.wait_for(lock, timeout, [this] { return held_ > 0; });
   }
   bool IsClosed() {
     std::lock_guard lock(mutex_);
@@ -78,6 +88,8 @@ class PauseGate {
  private:
   std::mutex mutex_;
   std::condition_variable cv_;
+  std::condition_variable heldCv_;
+  int held_ = 0;  // workers waiting at the gate
   bool closed_ = false;
   bool released_ = false;
 };

@@ -121,6 +121,9 @@ class TransferSession {
   // The worker stops after its current exchange until Resume().
   void Pause();
   void Resume();
+  // True once the worker, paused, has finished its exchange and waits; false
+  // when it does not within the timeout.
+  bool WaitUntilPaused(std::chrono::milliseconds timeout) { return gate_.WaitUntilHeld(timeout); }
   // Ends the transfer at the next wake-up of the worker; nothing more is shown.
   void Cancel();
   // Pauses, asks "确实要取消下载吗?" and cancels on OK. True when cancelled.

@@ -72,10 +72,16 @@ class PreviewTest : public EditorTest {
       if (auto* f = dynamic_cast<CFunction*>(e.get()); f && f->m_action == 0) f->m_coilOp = 3;
     ChooseRow(2);
     PreviewWindow& w = OpenPreview();
-    EXPECT_TRUE(WaitFor([&] { return w.Runtime().CurrentScreen() == 3; }));
+    EXPECT_EQ(w.Runtime().CurrentScreen(), 3);  // shown as it opens
     return w;
   }
-  static bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 3000); }
+  // What the editor did reached the window, which looks at the project
+  // again when its delay ends: that moment is brought forward.
+  static void Settle(PreviewWindow& w) {
+    ASSERT_TRUE(w.ChangePending());
+    w.Update();
+    EXPECT_FALSE(w.ChangePending());
+  }
   // The editor's screen list, as a click on the row does it.
   void ChooseRow(int row) { View().ScreenList()->setCurrentCell(row, 0); }
   // The first key record of the shown screen whose action passes `want`.
@@ -105,7 +111,8 @@ TEST_F(PreviewTest, OpensOnceFromItsCommandsAndShowsTheScreenAsTheRuntimeDrawsIt
 
   // Opening a project reaches the open window; the command shows the same one.
   OpenExample("all-elements.orx");
-  ASSERT_TRUE(WaitFor([&] { return w->CompileCount() == 1 && w->Runtime().Ready(); }));
+  ASSERT_NO_FATAL_FAILURE(Settle(*w));
+  ASSERT_TRUE(w->CompileCount() == 1 && w->Runtime().Ready());
   frame->Action(kCmdPreview)->trigger();
   EXPECT_EQ(frame->Preview(), w);
   EXPECT_EQ(frame->findChildren<PreviewWindow*>().size(), 1);
@@ -136,10 +143,12 @@ TEST_F(PreviewTest, FollowsTheEditorsScreenAndEditsWithoutTouchingTheProject) {
 
   // Another screen in the editor's list: shown, nothing compiled again.
   ChooseRow(1);
-  ASSERT_TRUE(WaitFor([&] { return w.Runtime().CurrentScreen() == 2; }));
+  ASSERT_NO_FATAL_FAILURE(Settle(w));
+  ASSERT_TRUE(w.Runtime().CurrentScreen() == 2);
   EXPECT_EQ(w.DisplayImage(), Expected(2, 3));
   ChooseRow(0);
-  ASSERT_TRUE(WaitFor([&] { return w.Runtime().CurrentScreen() == 1; }));
+  ASSERT_NO_FATAL_FAILURE(Settle(w));
+  ASSERT_TRUE(w.Runtime().CurrentScreen() == 1);
   EXPECT_EQ(w.CompileCount(), compiles);
 
   // An edit (the light of screen 1 removed, as a page's apply repaints).
@@ -150,7 +159,8 @@ TEST_F(PreviewTest, FollowsTheEditorsScreenAndEditsWithoutTouchingTheProject) {
   ASSERT_NE(light, elements.end());
   elements.erase(light);
   View().RepaintDisplay();
-  ASSERT_TRUE(WaitFor([&] { return w.CompileCount() == compiles + 1; }));
+  ASSERT_NO_FATAL_FAILURE(Settle(w));
+  ASSERT_TRUE(w.CompileCount() == compiles + 1);
   EXPECT_NE(w.DisplayImage(), before);
   EXPECT_EQ(w.DisplayImage(), Expected(1, 3));
 
@@ -158,7 +168,8 @@ TEST_F(PreviewTest, FollowsTheEditorsScreenAndEditsWithoutTouchingTheProject) {
   // that does not exist stays as the engineer set it.
   Proj().m_settings.m_startScreen = 99;
   frame->UpdateCommands();
-  ASSERT_TRUE(WaitFor([&] { return w.CompileCount() == compiles + 2; }));
+  ASSERT_NO_FATAL_FAILURE(Settle(w));
+  ASSERT_TRUE(w.CompileCount() == compiles + 2);
   EXPECT_EQ(Proj().m_settings.m_startScreen, 99);
   EXPECT_TRUE(prompter.Messages().empty());
 }
@@ -222,7 +233,8 @@ TEST_F(PreviewTest, KeypadButtonsAndTheValueTableDriveThePanel) {
 
   // On screen 3 (chosen in the editor), a coil key's press shows in the table.
   ChooseRow(2);
-  ASSERT_TRUE(WaitFor([&] { return rt.CurrentScreen() == 3; }));
+  ASSERT_NO_FATAL_FAILURE(Settle(w));
+  ASSERT_TRUE(rt.CurrentScreen() == 3);
   const panel::KeyRecord* coil = FindKey(
       rt, [](uint8_t a) { return a >= panel::kActionCoilOn && a <= panel::kActionCoilMomentary; });
   ASSERT_NE(coil, nullptr);
@@ -314,7 +326,8 @@ TEST_F(PreviewTest, AKeypadButtonHeldWhenTheWindowClosesOrTheProjectIsCompiledIs
   EXPECT_EQ(rt.Plc().Get(item), 1u);
   Proj().m_settings.m_saverDelay += 1;
   frame->UpdateCommands();
-  ASSERT_TRUE(WaitFor([&] { return w.CompileCount() == compiles + 1; }));
+  ASSERT_NO_FATAL_FAILURE(Settle(w));
+  ASSERT_TRUE(w.CompileCount() == compiles + 1);
   QTest::mouseRelease(b, Qt::LeftButton);
   EXPECT_EQ(rt.Plc().Get(item), 0u);
 }
@@ -326,7 +339,8 @@ TEST_F(PreviewTest, AProjectThatDoesNotCompileSaysWhyAndRecovers) {
   const int compiles = w.CompileCount();
   for (int i = 0; i < 256; ++i) ASSERT_NE(Proj().PlaceElement(kKindLight, {0, 0}), nullptr);
   View().RepaintDisplay();
-  ASSERT_TRUE(WaitFor([&] { return w.CompileCount() == compiles + 1; }));
+  ASSERT_NO_FATAL_FAILURE(Settle(w));
+  ASSERT_TRUE(w.CompileCount() == compiles + 1);
   EXPECT_FALSE(w.Runtime().Ready());
   EXPECT_TRUE(w.StatusText().contains(QStringLiteral("1号画面有256个元件")))
       << w.StatusText().toStdString();
@@ -340,7 +354,8 @@ TEST_F(PreviewTest, AProjectThatDoesNotCompileSaysWhyAndRecovers) {
 
   Proj().ScreenAt(0)->m_elements.resize(10);
   View().RepaintDisplay();
-  ASSERT_TRUE(WaitFor([&] { return w.CompileCount() == compiles + 2; }));
+  ASSERT_NO_FATAL_FAILURE(Settle(w));
+  ASSERT_TRUE(w.CompileCount() == compiles + 2);
   EXPECT_TRUE(w.Runtime().Ready());
   EXPECT_TRUE(w.StatusText().startsWith(QStringLiteral("画面 1")));
 }
