@@ -32,18 +32,20 @@ void Count(void* p) {
 }
 }  // namespace
 
+namespace {
+void Release(void* p) {
+  if (p) g_live -= malloc_usable_size(p);
+  std::free(p);
+}
+}  // namespace
+
 void* operator new(size_t n) {
   void* p = std::malloc(n ? n : 1);
   Count(p);
   return p;
 }
-void operator delete(void* p) noexcept {
-  if (p) g_live -= malloc_usable_size(p);
-  std::free(p);
-}
-void operator delete(void* p, size_t) noexcept {
-  operator delete(p);
-}
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete(void* p, size_t) noexcept { Release(p); }
 
 namespace tavo {
 namespace {
@@ -65,7 +67,7 @@ std::unique_ptr<CBase> MakeElement(int i) {
     case 4: {
       auto d = std::make_unique<CDynamic>(at, G("运行"));
       d->m_texts[1] = G("停止");
-      d->m_valueTexts[1] = "2";
+      d->m_valueTexts[1].assign(1, '2');  // GCC 12 sees an overlap in = "2" inlined here
       return d;
     }
     case 5:
