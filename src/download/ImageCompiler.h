@@ -71,6 +71,34 @@ struct CompiledImage {
   size_t Size() const { return image.size(); }
 };
 
+// Bytes of each part of the image, in image order.
+struct ImageParts {
+  size_t header = 0;
+  size_t lightPictures = 0;  // 128 when lights are used
+  size_t keyPictures = 0;
+  size_t wideGlyphs = 0;
+  size_t narrowGlyphs = 0;
+  size_t pictureData = 0;
+  size_t screenTable = 0;
+  size_t elementIndex = 0;
+  size_t records = 0;
+  size_t dynamicTables = 0;
+  size_t alarmList = 0;
+  // What one screen adds: its screen-table entry, index entries, records and
+  // the tables of its dynamic texts.
+  struct Screen {
+    uint16_t number = 0;
+    size_t elements = 0;
+    size_t bytes = 0;
+  };
+  std::vector<Screen> screens;  // filled only when asked for
+
+  size_t Total() const {
+    return header + lightPictures + keyPictures + wideGlyphs + narrowGlyphs + pictureData +
+           screenTable + elementIndex + records + dynamicTables + alarmList;
+  }
+};
+
 // Compiles the project into the panel's download image (the steps of the
 // download command after the force-driver mark): records of every screen,
 // glyph tables, layout, driver, header, assembly and, when a limit or scale
@@ -115,7 +143,10 @@ class ImageCompiler {
   // Slots of the light and key pictures before the first wide glyph.
   uint16_t PictureSlots() const;
   // Total image size as the records and tables compiled so far make it.
-  size_t ImageSize() const;
+  size_t ImageSize() const { return Parts().Total(); }
+  // The bytes of each part of the image after pass 1; with `perScreen` also
+  // what each screen takes (the sizes the layout places, nothing re-derived).
+  ImageParts Parts(bool perScreen = false) const;
 
   const ImageShared& Shared() const { return shared_; }
   uint16_t ScreenTableAddress() const { return screenTableAddr_; }

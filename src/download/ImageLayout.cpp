@@ -49,29 +49,42 @@ void ForEachRecord(const CMainView& screen, Visit visit) {
 
 }  // namespace
 
-size_t ImageCompiler::ImageSize() const {
-  size_t size = kImageHeaderSize;
-  if (shared_.lightsUsed) size += kLightPicturesSize;
-  size += kSlotSize * (shared_.keyPictures.size() + shared_.wide.size());
-  size += kNarrowGlyphSize * shared_.narrow.size();
-  size += shared_.pictureData.size();
+ImageParts ImageCompiler::Parts(bool perScreen) const {
+  ImageParts parts;
+  parts.header = kImageHeaderSize;
+  parts.lightPictures = shared_.lightsUsed ? kLightPicturesSize : 0;
+  parts.keyPictures = kSlotSize * shared_.keyPictures.size();
+  parts.wideGlyphs = kSlotSize * shared_.wide.size();
+  parts.narrowGlyphs = kNarrowGlyphSize * shared_.narrow.size();
+  parts.pictureData = shared_.pictureData.size();
+  parts.screenTable = kScreenEntrySize * project_.m_screens.size();
   for (auto& screen : project_.m_screens) {
-    size += kScreenEntrySize;
-    for (auto& e : screen->m_elements) size += kIndexEntrySize + e->m_codeSize;
+    size_t records = 0;
+    for (auto& e : screen->m_elements) records += e->m_codeSize;
+    parts.elementIndex += kIndexEntrySize * screen->ElementCount();
+    parts.records += records;
+    if (!perScreen) continue;
+    size_t tables = 0;
+    for (auto& e : screen->m_elements)
+      if (e->m_kind == kKindDynamic)
+        if (auto* d = dynamic_cast<const CDynamic*>(e.get())) tables += d->m_textBlockLen;
+    parts.screens.push_back({screen->m_number, screen->ElementCount(),
+                             kScreenEntrySize + kIndexEntrySize * screen->ElementCount() +
+                                 records + tables});
   }
-  for (const CDynamic* d : shared_.dynamicTexts) size += d->m_textBlockLen;
+  for (const CDynamic* d : shared_.dynamicTexts) parts.dynamicTables += d->m_textBlockLen;
   const CAlarmList& alarms = project_.m_alarmList;
-  if (!alarms.m_alarmTexts.empty()) size += alarms.m_headerLen + alarms.m_textBlockLen;
-  return size;
+  if (!alarms.m_alarmTexts.empty()) parts.alarmList = alarms.m_headerLen + alarms.m_textBlockLen;
+  return parts;
 }
 
 void ImageCompiler::Layout() {
-  const size_t sharedSize = (shared_.lightsUsed ? kLightPicturesSize : 0) +
-                            kSlotSize * (shared_.keyPictures.size() + shared_.wide.size()) +
-                            kNarrowGlyphSize * shared_.narrow.size() + shared_.pictureData.size();
+  const ImageParts parts = Parts();
+  const size_t sharedSize = parts.lightPictures + parts.keyPictures + parts.wideGlyphs +
+                            parts.narrowGlyphs + parts.pictureData;
   screenTableAddr_ = static_cast<uint16_t>(kFirstSlotAddress + sharedSize);
-  narrowAddr_ = static_cast<uint16_t>(screenTableAddr_ - kNarrowGlyphSize * shared_.narrow.size() -
-                                      shared_.pictureData.size());
+  narrowAddr_ =
+      static_cast<uint16_t>(screenTableAddr_ - parts.narrowGlyphs - parts.pictureData);
 
   // The screen table points each screen at its first index entry; after it
   // the running address has passed the whole index and stands at the first

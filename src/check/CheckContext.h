@@ -1,0 +1,44 @@
+#pragma once
+
+// What the parts of the project check share while they walk a project.
+
+#include <string>
+#include <vector>
+
+#include "check/Finding.h"
+
+namespace tavo {
+
+class CBase;
+class CMainView;
+class Project;
+class PanelFont;
+struct ProtocolProfile;
+
+struct CheckContext {
+  const Project& project;
+  // The trial-compiled copy: its rectangles follow the stored positions and
+  // its registers and graphs know whether the compiler corrected them.
+  const Project& compiled;
+  const ProtocolProfile& profile;
+  const PanelFont* font;  // nullptr: no library to check glyphs against
+  std::vector<Finding>& out;
+
+  void Add(Severity severity, const char* code, const CMainView* screen, size_t element,
+           std::string message);
+  void AddProject(Severity severity, const char* code, std::string message);
+};
+
+// "%1", "%2", ... replaced by the arguments in order.
+std::string Fill(std::string text, std::initializer_list<std::string> args);
+// "寄存器(24,16)": the element's kind and panel position, for messages.
+std::string Describe(const CBase& element);
+
+void CheckScreens(CheckContext& c);    // numbers, key targets, counts, keys
+void CheckGeometry(CheckContext& c);   // outside the display, hidden behind others
+void CheckTexts(CheckContext& c);      // glyphs the libraries lack, bytes no glyph code takes
+void CheckValues(CheckContext& c);     // digits and decimals, limits and scales
+void CheckAddresses(CheckContext& c);  // station, address, sub-address, count, type
+void CheckAlarmList(CheckContext& c);
+
+}  // namespace tavo

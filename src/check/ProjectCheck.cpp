@@ -1,0 +1,96 @@
+#include "check/ProjectCheck.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+
+#include "check/Bindings.h"
+#include "check/CheckContext.h"
+#include "check/ImageBudget.h"
+#include "model/Project.h"
+#include "plc/Catalogue.h"
+#include "render/FontLibrary.h"
+
+namespace tavo {
+
+namespace {
+
+// Above this share of the image area the budget is worth a warning: a few
+// more texts would stop the download.
+constexpr size_t kNearLimitPercent = 95;
+
+void CheckImageSize(CheckContext& c, const ImageBudget& budget) {
+  const size_t total = budget.Total();
+  if (total > budget.limit) {
+    c.AddProject(Severity::kError, "image-size",
+                 Fill(compile_text::kImageTooLarge, {std::to_string(total)}));
+  } else if (total * 100 > budget.limit * kNearLimitPercent) {
+    c.AddProject(
+        Severity::kWarning, "image-near-limit",
+        Fill("画面数据共%1字节，离32767字节的上限只剩%2字节",
+             {GroupedNumber(static_cast<long long>(total)), GroupedNumber(budget.Remaining())}));
+  }
+}
+
+}  // namespace
+
+void CheckContext::Add(Severity severity, const char* code, const CMainView* screen, size_t element,
+                       std::string message) {
+  Finding f{severity, code, std::nullopt, std::nullopt, std::move(message)};
+  if (screen) f.screen = screen->m_number;
+  if (screen && element != SIZE_MAX) f.element = element;
+  out.push_back(std::move(f));
+}
+
+void CheckContext::AddProject(Severity severity, const char* code, std::string message) {
+  Add(severity, code, nullptr, SIZE_MAX, std::move(message));
+}
+
+std::string Fill(std::string text, std::initializer_list<std::string> args) {
+  int n = 1;
+  for (const std::string& a : args) {
+    const std::string mark = "%" + std::to_string(n++);
+    if (auto at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), a);
+  }
+  return text;
+}
+
+std::string Describe(const CBase& e) {
+  return std::string(KindName(e.m_kind)) + "(" + std::to_string(e.m_x) + "," +
+         std::to_string(e.m_y) + ")";
+}
+
+std::vector<Finding> CheckProject(const Project& project, const CheckOptions& options,
+                                  ImageBudget* budget) {
+  std::vector<Finding> findings;
+  const TrialCompile trial(project);
+  const PanelFont& font = options.font ? *options.font : PanelFont::Shared();
+  const bool haveFont = font.HasEnglish() && font.HasChinese();
+  CheckContext c{project, trial.Copy(), CurrentProfile(), haveFont ? &font : nullptr, findings};
+
+  CheckImageSize(c, trial.Budget());
+  if (budget) *budget = trial.Budget();
+  if (!haveFont)
+    c.AddProject(Severity::kNote, "no-font-library", "找不到字库文件，未检查文字的字形");
+  CheckScreens(c);
+  CheckAlarmList(c);
+  CheckGeometry(c);
+  CheckTexts(c);
+  CheckValues(c);
+  CheckAddresses(c);
+
+  // Project-wide findings first, then screen by screen in the project's
+  // order, each screen's in element order.
+  std::unordered_map<uint16_t, size_t> position;
+  for (size_t i = 0; i < project.m_screens.size(); ++i)
+    position.emplace(project.m_screens[i]->m_number, i + 1);
+  auto rank = [&position](const Finding& f) -> std::pair<size_t, size_t> {
+    const size_t screen = f.screen ? position[*f.screen] : 0;
+    return {screen, f.element.value_or(0)};
+  };
+  std::stable_sort(findings.begin(), findings.end(),
+                   [&](const Finding& a, const Finding& b) { return rank(a) < rank(b); });
+  return findings;
+}
+
+}  // namespace tavo
