@@ -29,7 +29,13 @@ configure_and_build() {  # dir, extra cmake args...
   # Warnings are errors only on request (TAVO_WERROR=ON): compiler releases
   # differ in their false positives, and a new one must not stop a build.
   local werror=${TAVO_WERROR:-OFF}
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVO_WERROR=$werror "$@" >/dev/null
+  # A compiler cache, where the machine has one, makes a rebuild of an
+  # unchanged tree (a second clone, the sanitizer tree after a clean) quick.
+  local launcher=()
+  if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVO_WERROR=$werror "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j"$JOBS"
 }
 
