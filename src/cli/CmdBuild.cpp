@@ -39,7 +39,13 @@ int RunBuild(const std::vector<std::string>& args) {
   return WriteOutputFile("build", out, orx);
 }
 
-const CommandRegistration kRegistration({"build", kUsage, RunBuild});
+constexpr char kHelp[] =
+    "Builds the project file a text form (tavo export) describes. A refused text is\n"
+    "reported with the file, the JSON path and the reason, and nothing is written.\n"
+    "  FILE.json        the text form to read\n"
+    "  -o FILE.orx      the project file to write\n";
+
+const CommandRegistration kRegistration({"build", kUsage, RunBuild, kHelp});
 
 }  // namespace
 

@@ -111,7 +111,12 @@ int RunCatalogue(const std::vector<std::string>& args) {
   return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
 }
 
-const CommandRegistration kRegistration({"catalogue", kUsage, RunCatalogue});
+constexpr char kHelp[] =
+    "Lists the 36 PLC protocols with their names and line settings.\n"
+    "  --codes          one machine-readable line per protocol profile and per\n"
+    "                   register type instead\n";
+
+const CommandRegistration kRegistration({"catalogue", kUsage, RunCatalogue, kHelp});
 
 }  // namespace
 

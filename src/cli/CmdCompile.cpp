@@ -85,7 +85,16 @@ int RunCompile(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const CommandRegistration kRegistration({"compile", kUsage, RunCompile});
+constexpr char kHelp[] =
+    "Compiles a project into the panel's download image, as a download would, and\n"
+    "writes nothing unless the whole compilation succeeded.\n"
+    "  FILE.orx         the project (a .json name: its text form)\n"
+    "  -o IMAGE.bin     the image to write\n"
+    "  --driver-out DRIVER.bin   also write the protocol driver a download sends\n"
+    "  --on-warning cancel|continue   the answer to the question about corrected\n"
+    "                   register limits (without it: asked on a terminal, else cancel)\n";
+
+const CommandRegistration kRegistration({"compile", kUsage, RunCompile, kHelp});
 
 }  // namespace
 

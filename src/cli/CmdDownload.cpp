@@ -192,7 +192,19 @@ int RunDownload(const std::vector<std::string>& argv) {
   }
 }
 
-const CommandRegistration kRegistration({"download", kUsage, RunDownload});
+constexpr char kHelp[] =
+    "Compiles a project and sends it to the panel over a serial line at 115200 8N1,\n"
+    "with the protocol driver when the panel holds another one. Progress goes to\n"
+    "stderr; Ctrl+C asks whether to cancel, a second Ctrl+C cancels at once.\n"
+    "  FILE.orx         the project (a .json name: its text form)\n"
+    "  --port DEVICE    the serial device (a pseudo-terminal of tavo-panel too)\n"
+    "  --force-driver   send the protocol driver whatever the panel holds\n"
+    "  --on-warning cancel|continue   the answer to the question about corrected\n"
+    "                   register limits (without it: asked on a terminal, else cancel)\n"
+    "  --timeout SECONDS   give up a panel that has not answered for so long\n"
+    "                   (10 by default)\n";
+
+const CommandRegistration kRegistration({"download", kUsage, RunDownload, kHelp});
 
 }  // namespace
 

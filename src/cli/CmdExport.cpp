@@ -42,7 +42,12 @@ int RunExport(const std::vector<std::string>& args) {
       std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-const CommandRegistration kRegistration({"export", kUsage, RunExport});
+constexpr char kHelp[] =
+    "Writes a project as text (JSON, UTF-8), as saving would write it.\n"
+    "  FILE.orx         the project file to read\n"
+    "  -o FILE.json     the text to write (without it: standard output)\n";
+
+const CommandRegistration kRegistration({"export", kUsage, RunExport, kHelp});
 
 }  // namespace
 

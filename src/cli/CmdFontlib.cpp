@@ -52,7 +52,12 @@ int RunFontlib(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const CommandRegistration kRegistration({"fontlib", kUsage, RunFontlib});
+constexpr char kHelp[] =
+    "Builds the font libraries \"ormed_EN.dat\" and \"ormed_CH.dat\" from GNU Unifont.\n"
+    "  --unifont FILE.hex   the Unifont glyphs (e.g. /usr/share/unifont/unifont.hex)\n"
+    "  -o DIR           the folder to write both libraries into\n";
+
+const CommandRegistration kRegistration({"fontlib", kUsage, RunFontlib, kHelp});
 
 }  // namespace
 

@@ -74,7 +74,13 @@ int RunImport(const std::vector<std::string>& args) {
   return kExitFailure;
 }
 
-const CommandRegistration kRegistration({"import", kUsage, RunImport});
+constexpr char kHelp[] =
+    "Converts a project of the previous generation into a project file and checks\n"
+    "that the new file opens.\n"
+    "  OLD.qse          the old project\n"
+    "  -o NEW.orx       the project file to write (without it: beside the old file)\n";
+
+const CommandRegistration kRegistration({"import", kUsage, RunImport, kHelp});
 
 }  // namespace
 

@@ -49,7 +49,12 @@ int RunInfo(const std::vector<std::string>& args) {
   return WriteStandardOutput("info", out) ? kExitOk : kExitFailure;
 }
 
-const CommandRegistration kRegistration({"info", kUsage, RunInfo});
+constexpr char kHelp[] =
+    "Prints every stored field of a project: settings, screens, elements, alarm list.\n"
+    "  FILE.orx         the project (a .json name: its text form)\n"
+    "  --json           as JSON\n";
+
+const CommandRegistration kRegistration({"info", kUsage, RunInfo, kHelp});
 
 }  // namespace
 

@@ -85,7 +85,16 @@ int RunPreview(const std::vector<std::string>& args) {
   return panel::FinishRender(runtime, options, kPrefix, stdout, stderr);
 }
 
-const CommandRegistration kRegistration({"preview", kUsage, RunPreview});
+constexpr char kHelp[] =
+    "Compiles a project and draws what the panel shows for it, 192 x 64 pixels.\n"
+    "  FILE.orx         the project (a .json name: its text form)\n"
+    "  -o OUT.png       the picture to write\n"
+    "  --screen N       show screen N (default: the panel's start screen)\n"
+    "  --values FILE.json   values of the simulated PLC\n"
+    "  --scale S        each panel pixel S x S (1 to 16, 4 by default)\n"
+    "  --press KEY,...  press keys first: ESC LEFT RIGHT DOWN UP SET ENT ALM 0-9 CLR\n";
+
+const CommandRegistration kRegistration({"preview", kUsage, RunPreview, kHelp});
 
 }  // namespace
 

@@ -132,7 +132,14 @@ int RunPtc(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const CommandRegistration kRegistration({"ptc", kUsage, RunPtc});
+constexpr char kHelp[] =
+    "Builds a protocol file (\"ormed_Ptc.dat\") from protocol driver binaries, one\n"
+    "record per --driver in the order given (the order the editor lists them).\n"
+    "  -o FILE          the protocol file to write\n"
+    "  --driver PROTOCOL:VERSION:PATH   a driver: protocol number and version\n"
+    "                   (0-255) and the file holding it\n";
+
+const CommandRegistration kRegistration({"ptc", kUsage, RunPtc, kHelp});
 
 }  // namespace
 

@@ -108,7 +108,14 @@ int RunRender(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const CommandRegistration kRegistration({"render", kUsage, RunRender});
+constexpr char kHelp[] =
+    "Draws screens of a project as the editor shows them, 432 x 144 pixels.\n"
+    "  FILE.orx         the project (a .json name: its text form)\n"
+    "  -o OUT.png       the picture to write\n"
+    "  --screen N       draw screen N (default: the project's current screen)\n"
+    "  --all -o DIR     one picture per screen, DIR/screen-N.png\n";
+
+const CommandRegistration kRegistration({"render", kUsage, RunRender, kHelp});
 
 }  // namespace
 

@@ -49,7 +49,13 @@ int RunSave(const std::vector<std::string>& args) {
   return SaveProjectFile(project, paths[1]) ? kExitOk : kExitFailure;
 }
 
-const CommandRegistration kRegistration({"save", kUsage, RunSave});
+constexpr char kHelp[] =
+    "Reads a project file and writes it again in the program's own form\n"
+    "(format 12, settings that follow the protocol recomputed).\n"
+    "  IN.orx           the project to read (a .json name: its text form)\n"
+    "  OUT.orx          the project file to write\n";
+
+const CommandRegistration kRegistration({"save", kUsage, RunSave, kHelp});
 
 }  // namespace
 

@@ -14,6 +14,9 @@ struct Command {
   std::string usage;  // one line, shown by `tavo` without arguments
   // Arguments after the command name; returns the exit status.
   std::function<int(const std::vector<std::string>& args)> run;
+  // What `tavo NAME --help` explains below the usage line: the arguments and
+  // options, one per line. Empty: the usage line and the common options only.
+  std::string help = {};
 };
 
 std::vector<Command>& Commands();

@@ -12,7 +12,13 @@ const char* const kPanelUsage =
     "Without --device a pseudo-terminal is created and its path printed.\n"
     "The panel memory is written to --memory FILE on SIGUSR1 and at exit.\n"
     "       tavo-panel --render IMAGE.bin [--screen N] -o OUT.png [--values FILE.json]\n"
-    "                  [--scale S] [--press KEY,...]   draw what the panel shows\n";
+    "                  [--scale S] [--press KEY,...]   draw what the panel shows\n"
+    "       tavo-panel --help | --version\n";
+
+#ifndef TAVO_VERSION
+#define TAVO_VERSION "unknown"
+#endif
+const char* const kPanelVersion = "tavo-panel " TAVO_VERSION "\n";
 
 namespace {
 
@@ -61,6 +67,8 @@ std::optional<PanelOptions> ParsePanelOptions(const std::vector<std::string>& ar
     long n = 0;
     if (a == "--help" || a == "-h") {
       opt.help = true;
+    } else if (a == "--version") {
+      opt.version = true;
     } else if (a == "--device") {
       if (!value(opt.device)) return std::nullopt;
     } else if (a == "--memory") {

@@ -17,6 +17,7 @@ struct PanelOptions {
   bool pace = false;       // take frames and send replies at the pace of a 115200-baud line
   bool once = false;       // exit after the first completed transfer
   bool help = false;
+  bool version = false;
   PanelConfig config;
   // With --render anywhere: draw a stored image instead of serving a line;
   // all arguments go to the render options (panel/PanelRender.h).
@@ -24,6 +25,7 @@ struct PanelOptions {
 };
 
 extern const char* const kPanelUsage;
+extern const char* const kPanelVersion;  // "tavo-panel RELEASE\n"
 
 // Parses the arguments after the program name. Every option is checked:
 // unknown options, missing or malformed values and values out of range are

@@ -13,9 +13,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "tavo-panel: %s\n%s", error.c_str(), tavo::panel::kPanelUsage);
     return 2;
   }
-  if (options->help) {
-    std::fputs(tavo::panel::kPanelUsage, stdout);
-    return 0;
+  if (options->help || options->version) {
+    std::fputs(options->help ? tavo::panel::kPanelUsage : tavo::panel::kPanelVersion, stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
   }
   if (!options->render.empty()) {
     auto render = tavo::panel::ParseRenderOptions(options->render, error);
