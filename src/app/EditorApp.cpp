@@ -3,12 +3,43 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QSettings>
+#include <cstdio>
+#include <string_view>
 
 #include "app/MainFrame.h"
 #include "app/QtPrompter.h"
 #include "app/SplashWindow.h"
 
+#ifndef TAVO_VERSION
+#define TAVO_VERSION "unknown"
+#endif
+
 namespace tavo::app {
+
+namespace {
+
+constexpr char kEditorUsage[] =
+    "usage: tavo-editor [--no-splash] [FILE]\n"
+    "  FILE         a project file to open (.orx, or its text form .json)\n"
+    "  --no-splash  start without the start-up picture\n"
+    "  --help       show this help\n"
+    "  --version    name the release\n";
+
+// --help and --version are answered on standard output before any window
+// exists, so that they work without a display.
+bool AnswersInfoRequest(int argc, char** argv, int& exitCode) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    const bool help = a == "--help" || a == "-h";
+    if (!help && a != "--version") continue;
+    std::fputs(help ? kEditorUsage : "tavo-editor " TAVO_VERSION "\n", stdout);
+    exitCode = std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 StartupRequest ParseCommandLine(const QStringList& arguments) {
   StartupRequest request;
@@ -45,8 +76,11 @@ std::unique_ptr<MainFrame> StartEditor(const StartupRequest& request, QSettings*
 }
 
 int RunEditor(int argc, char** argv) {
+  if (int code = 0; AnswersInfoRequest(argc, argv, code)) return code;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavo"));
+  // The menu entry the desktop started us from (the window's app id on Wayland).
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.tavo.Editor"));
   QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
   const StartupRequest request = ParseCommandLine(QApplication::arguments());
   std::unique_ptr<QSettings> settings(CreateUserSettings());

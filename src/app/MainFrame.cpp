@@ -85,7 +85,7 @@ bool MainFrame::Create(bool allowSplash) {
     CurrentPrompter().Message("Load Font Lib Failure", "", MessageIcon::Error);
     return false;
   }
-  setAcceptDrops(true);
+  AcceptDroppedFiles();
   view_->InitialUpdate();
   UpdateCommands();
   return true;
@@ -359,7 +359,7 @@ void MainFrame::ShowPreview() {
   preview_->Update();
 }
 
-// ---- closing, dropping ----------------------------------------------------------
+// ---- closing -------------------------------------------------------------------
 
 void MainFrame::closeEvent(QCloseEvent* event) {
   if (!closing_ && !view_->SaveModified()) {
@@ -369,24 +369,6 @@ void MainFrame::closeEvent(QCloseEvent* event) {
   closing_ = true;
   if (preview_) preview_->close();
   event->accept();
-}
-
-void MainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void MainFrame::dropEvent(QDropEvent* event) {
-  const QList<QUrl> urls = event->mimeData()->urls();
-  event->acceptProposedAction();
-  activateWindow();
-  // As with the shell's drop: every local file is opened in turn, each one
-  // offering to save what it replaces.
-  for (const QUrl& url : urls) {
-    if (!url.isLocalFile()) continue;
-    if (!view_->SaveModified()) break;
-    OpenDocumentFile(url.toLocalFile());
-  }
-  UpdateCommands();
 }
 
 }  // namespace tavo::app

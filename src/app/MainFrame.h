@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <map>
@@ -91,7 +92,9 @@ class MainFrame : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildActions();
@@ -112,6 +115,9 @@ class MainFrame : public QMainWindow {
   void OnSaveAs();
   void OnImport();
   void OnExit();
+  // Files dropped on the window (MainFrameDrop.cpp).
+  void AcceptDroppedFiles();
+  void OpenDroppedFiles(const QStringList& paths);
   void OnRecentFile(const QString& path);
   void AfterProjectRead(const QString& path);
   // The protocol pane after a project was created, read or given a protocol.

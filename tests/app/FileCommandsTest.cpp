@@ -115,7 +115,7 @@ TEST_F(FileCommandsTest, DroppedFilesOpenLikeTheOpenCommand) {
   QApplication::sendEvent(frame.get(), &move);
   QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, {});
   QApplication::sendEvent(frame.get(), &drop);
-  EXPECT_EQ(Proj().ScreenCount(), 2u);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Proj().ScreenCount() == 2u; }, 2000));
   EXPECT_EQ(frame->DocumentTitle(), QStringLiteral("two.orx"));
 }
 
