@@ -2,12 +2,17 @@
 # The project's one entry point.
 #   ./build.sh build   install missing Debian packages, configure and build into build/
 #   ./build.sh run     build, then start the editor (arguments are passed to it)
-#   ./build.sh test    build, run every test, then run the tests again under ASan+UBSan
+#   ./build.sh test    build, run every test, check an installation and the package,
+#                      then run the tests again under ASan+UBSan
+#   ./build.sh package build, then make the Debian package in build/package/
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
           qt6-serialport-dev libgl-dev libstb-dev unifont xvfb xauth)
+# Installing and packaging: the validators of the installed files, the
+# package tools and the manual-page reader.
+PACKAGES+=(desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file man-db)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_deps() {
@@ -47,12 +52,19 @@ do_build() {
 do_test() {
   do_build
   ctest --test-dir build --output-on-failure -j"$JOBS" --timeout 600
+  # The built tree installed into a staging prefix, tried, validated and packaged.
+  packaging/check-install.sh build --package
   # Second pass: the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
   # The editor's windows are left out of this pass: they add build time and
   # their logic is the core's, which this pass covers.
   configure_and_build build-asan -DTAVO_SANITIZE=ON -DTAVO_BUILD_APP=OFF
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j"$JOBS" --timeout 900
+}
+
+do_package() {
+  do_build
+  (cd build && cpack -G DEB)
 }
 
 do_run() {
@@ -64,5 +76,6 @@ case "${1:-build}" in
   build) do_build ;;
   run) shift; do_run "$@" ;;
   test) do_test ;;
-  *) echo "usage: $0 build|run|test" >&2; exit 2 ;;
+  package) do_package ;;
+  *) echo "usage: $0 build|run|test|package" >&2; exit 2 ;;
 esac
