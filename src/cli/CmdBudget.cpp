@@ -21,7 +21,13 @@ int RunBudget(const std::vector<std::string>& args) {
   return WriteCheckOutput("budget", "", a.json ? BudgetToJson(budget) : BudgetToText(budget));
 }
 
-const CommandRegistration kRegistration({"budget", kUsage, RunBudget});
+constexpr char kHelp[] =
+    "Counts the bytes of the download image, part by part and screen by screen,\n"
+    "against the panel's 32,767 bytes.\n"
+    "  FILE.orx         the project (a .json name: its text form)\n"
+    "  --json           as JSON\n";
+
+const CommandRegistration kRegistration({"budget", kUsage, RunBudget, kHelp});
 
 }  // namespace
 

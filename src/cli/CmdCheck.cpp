@@ -25,7 +25,13 @@ int RunCheck(const std::vector<std::string>& args) {
   return CountFindings(findings, Severity::kError) > 0 ? kExitFailure : kExitOk;
 }
 
-const CommandRegistration kRegistration({"check", kUsage, RunCheck});
+constexpr char kHelp[] =
+    "Lists what would stop the download, make the panel misbehave or is likely a\n"
+    "mistake. Exit status 0 without errors, 1 with errors.\n"
+    "  FILE.orx         the project (a .json name: its text form)\n"
+    "  --json           as JSON\n";
+
+const CommandRegistration kRegistration({"check", kUsage, RunCheck, kHelp});
 
 }  // namespace
 

@@ -26,7 +26,15 @@ int RunXref(const std::vector<std::string>& args) {
   return WriteCheckOutput("xref", a.out, text);
 }
 
-const CommandRegistration kRegistration({"xref", kUsage, RunXref});
+constexpr char kHelp[] =
+    "Lists every PLC address the project uses and every element that reads or\n"
+    "writes it, sorted by address.\n"
+    "  FILE.orx         the project (a .json name: its text form)\n"
+    "  --csv            as CSV\n"
+    "  --json           as JSON\n"
+    "  -o OUT           write into OUT (without it: standard output)\n";
+
+const CommandRegistration kRegistration({"xref", kUsage, RunXref, kHelp});
 
 }  // namespace
 
