@@ -72,7 +72,8 @@ void CDynamic::EditValue(int row, const std::string& valueText) {
 void CDynamic::ClampValues(uint8_t mode, int32_t maximum, int32_t minimum) {
   const size_t rows = std::min({m_texts.size(), m_valueTexts.size(), m_values.size()});
   for (size_t i = 0; i < rows; ++i) {
-    if (m_values[i] == 0 && m_texts[i].empty()) continue;
+    // A row without a value is not in use: it stays without one.
+    if (m_valueTexts[i].empty()) continue;
     int32_t v = m_values[i];
     if (v > maximum) v = maximum;
     if (v < minimum) v = minimum;

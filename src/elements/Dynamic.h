@@ -56,8 +56,8 @@ class CDynamic : public CBase {
   // clears the row's content.
   void EditValue(int row, const std::string& valueText);
   // Clamps every row's value into [minimum, maximum] and rewrites its value
-  // cell ("%x" in mode 0, "%d" in mode 1); rows with value 0 and no text are
-  // left alone.
+  // cell ("%x" in mode 0, "%d" in mode 1); a row with an empty value cell is
+  // not in use and is left alone (writing a value would make it live).
   void ClampValues(uint8_t mode, int32_t maximum, int32_t minimum);
 
   std::vector<std::string> m_texts;       // "内容", GBK, 32 rows

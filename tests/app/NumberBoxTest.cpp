@@ -161,7 +161,7 @@ TEST(NumberBox, ValuesKeepTheFieldsWidthAndSign) {
   EXPECT_EQ(byte, 25);
 }
 
-TEST(NumberBox, AnEmptyRangeDisablesAndShowsTheMaximum) {
+TEST(NumberBox, ASingleValueRangeFixesTheFieldAndAnEmptyOneLeavesIt) {
   uint8_t count = 2;
   NumberBox box;
   box.Bind(count);
@@ -175,13 +175,59 @@ TEST(NumberBox, AnEmptyRangeDisablesAndShowsTheMaximum) {
   EXPECT_TRUE(box.Enabled());
   EXPECT_EQ(count, 1);
 
+  // A text wider than the display has no X range; a bit offset of a type
+  // without bits has the range 0..-1. Neither may write its maximum.
   int32_t x = 100;
   NumberBox pos;
   pos.SetRadix(Radix::Signed);
   pos.Bind(x);
-  pos.SetRange(0, -192);  // a text wider than the display
+  pos.SetRange(0, -192);
   EXPECT_FALSE(pos.Enabled());
-  EXPECT_EQ(x, -192);
+  EXPECT_EQ(x, 100);
+  uint8_t offset = 0;
+  NumberBox bits;
+  bits.Bind(offset);
+  bits.SetRange(0, -1);
+  EXPECT_EQ(offset, 0);
+  EXPECT_EQ(bits.Text(), "0");
+
+  // A hidden box keeps its field whatever its range.
+  uint8_t sub = 9;
+  NumberBox hidden;
+  hidden.SetVisible(false);
+  hidden.Bind(sub);
+  hidden.SetRange(0, 0);
+  hidden.SetRange(0, 3);
+  EXPECT_EQ(sub, 9);
+}
+
+TEST(NumberBox, AZeroBelowTheMinimumIsRefusedAndTheTextSelected) {
+  uint16_t screen = 1;
+  NumberBox box;
+  box.Bind(screen);
+  box.SetRange(1, 65535);
+  box.SetFocused(true);
+  EXPECT_EQ(box.UserText("0", true), NumberBox::Edit::Refused);  // all selected, "0" typed
+  EXPECT_EQ(box.Text(), "1");
+  EXPECT_TRUE(box.TakeSelectAll());
+  EXPECT_EQ(screen, 1);
+  EXPECT_EQ(Type(box, "0"), 0);  // "10": fine
+  EXPECT_EQ(screen, 10);
+  box.UserText("", true);
+  EXPECT_EQ(Type(box, "05"), 1);  // no leading zero either
+  EXPECT_EQ(box.Text(), "5");
+  EXPECT_EQ(screen, 5);
+
+  int32_t low = -3;
+  NumberBox signedBox;
+  signedBox.SetRadix(Radix::Signed);
+  signedBox.Bind(low);
+  signedBox.SetRange(-100, -1);
+  signedBox.SetFocused(true);
+  signedBox.UserText("-", true);
+  EXPECT_EQ(Type(signedBox, "0"), 1);  // "-0" never reaches -100..-1
+  EXPECT_EQ(Type(signedBox, "7"), 0);
+  EXPECT_EQ(low, -7);
 }
 
 TEST(NumberBox, ArrowsStepWithinTheRangeAndMarkTheBox) {

@@ -192,15 +192,15 @@ TEST(DynamicRows, EditingFromTheGrid) {
   EXPECT_EQ(d.m_rect.left, 432 - 12 * 18);
 }
 
-TEST(DynamicRows, ClampRewritesTheValueCells) {
+TEST(DynamicRows, ClampRewritesTheValueCellsOfRowsInUse) {
   CDynamic d({0, 0}, "one");
   d.m_values[1] = 70000;
+  d.m_valueTexts[1] = "70000";
   d.m_texts[1] = "big";
   d.m_values[2] = -300;
-  d.m_texts[2] = "";  // value not 0: clamped even without a text
-  d.m_values[3] = 0;
-  d.m_texts[3] = "zero";
-  // rows 4..31: value 0 and no text: left alone
+  d.m_valueTexts[2] = "-300";  // a value without a text: clamped too
+  d.m_texts[3] = "zero";        // a text without a value: not in use
+  // rows 4..31: no value and no text: left alone
   d.ClampValues(1, 1000, -5);
   EXPECT_EQ(d.m_values[0], 1);
   EXPECT_EQ(d.m_valueTexts[0], "1");
@@ -208,11 +208,12 @@ TEST(DynamicRows, ClampRewritesTheValueCells) {
   EXPECT_EQ(d.m_valueTexts[1], "1000");
   EXPECT_EQ(d.m_values[2], -5);
   EXPECT_EQ(d.m_valueTexts[2], "-5");
-  EXPECT_EQ(d.m_valueTexts[3], "0");
+  EXPECT_EQ(d.m_valueTexts[3], "");  // writing "0" would make the row live
   EXPECT_EQ(d.m_valueTexts[4], "");
   d.ClampValues(0, 65535, -1);
   EXPECT_EQ(d.m_valueTexts[1], "3e8");
   EXPECT_EQ(d.m_valueTexts[2], "ffffffff");  // -5 raised to -1
+  EXPECT_EQ(d.m_valueTexts[3], "");
   EXPECT_EQ(d.m_valueTexts[4], "");
 }
 
@@ -226,7 +227,7 @@ TEST(DynamicRows, ListsOfOtherLengthsFromADamagedFile) {
   d.EditValue(33, "5");
   d.ClampValues(1, 5, 0);
   EXPECT_EQ(d.m_texts.size(), 3u);
-  EXPECT_EQ(d.m_values, (std::vector<int32_t>{5, 5}));
+  EXPECT_EQ(d.m_values, (std::vector<int32_t>{5, 9}));  // row 2 has no value cell: not in use
   d.PlaceAt(0, 0);
   EXPECT_EQ(d.m_width, 2);
 }

@@ -113,9 +113,10 @@ void AlarmListForm::Open(const CAlarmList& list) {
   subAddr.Bind(work_.m_subAddr);
   subAddr.SetRange(0, UsesSubAddress(profile.m_protocol) ? profile.m_maxBitIndex : 0);
   bitOffset.SetRadix(Radix::Unsigned);
+  // Visibility first: a hidden box never changes its field.
+  bitOffset.SetVisible(BitOffsetShown(profile));
   bitOffset.Bind(work_.m_bitOffset);
   UpdateBitOffsetRange();
-  bitOffset.SetVisible(BitOffsetShown(profile));
   for (ControlState* c : std::initializer_list<ControlState*>{&type, &textBox}) c->ClearChanged();
   GridChanged();
 }

@@ -17,6 +17,7 @@ ScreenPageLogic::ScreenPageLogic(PageEnv& env) : PageLogic(env) {
 }
 
 void ScreenPageLogic::Load(CMainView& screen) {
+  EndEdit();
   screen_ = &screen;
   description.Bind(screen.m_description, kMaxDescription);
   for (NumberBox* box : {&upScreen, &downScreen}) box->SetRadix(Radix::Unsigned);
@@ -50,6 +51,7 @@ TextPageLogic::TextPageLogic(PageEnv& env) : ElementPageLogic(env) {
 
 void TextPageLogic::Load(CBase& element) {
   auto& chars = static_cast<CChars&>(element);
+  StartLoad(element);
   doubleSize.Bind(chars.m_double);
   inverse.Bind(chars.m_inverse);
   text.Bind(chars.m_text, CChars::kMaxPageText);
@@ -85,14 +87,16 @@ LightPageLogic::LightPageLogic(PageEnv& env) : ElementPageLogic(env) {
 
 void LightPageLogic::Load(CBase& element) {
   light_ = &static_cast<CLight&>(element);
+  StartLoad(element);
   doubleSize.Bind(light_->m_double);
   style.Bind(light_->m_picStyle, {"圆形", "方形"});
   logic.Bind(light_->m_inverse, {"正逻辑", "负逻辑"});
   address.Load(element, VariableUse::BitRead, true);
   bitOffset.SetRadix(Radix::Unsigned);
+  // Visibility first: a hidden box never changes its field.
+  bitOffset.SetVisible(BitOffsetShown(CurrentProfile()));
   bitOffset.Bind(light_->m_bitOffset);
   UpdateBitOffsetRange();
-  bitOffset.SetVisible(BitOffsetShown(CurrentProfile()));
   ElementPageLogic::Load(element);
   Layout();
 }

@@ -22,6 +22,18 @@ bool IsKeystroke(QKeyEvent* event) {
 }
 }  // namespace
 
+void MarkControl(QObject* widget, const void* control) {
+  widget->setProperty(kControlProperty, QVariant::fromValue(reinterpret_cast<quintptr>(control)));
+}
+
+const void* ControlOf(const QObject* widget) {
+  for (const QObject* w = widget; w; w = w->parent()) {
+    const QVariant v = w->property(kControlProperty);
+    if (v.isValid()) return reinterpret_cast<const void*>(v.value<quintptr>());
+  }
+  return nullptr;
+}
+
 void Buddies::SetVisible(bool visible) const {
   for (QWidget* w : widgets_) w->setVisible(visible);
 }
@@ -38,6 +50,7 @@ CNumEdit::CNumEdit(QWidget* parent) : QLineEdit(parent) {
 
 void CNumEdit::Attach(NumberBox* box) {
   box_ = box;
+  MarkControl(this, box);
   box_->onRefresh = [this] { Sync(); };
   Sync();
 }
@@ -55,6 +68,12 @@ void CNumEdit::Sync() {
 
 void CNumEdit::keyPressEvent(QKeyEvent* event) {
   if (event->text() == QLatin1String(" ")) return;  // blanks are ignored
+  // Up and Down step the value as the arrows beside the box do.
+  if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && box_ &&
+      event->modifiers() == Qt::NoModifier) {
+    if (box_->Enabled() && !isReadOnly()) box_->Step(event->key() == Qt::Key_Up ? 1 : -1);
+    return;
+  }
   if (dropKeys_ && IsKeystroke(event)) return;
   keystroke_ = IsKeystroke(event);
   QLineEdit::keyPressEvent(event);
@@ -123,6 +142,7 @@ CBindCheck::CBindCheck(const QString& text, QWidget* parent) : QCheckBox(text, p
 
 void CBindCheck::Attach(BoundCheck* check) {
   check_ = check;
+  MarkControl(this, check);
   check_->onRefresh = [this] { Sync(); };
   Sync();
 }
@@ -147,6 +167,7 @@ CBindEdit::CBindEdit(QWidget* parent) : QLineEdit(parent) {
 
 void CBindEdit::Attach(BoundText* text) {
   text_ = text;
+  MarkControl(this, text);
   text_->onRefresh = [this] { Sync(); };
   Sync();
 }
@@ -162,6 +183,8 @@ void CBindEdit::Sync() {
 void CBindEdit::keyPressEvent(QKeyEvent* event) {
   if (dropKeys_ && IsKeystroke(event)) return;
   keystroke_ = IsKeystroke(event);
+  // Where the cursor and the selection stood, for a refused keystroke.
+  before_ = {cursorPosition(), selectionStart(), static_cast<int>(selectedText().size())};
   QLineEdit::keyPressEvent(event);
   keystroke_ = false;
 }
@@ -169,9 +192,12 @@ void CBindEdit::keyPressEvent(QKeyEvent* event) {
 void CBindEdit::OnTextEdited(const QString& text) {
   if (!text_) return;
   if (!text_->UserText(Utf8ToGbk(text.toStdString()), keystroke_)) {
-    const int cursor = cursorPosition();
+    // The text, the cursor and the selection come back as they were.
     setText(QString::fromStdString(GbkToUtf8(text_->Text())));
-    setCursorPosition(std::max(0, cursor - 1));
+    if (before_.selectionStart >= 0 && before_.selectionLength > 0)
+      setSelection(before_.selectionStart, before_.selectionLength);
+    else
+      setCursorPosition(before_.cursor);
     dropKeys_ = true;
     QTimer::singleShot(0, this, [this] { dropKeys_ = false; });
     return;
@@ -190,6 +216,7 @@ CBindCombo::CBindCombo(QWidget* parent) : QComboBox(parent) {
 
 void CBindCombo::Attach(BoundCombo* combo) {
   combo_ = combo;
+  MarkControl(this, combo);
   combo_->onRefresh = [this] { Sync(); };
   Sync();
 }
@@ -227,6 +254,7 @@ QRadioButton* RadioGroup::Button(int value) const {
 
 void RadioGroup::Attach(RadioChoice* choice) {
   choice_ = choice;
+  for (QAbstractButton* b : group_.buttons()) MarkControl(b, choice);
   choice_->onRefresh = [this] { Sync(); };
   Sync();
 }

@@ -21,6 +21,14 @@ class QRadioButton;
 
 namespace tavo::app {
 
+// Every bound widget carries the logic object it edits, so that the page can
+// tell when the focus passes to another control (the edit session's end).
+constexpr const char* kControlProperty = "tavoControl";
+void MarkControl(QObject* widget, const void* control);
+// The logic object of a bound widget (or of the bound widget it lies in);
+// nullptr for any other widget.
+const void* ControlOf(const QObject* widget);
+
 // Widgets that are shown and hidden with a control (its label, its arrows).
 class Buddies {
  public:
@@ -109,6 +117,11 @@ class CBindEdit : public QLineEdit {
   BoundText* text_ = nullptr;
   bool keystroke_ = false;
   bool dropKeys_ = false;
+  struct {
+    int cursor = 0;
+    int selectionStart = -1;
+    int selectionLength = 0;
+  } before_;
 };
 
 class CBindCombo : public QComboBox {

@@ -14,6 +14,7 @@ DynamicPageLogic::DynamicPageLogic(PageEnv& env) : ElementPageLogic(env) {
     Connect(*c);
   Connect(address);
   valueBox.onUserEdit = [this] {
+    Touch(&valueBox);
     ValueEdited();
     Edited();
   };
@@ -22,6 +23,7 @@ DynamicPageLogic::DynamicPageLogic(PageEnv& env) : ElementPageLogic(env) {
 void DynamicPageLogic::Load(CBase& element) {
   EndEdit();
   dyn_ = &static_cast<CDynamic&>(element);
+  StartLoad(element);
   doubleSize.Bind(dyn_->m_double);
   inverse.Bind(dyn_->m_inverse);
   address.Load(element, VariableUse::WordDisplay, false);
@@ -101,9 +103,22 @@ void DynamicPageLogic::ValueEdited() {
   GridChanged(editRow_);
 }
 
+void DynamicPageLogic::TakeBaseline() {
+  ElementPageLogic::TakeBaseline();
+  if (!dyn_) return;
+  baseSigned_ = dyn_->m_signed;
+  baseValues_ = dyn_->m_values;
+  baseValueTexts_ = dyn_->m_valueTexts;
+}
+
 void DynamicPageLogic::ApplyValueRange(bool clampRows) {
   const Range r = ValueRange();
   if (clampRows) {
+    if (baseValues_.size() == dyn_->m_values.size() &&
+        baseValueTexts_.size() == dyn_->m_valueTexts.size()) {
+      dyn_->m_values = baseValues_;
+      dyn_->m_valueTexts = baseValueTexts_;
+    }
     dyn_->ClampValues(dyn_->m_numFormat, static_cast<int32_t>(r.max), static_cast<int32_t>(r.min));
     GridChanged(-1);
   }
@@ -119,10 +134,15 @@ void DynamicPageLogic::Idle() {
   if (doubleSize.Changed()) Resize();
   if (inverse.Changed()) env_.Repaint();
 
+  if (!EditControl()) TakeBaseline();  // a pass without a session derives from now
   const uint8_t before = dyn_->m_numFormat;
   dyn_->SetOption(static_cast<uint8_t>(mode.Value()), 0);
   const bool decimal = mode.Value() == 1;
-  if (!decimal) isSigned.SetChecked(false, true);
+  // HEX/BCD clears the sign; "十进制" gives back the sign of the session's start.
+  if (!decimal)
+    isSigned.SetChecked(false, true);
+  else if (mode.Changed())
+    isSigned.SetChecked(baseSigned_ != 0, true);
   isSigned.SetEnabled(decimal);
 
   const auto result = address.Idle(&dyn_->m_subTypeCode, &dyn_->m_subTypeAddr);

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/pages/PageLogic.h"
 #include "app/pages/PageRules.h"
@@ -59,6 +60,7 @@ class DynamicPageLogic : public ElementPageLogic {
  private:
   void ValueEdited();
   void ApplyValueRange(bool clampRows);
+  void TakeBaseline() override;
   void GridChanged(int row) const {
     if (onGridChanged) onGridChanged(row);
   }
@@ -66,6 +68,11 @@ class DynamicPageLogic : public ElementPageLogic {
   int editRow_ = -1;
   int editColumn_ = -1;
   std::string scratch_;  // what the text box is bound to while nothing is edited
+  // The sign and the rows' values when the session began: the value range
+  // cuts them from there, so that a passing choice does not cut them for good.
+  uint8_t baseSigned_ = 0;
+  std::vector<int32_t> baseValues_;
+  std::vector<std::string> baseValueTexts_;
 };
 
 }  // namespace tavo::app

@@ -33,14 +33,15 @@ std::string GraphPageLogic::Caption() const {
 
 void GraphPageLogic::Load(CBase& element) {
   graph_ = &static_cast<CBarTide&>(element);
+  StartLoad(element);
   width.SetRadix(Radix::Unsigned);
   width.Bind(graph_->m_widthPx);
   height.SetRadix(Radix::Unsigned);
   height.Bind(graph_->m_height);
   address.Load(element, VariableUse::WordDisplay, false);
   count.SetRadix(Radix::Unsigned);
+  count.SetVisible(!CurrentProfile().m_namedVariables);  // before its range: hidden, kept
   count.Bind(graph_->m_regCount);
-  count.SetVisible(!CurrentProfile().m_namedVariables);
   mode.Set(graph_->m_numFormat ? 1 : 0);
   mode.ClearChanged();
   isSigned.Bind(graph_->m_signed);
@@ -80,10 +81,21 @@ void GraphPageLogic::UpdateMaxima() {
   if (IsTrend()) points.SetRange(CTide::kMinPoints, graph_->m_widthPx - 2);
 }
 
+void GraphPageLogic::TakeBaseline() {
+  ElementPageLogic::TakeBaseline();
+  if (!graph_) return;
+  base_ = {graph_->m_signed,    graph_->m_regCount,  graph_->m_station,
+           graph_->m_fullScale, graph_->m_zeroScale, 0};
+  if (IsTrend()) base_.points = static_cast<CTide*>(graph_)->m_points;
+}
+
 void GraphPageLogic::ApplyTypeRules() {
   const ProtocolProfile& profile = CurrentProfile();
   const std::string typeName = address.type.SelectedName();
   const Range stations = StationRange(profile);
+  // The count and the station come from their values before the session.
+  graph_->m_regCount = base_.count;
+  graph_->m_station = base_.station;
   if (IsPanelInternalCode(RegisterTypeCode(profile, graph_->m_regType, kUseWord))) {
     count.SetRange(1, 1);
     address.station.SetRange(stations.min, stations.min);
@@ -102,6 +114,8 @@ void GraphPageLogic::UpdateScaleRanges() {
                                   graph_->m_signed != 0);
   const Radix radix = ValueRadix(graph_->m_numFormat, graph_->m_signed != 0);
   const bool usable = address.type.SelectedName() != "6x";
+  graph_->m_fullScale = base_.fullScale;
+  graph_->m_zeroScale = base_.zeroScale;
   for (NumberBox* b : {&fullScale, &zeroScale}) {
     b->SetRadix(radix);
     b->SetRange(r.min, r.max);
@@ -113,11 +127,17 @@ void GraphPageLogic::Idle() {
   if (!graph_) return;
   if (IdlePosition()) UpdateMaxima();
 
+  if (!EditControl()) TakeBaseline();  // a pass without a session derives from now
+
   // 1. The number format, stored on every pass.
   const uint8_t before = graph_->m_numFormat;
   graph_->SetOption(static_cast<uint8_t>(mode.Value()), 0);
   const bool decimal = mode.Value() == 1;
-  if (!decimal) isSigned.SetChecked(false, true);
+  // HEX/BCD clears the sign; "十进制" gives back the sign of the session's start.
+  if (!decimal)
+    isSigned.SetChecked(false, true);
+  else if (mode.Changed())
+    isSigned.SetChecked(base_.isSigned != 0, true);
   isSigned.SetEnabled(decimal);
   if (CurrentProfile().m_namedVariables) count.SetVisible(false);
 
@@ -129,7 +149,11 @@ void GraphPageLogic::Idle() {
     height.Reload();
     resize = true;
   }
-  if (resize) Resize();
+  if (resize) {
+    // The sample count follows the width from its value before the session.
+    if (IsTrend()) static_cast<CTide*>(graph_)->m_points = base_.points;
+    Resize();
+  }
 
   // 3. - 5. Type, count and sign.
   const auto result = address.Idle(&graph_->m_subTypeCode, &graph_->m_subTypeAddr);

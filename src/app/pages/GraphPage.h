@@ -48,7 +48,14 @@ class GraphPageLogic : public ElementPageLogic {
  private:
   void ApplyTypeRules();
   void UpdateScaleRanges();
+  void TakeBaseline() override;
   CBarTide* graph_ = nullptr;
+  // The fields the idle pass derives, as they were when the session began.
+  struct Baseline {
+    uint8_t isSigned = 0, count = 0, station = 0;
+    int32_t fullScale = 0, zeroScale = 0;
+    uint8_t points = 0;
+  } base_;
   uint8_t direction_ = 0;  // the list's choice; the bar takes it with SetDirection
 };
 

@@ -48,6 +48,7 @@ int KeyPageLogic::SubPage() const {
 
 void KeyPageLogic::Load(CBase& element) {
   key_ = &static_cast<CFunction&>(element);
+  StartLoad(element);
   const uint8_t protocol = CurrentProtocol();
   doubleSize.Bind(key_->m_double);
   inverse.Bind(key_->m_inverse);
@@ -77,14 +78,18 @@ void KeyPageLogic::LoadSubPage() {
   switch (SubPage()) {
     case kSubPageCoil: {
       const bool setRegister = action.Value() == kActionSetRegister;
-      coil.Load(*key_, setRegister ? VariableUse::WordWrite : VariableUse::BitWrite, !setRegister);
+      const bool subShown =
+          setRegister ? profile.m_protocol == 1 : SubAddressShown(profile);
+      coil.Load(*key_, setRegister ? VariableUse::WordWrite : VariableUse::BitWrite, !setRegister,
+                subShown ? 1 : 0);
       format.Bind(key_->m_valueFormat, profile.m_dataFormats);
-      value.Bind(key_->m_setValue);
-      UpdateValueRange();
+      // Visibility first: a hidden box never changes its field.
       coilOp.SetVisible(!setRegister);
       value.SetVisible(setRegister);
       format.SetVisible(setRegister && !profile.m_dataFormats.empty());
       UpdateSubAddressShown();
+      value.Bind(key_->m_setValue);
+      UpdateValueRange();
       break;
     }
     case kSubPageJump:
@@ -113,7 +118,14 @@ void KeyPageLogic::LoadSubPage() {
   Layout();
 }
 
+void KeyPageLogic::TakeBaseline() {
+  ElementPageLogic::TakeBaseline();
+  if (key_) baseValue_ = key_->m_setValue;
+}
+
 void KeyPageLogic::UpdateValueRange() {
+  // The value is cut to the new range from its value before the session.
+  key_->m_setValue = baseValue_;
   const ProtocolProfile& profile = CurrentProfile();
   const uint8_t code = profile.m_namedVariables
                            ? key_->m_regSubTypeCode
@@ -134,6 +146,7 @@ void KeyPageLogic::UpdateSubAddressShown() {
 
 void KeyPageLogic::Idle() {
   if (!key_) return;
+  if (!EditControl()) TakeBaseline();  // a pass without a session derives from now
   IdlePosition();
   if (doubleSize.Changed() || hand.Changed()) {
     doubleSize.ClearChanged();

@@ -64,7 +64,9 @@ class KeyPageLogic : public ElementPageLogic {
   void LoadSubPage();
   void UpdateValueRange();
   void UpdateSubAddressShown();
+  void TakeBaseline() override;
   CFunction* key_ = nullptr;
+  int32_t baseValue_ = 0;  // "参数:" when the session began
 };
 
 }  // namespace tavo::app

@@ -48,6 +48,9 @@ bool CanGrowIntoRange(const ParsedText& p, Radix radix, int64_t min, int64_t max
   const int64_t base = RadixBase(radix);
   int64_t scale = 1;
   const int64_t magnitude = p.negative ? -p.value : p.value;
+  // Digits after a zero only make leading zeros: "0" below a minimum of 1
+  // never grows into the range.
+  if (magnitude == 0) return false;
   for (int digits = 1; digits <= 20; ++digits) {
     scale *= base;
     if (magnitude > kSaturate / scale) return false;
@@ -201,11 +204,18 @@ void NumberBox::SetRange(double min, double max) {
   max_ = TruncLimit(max);
   if (!(min < max)) {
     enabled_ = false;
-    Store(max_);
+    // A range of one value fixes the field at it; an empty range (a register
+    // type without bits) holds no value, and the field stays as it was.
+    if (min_ == max_ && visible_) Store(max_);
     Show();
     return;
   }
   enabled_ = true;
+  if (!visible_) {
+    // A field the user cannot see is never changed by a range.
+    if (!focused_) Show();
+    return;
+  }
   const int64_t v = Value();
   const int64_t clamped = std::clamp(v, min_, max_);
   if (clamped != v || !field_) {

@@ -49,9 +49,10 @@ class NumberBox {
   // Sets the radix and shows the value in it.
   void SetRadix(Radix radix);
   Radix GetRadix() const { return radix_; }
-  // A range whose minimum is not below its maximum disables the box, which
-  // then shows and holds the maximum; otherwise the box is enabled and the
-  // value is brought into the new range.
+  // A range whose minimum is not below its maximum disables the box: a range
+  // of one value holds the field at it, an empty range leaves the field as it
+  // is. Otherwise the box is enabled and the value is brought into the new
+  // range. A hidden box never changes its field: set its visibility first.
   void SetRange(double min, double max);
   int64_t Min() const { return min_; }
   int64_t Max() const { return max_; }

@@ -14,16 +14,37 @@ void PageLogic::Edited() {
 }
 
 void PageLogic::Connect(ControlState& control) {
-  control.onUserEdit = [this] { Edited(); };
+  control.onUserEdit = [this, c = &control] {
+    Touch(c);
+    Edited();
+  };
   controls_.push_back(&control);
 }
 
 void PageLogic::Connect(NumberBox& box) {
-  box.onUserEdit = [this] { Edited(); };
+  box.onUserEdit = [this, b = &box] {
+    Touch(b);
+    Edited();
+  };
   boxes_.push_back(&box);
 }
 
+void PageLogic::Touch(const void* control) {
+  if (editControl_ == control) return;
+  EndEdit();
+  editControl_ = control;
+  TakeBaseline();
+  if (onEditBegan) onEditBegan();
+}
+
+void PageLogic::EndEdit() {
+  if (!editControl_) return;
+  editControl_ = nullptr;
+  if (onEditEnded) onEditEnded();
+}
+
 void PageLogic::Unload() {
+  EndEdit();
   for (ControlState* c : controls_) c->Unbind();
   for (NumberBox* b : boxes_) b->Unbind();
 }
@@ -55,7 +76,7 @@ void SetRange(NumberBox& box, const Range& r) {
 }
 }  // namespace
 
-void AddressControls::Load(CBase& e, VariableUse use, bool bitAddress) {
+void AddressControls::Load(CBase& e, VariableUse use, bool bitAddress, int subAddrShown) {
   element_ = &e;
   use_ = use;
   const ProtocolProfile& profile = CurrentProfile();
@@ -72,9 +93,10 @@ void AddressControls::Load(CBase& e, VariableUse use, bool bitAddress) {
   SetRange(addr, AddressRange(profile, bitAddress));
 
   subAddr.SetRadix(Radix::Unsigned);
+  // Visibility first: a hidden box never changes its field.
+  subAddr.SetVisible(subAddrShown < 0 ? SubAddressShown(profile) : subAddrShown != 0);
   subAddr.Bind(e.m_subAddr);
   SetRange(subAddr, SubAddressRange(profile));
-  subAddr.SetVisible(SubAddressShown(profile));
 }
 
 void AddressControls::FillSubTypes() {
@@ -119,8 +141,16 @@ ElementPageLogic::ElementPageLogic(PageEnv& env) : PageLogic(env) {
   y.SetRadix(Radix::Signed);
 }
 
-void ElementPageLogic::Load(CBase& e) {
+void ElementPageLogic::StartLoad(CBase& e) {
+  EndEdit();
   element_ = &e;
+  TakeBaseline();
+}
+
+void ElementPageLogic::Load(CBase& e) {
+  EndEdit();
+  element_ = &e;
+  TakeBaseline();
   x.Bind(e.m_x);
   y.Bind(e.m_y);
   UpdateMaxima();
@@ -131,7 +161,18 @@ void ElementPageLogic::Unload() {
   element_ = nullptr;
 }
 
+void ElementPageLogic::TakeBaseline() {
+  if (!element_) return;
+  baseX_ = element_->m_x;
+  baseY_ = element_->m_y;
+}
+
 void ElementPageLogic::ShowPosition() {
+  // Moved from outside the page (a drag): the position is the user's now.
+  if (!placing_) {
+    EndEdit();
+    TakeBaseline();
+  }
   x.Reload();
   y.Reload();
 }
@@ -154,8 +195,15 @@ bool ElementPageLogic::IdlePosition() {
 void ElementPageLogic::Resize() {
   if (!element_) return;
   const int oldX = element_->m_x, oldY = element_->m_y;
+  if (EditControl() && EditControl() != &x && EditControl() != &y) {
+    element_->m_x = baseX_;
+    element_->m_y = baseY_;
+    element_->SetScreenPos(PanelToEditor(baseX_), PanelToEditor(baseY_));
+  }
+  placing_ = true;
   element_->Replace();
   if (element_->m_x != oldX || element_->m_y != oldY) ShowPosition();
+  placing_ = false;
   UpdateMaxima();
   env_.Repaint();
 }

@@ -50,6 +50,20 @@ class PageLogic {
   // sub-page, a list refilled): the window lays itself out again.
   std::function<void()> onLayout;
 
+  // ---- edit sessions ----
+  // A session runs from the user's first edit of a control until the user
+  // turns to another control (the focus leaves it, another control is
+  // edited) or the page loads again. The idle pass derives the fields that
+  // follow from an edit from their values when the session began, so that a
+  // passing keystroke ("1" on the way to "10") or a passing choice (HEX/BCD
+  // and back) does not destroy them.
+  void EndEdit();
+  // The control (logic object) of the session; nullptr between sessions.
+  const void* EditControl() const { return editControl_; }
+  // The frame's hooks: a session began or ended (one undo step each).
+  std::function<void()> onEditBegan;
+  std::function<void()> onEditEnded;
+
  protected:
   // Every user edit of the control marks the project modified and asks for
   // the idle pass.
@@ -57,6 +71,11 @@ class PageLogic {
   void Connect(NumberBox& box);
   void Connect(class AddressControls& address);
   void Edited();
+  // A user edit of `control`: begins a session unless one runs for it.
+  void Touch(const void* control);
+  // Records the values the idle pass derives from (called when a session
+  // begins, after the edit that began it was stored, before its idle pass).
+  virtual void TakeBaseline() {}
   void Layout() const {
     if (onLayout) onLayout();
   }
@@ -66,6 +85,7 @@ class PageLogic {
  private:
   std::vector<ControlState*> controls_;
   std::vector<NumberBox*> boxes_;
+  const void* editControl_ = nullptr;
 };
 
 // The PLC address controls of a page: "局号:", "类型:", "子类型:" (protocol 31
@@ -81,8 +101,9 @@ class AddressControls {
   // Binds to the element's address fields. `use` chooses the type list (word
   // uses the word types, bit write the bit-write types, bit read the light's
   // bit types) and the protocol-31 variable lists; `bitAddress` the range of
-  // the address box.
-  void Load(CBase& element, VariableUse use, bool bitAddress);
+  // the address box; `subAddrShown` (0 or 1) overrides whether the profile
+  // shows the sub-address box.
+  void Load(CBase& element, VariableUse use, bool bitAddress, int subAddrShown = -1);
 
   struct IdleResult {
     bool typeChanged = false;
@@ -117,15 +138,22 @@ class ElementPageLogic : public PageLogic {
   void Unload() override;
 
  protected:
+  // The start of every Load: ends the session and takes the element.
+  void StartLoad(CBase& element);
   // Step 2 of the idle pass: a changed X or Y places the element there.
   bool IdlePosition();
-  // The element's size changed: re-place it where it is (pulling it back
-  // onto the display) and set the X and Y maxima again.
+  // The element's size changed: re-place it where it was when the session
+  // began (pulling it back onto the display) and set the X and Y maxima
+  // again, so that a text that grows and shrinks again stays where it was.
   void Resize();
   // Sets the X and Y ranges from the element's rectangle.
   virtual void UpdateMaxima();
+  void TakeBaseline() override;
 
   CBase* element_ = nullptr;
+  int baseX_ = 0;
+  int baseY_ = 0;
+  bool placing_ = false;  // Resize is placing the element: not a drag
 };
 
 }  // namespace tavo::app

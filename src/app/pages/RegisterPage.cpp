@@ -1,5 +1,7 @@
 #include "app/pages/RegisterPage.h"
 
+#include <algorithm>
+
 #include "app/pages/PageRules.h"
 #include "elements/Register.h"
 #include "plc/Catalogue.h"
@@ -16,6 +18,7 @@ RegisterPageLogic::RegisterPageLogic(PageEnv& env) : ElementPageLogic(env) {
 
 void RegisterPageLogic::Load(CBase& element) {
   reg_ = &static_cast<CRegister&>(element);
+  StartLoad(element);
   doubleSize.Bind(reg_->m_double);
   inverse.Bind(reg_->m_inverse);
   digits.SetRadix(Radix::Unsigned);
@@ -46,12 +49,23 @@ void RegisterPageLogic::Load(CBase& element) {
   Layout();
 }
 
+void RegisterPageLogic::TakeBaseline() {
+  ElementPageLogic::TakeBaseline();
+  if (!reg_) return;
+  base_ = {reg_->m_digits, reg_->m_decimals, reg_->m_signed, reg_->m_settable, reg_->m_regCount,
+           {reg_->m_inHigh, reg_->m_inLow, reg_->m_engHigh, reg_->m_engLow}};
+}
+
 void RegisterPageLogic::ApplyMode(bool fromIdle) {
   const bool decimal = mode.Value() == 1;
-  if (!decimal && fromIdle) {
-    isSigned.SetChecked(false, true);
-    if (reg_->m_decimals != 0) {
-      decimals.SetValue(0);
+  if (fromIdle) {
+    // HEX/BCD clears the sign and the decimal places; "十进制" gives back
+    // what they were before the session's first choice.
+    const uint8_t sign = decimal ? base_.isSigned : 0;
+    const uint8_t places = decimal ? std::min(base_.decimals, reg_->m_digits) : 0;
+    isSigned.SetChecked(sign != 0, true);
+    if (reg_->m_decimals != places) {
+      decimals.SetValue(places);
       decimals.MarkChanged();
     }
   }
@@ -63,9 +77,10 @@ void RegisterPageLogic::ApplyProtocolRules() {
   const ProtocolProfile& profile = CurrentProfile();
   const std::string typeName = address.type.SelectedName();
   const bool canSet = RegisterSettable(profile.m_protocol, typeName);
-  if (!canSet) settable.SetChecked(false);
+  settable.SetChecked(canSet && base_.settable != 0);
   settable.SetEnabled(canSet);
   const uint8_t fixed = FixedRegisterCount(profile.m_protocol, typeName, true);
+  reg_->m_regCount = base_.count;
   if (fixed)
     count.SetRange(fixed, fixed);
   else
@@ -73,6 +88,10 @@ void RegisterPageLogic::ApplyProtocolRules() {
 }
 
 void RegisterPageLogic::UpdateLimitRanges() {
+  // Each limit is brought into the new range from its value before the
+  // session, so that a passing mode or type does not cut it for good.
+  int32_t* limits[] = {&reg_->m_inHigh, &reg_->m_inLow, &reg_->m_engHigh, &reg_->m_engLow};
+  for (int i = 0; i < 4; ++i) *limits[i] = base_.limits[i];
   const Range r =
       RegisterLimitRange(CurrentProfile(), reg_->m_regType, reg_->m_regCount, reg_->m_signed != 0);
   const Radix radix = ValueRadix(reg_->m_numFormat, reg_->m_signed != 0);
@@ -101,14 +120,24 @@ void RegisterPageLogic::Idle() {
   if (doubleSize.Changed()) resize = true;
   if (inverse.Changed()) env_.Repaint();
 
+  if (!EditControl()) TakeBaseline();  // a pass without a session derives from now
+
   // 1. The number format, stored on every pass.
   reg_->SetOption(static_cast<uint8_t>(mode.Value()), 0);
   if (mode.Changed()) ranges = true;
-  ApplyMode(true);
+  ApplyMode(mode.Changed() || mode.Value() == 0);
 
-  // 2. Decimal places never exceed the digits.
-  if (digits.Changed() && reg_->m_decimals > reg_->m_digits) decimals.SetValue(reg_->m_digits);
-  if (decimals.Changed() && reg_->m_decimals > reg_->m_digits) digits.SetValue(reg_->m_decimals);
+  // 2. Decimal places never exceed the digits: lowering the digits lowers
+  // them, raising the decimal places raises the digits, each from the other's
+  // value before the session.
+  if (digits.Changed()) {
+    const uint8_t places = mode.Value() == 1 ? std::min(base_.decimals, reg_->m_digits) : 0;
+    if (reg_->m_decimals != places) decimals.SetValue(places);
+  }
+  if (decimals.Changed()) {
+    const uint8_t wanted = std::max(base_.digits, reg_->m_decimals);
+    if (reg_->m_digits != wanted) digits.SetValue(wanted);
+  }
   if (digits.Changed() || decimals.Changed()) resize = true;
   if (isSigned.Changed()) resize = ranges = true;
 

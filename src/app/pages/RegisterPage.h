@@ -44,7 +44,13 @@ class RegisterPageLogic : public ElementPageLogic {
   void ApplyProtocolRules();
   void UpdateLimitRanges();
   void UpdateEnabling();
+  void TakeBaseline() override;
   CRegister* reg_ = nullptr;
+  // The fields the idle pass derives, as they were when the session began.
+  struct Baseline {
+    uint8_t digits = 0, decimals = 0, isSigned = 0, settable = 0, count = 0;
+    int32_t limits[4] = {};  // inHigh, inLow, engHigh, engLow
+  } base_;
 };
 
 }  // namespace tavo::app
