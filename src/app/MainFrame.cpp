@@ -64,6 +64,8 @@ MainFrame::MainFrame(QSettings* settings, QWidget* parent)
   view_->SetBitmapChooser([this] { return choosers_.bitmap ? choosers_.bitmap() : QString(); });
   connect(view_, &MainView::Changed, this, &MainFrame::UpdateCommands);
   connect(view_, &MainView::ProtocolText, this, &MainFrame::SetProtocolPaneText);
+  connect(view_, &MainView::StatusMessage, this,
+          [this](const QString& text) { statusBar()->showMessage(text); });
   connect(view_, &MainView::ProjectTouched, this, [this] {
     if (preview_) preview_->ProjectMayHaveChanged();
   });

@@ -1,5 +1,7 @@
 #include "app/MainView.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -31,8 +33,17 @@ MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique
   screenList_->setObjectName(QStringLiteral("screenList"));
   screenList_->setGeometry(kScreenListRect);
   screenList_->setHorizontalHeaderLabels({QStringLiteral("画面"), QStringLiteral("描述")});
-  screenList_->setColumnWidth(0, 40);
-  screenList_->setColumnWidth(1, 200);
+  // The columns fit the list: the number column holds "65535" and its
+  // caption, the description takes the rest and is cut at the list's edge
+  // instead of scrolling the number out of sight.
+  const QFontMetrics metrics = screenList_->fontMetrics();
+  screenList_->setColumnWidth(0, std::max(metrics.horizontalAdvance(QStringLiteral("65535")),
+                                          metrics.horizontalAdvance(QStringLiteral("画面"))) +
+                                     16);
+  screenList_->horizontalHeader()->setStretchLastSection(true);
+  screenList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  screenList_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  screenList_->setTextElideMode(Qt::ElideRight);
   screenList_->horizontalHeader()->setHighlightSections(false);
   screenList_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   screenList_->verticalHeader()->hide();
@@ -79,6 +90,7 @@ MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique
       item->setText(QString::fromStdString(GbkToUtf8(description)));
   };
   properties_->SetEnv(env);
+  connect(properties_, &PageArea::LoadCorrected, this, &MainView::StatusMessage);
   SetPageHooks(properties_);
 
   setFocusPolicy(Qt::StrongFocus);

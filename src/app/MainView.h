@@ -68,6 +68,8 @@ class MainView : public QWidget {
   // The project may have been edited: an element moved or changed, a page
   // applied, the display repainted.
   void ProjectTouched();
+  // A notice for the message pane of the status bar.
+  void StatusMessage(const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

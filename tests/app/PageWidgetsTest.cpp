@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "PageTestSupport.h"
+#include "PageWidgetFixture.h"
 #include "app/pages/PageArea.h"
 #include "app/pages/PageWidgets.h"
 #include "elements/Bar.h"
@@ -33,64 +33,6 @@ namespace tavo::pagetest {
 namespace {
 
 using namespace tavo::app;
-
-class PageWidgetTest : public ::testing::Test {
- protected:
-  PageWidgetTest() : protocol_(3) {
-    area.resize(512, 230);
-    area.SetScreenSource([this] { return &screen; });
-    area.SetEnv(rec.env);
-    SetPageHooks(&area);
-    area.show();
-  }
-  ~PageWidgetTest() override { SetPageHooks(nullptr); }
-
-  // Places an element of the kind as a click on the display does.
-  template <class T>
-  T* Place(uint8_t kind, Point at = {0, 0}) {
-    return static_cast<T*>(screen.AddElement(kind, at));
-  }
-  template <class W>
-  W* Find(const char* id) const {
-    for (W* w : area.Current()->findChildren<W*>(QString::fromLatin1(id)))
-      if (!w->isHidden()) return w;
-    return area.Current()->findChild<W*>(QString::fromLatin1(id));
-  }
-  // Types characters one key press each (Chinese ones too).
-  static void Keys(QWidget* w, const QString& text) {
-    for (QChar c : text) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(w, &press);
-    }
-  }
-  // Types into a box: selects what it holds, then the keys one by one.
-  void TypeInto(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    Keys(edit, text);
-    Settle();
-  }
-  void Click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    Settle();
-  }
-  void Choose(QComboBox* combo, int index) {
-    combo->setFocus();
-    while (combo->currentIndex() < index) QTest::keyClick(combo, Qt::Key_Down);
-    while (combo->currentIndex() > index) QTest::keyClick(combo, Qt::Key_Up);
-    Settle();
-  }
-  // Lets the idle pass run.
-  void Settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-  }
-
-  ProfileScope protocol_;
-  RecordingEnv rec;
-  CMainView screen{1, "screen"};
-  PageArea area;
-};
 
 TEST_F(PageWidgetTest, TextPageRoundTrip) {
   auto* text = Place<CChars>(kKindText);

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -113,6 +114,18 @@ TEST_F(ScreenCommandsTest, ClickingARowMakesItsScreenCurrent) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(Proj().m_curScreen, 0);
   EXPECT_EQ(SelectedRow(), 0);
+}
+
+TEST_F(ScreenCommandsTest, TheListsColumnsFitAndAClickNeverScrollsTheNumberAway) {
+  AddScreenByDialog(65535, QString(300, QChar(u'长')));
+  QTableWidget* list = View().ScreenList();
+  EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+  EXPECT_LE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
+  EXPECT_GE(list->columnWidth(0),
+            list->fontMetrics().horizontalAdvance(QStringLiteral("65535")) + 8);
+  const QRect cell = list->visualItemRect(list->item(1, 1));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(list->columnViewportPosition(0), 0);
 }
 
 TEST_F(ScreenCommandsTest, RightClickOnTheListOpensTheScreenMenu) {

@@ -63,7 +63,6 @@ DynamicPage::DynamicPage(QWidget* parent) : PageWidget(QStringLiteral("动态文
   for (QLineEdit* e : {static_cast<QLineEdit*>(valueEdit_), static_cast<QLineEdit*>(textEdit_)}) {
     e->hide();
     e->installEventFilter(this);
-    connect(e, &QLineEdit::returnPressed, this, [this] { CloseCell(); });
   }
   connect(grid_, &QTableWidget::cellClicked, this,
           [this](int row, int col) { OpenCell(row, col); });
@@ -113,10 +112,27 @@ void DynamicPage::CloseCell() {
 }
 
 bool DynamicPage::eventFilter(QObject* watched, QEvent* event) {
+  // Return and Tab end a cell's edit and go on to the same cell of the next row.
+  if (event->type() == QEvent::KeyPress && logic_.EditRow() >= 0) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+        (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier)) {
+      const int next = logic_.EditRow() + 1;
+      const int column = logic_.EditColumn();
+      CloseCell();
+      if (next < DynamicPageLogic::kRows) OpenCell(next, column);
+      return true;
+    }
+  }
   if (event->type() == QEvent::FocusOut && logic_.EditRow() >= 0) {
     // After the box's own focus handling: the cell closes once the focus left it.
+    // A cell opened again meanwhile (Return went on to the next row) stays.
     QMetaObject::invokeMethod(
-        this, [this] { CloseCell(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+          if (!valueEdit_->hasFocus() && !textEdit_->hasFocus()) CloseCell();
+        },
+        Qt::QueuedConnection);
   } else if (event->type() == QEvent::KeyPress &&
              static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     CloseCell();

@@ -3,7 +3,9 @@
 #include <QApplication>
 
 #include "app/pages/PageWidgets.h"
+#include "model/Archive.h"
 #include "model/Base.h"
+#include "model/ProjectFile.h"
 #include "model/Screen.h"
 
 namespace tavo::app {
@@ -27,11 +29,41 @@ PageArea::PageArea(QWidget* parent) : QWidget(parent) {
     page->setGeometry(0, 0, 512, 230);
     page->hide();
     page->Logic().onIdleWanted = [this] { idle_.start(); };
+    page->Logic().onEditBegan = [this] { emit EditBegan(); };
+    page->Logic().onEditEnded = [this] { emit EditEnded(); };
   }
+  connect(qApp, &QApplication::focusChanged, this, &PageArea::FocusChanged);
 }
 
 void PageArea::SetEnv(const PageEnv& env) {
+  env_ = env;
   for (PageWidget* page : pages_) page->env_ = env;
+}
+
+void PageArea::FocusChanged(QWidget* old, QWidget* now) {
+  // The session of the shown page ends when the focus leaves its control
+  // for another control or for anything outside the page; the radio buttons
+  // of one group are one control.
+  if (!current_ || !old || !current_->isAncestorOf(old)) return;
+  PageLogic& logic = current_->Logic();
+  if (!logic.EditControl()) return;
+  if (now && current_->isAncestorOf(now) && ControlOf(now) == logic.EditControl()) return;
+  current_->RunIdle();
+  logic.EndEdit();
+}
+
+namespace {
+// The element's record as the project file holds it.
+std::vector<uint8_t> StoredBytes(CBase& element) {
+  CArchive ar;
+  ar.SetFileVersion(kProjectFileVersion);
+  element.Serialize(ar);
+  return ar.TakeBuffer();
+}
+}  // namespace
+
+QString PageArea::CorrectionMessage() {
+  return QStringLiteral("属性页已将超出范围的值改为允许的值，工程已修改");
 }
 
 void PageArea::resizeEvent(QResizeEvent*) {
@@ -59,7 +91,16 @@ void PageArea::ShowPage(CBase& element) {
 }
 
 void PageArea::LoadPage(CBase& element) {
-  if (PageWidget* page = PageOf(element.m_kind)) page->Load(element);
+  PageWidget* page = PageOf(element.m_kind);
+  if (!page) return;
+  // A page brings stored values into their ranges as it loads; such a
+  // change is not to be silent.
+  const std::vector<uint8_t> before = StoredBytes(element);
+  page->Load(element);
+  if (StoredBytes(element) != before) {
+    if (env_.modified) env_.modified();
+    emit LoadCorrected(CorrectionMessage());
+  }
 }
 
 void PageArea::ShowPosition(CBase& element) {

@@ -47,17 +47,31 @@ class PageArea : public QWidget, public PageHooks {
   // Runs the shown page's idle pass now.
   void RunIdle();
 
+  // The text the status bar shows when loading a page corrected the element.
+  static QString CorrectionMessage();
+
+ signals:
+  // Loading the page brought a stored value into its range (the project is
+  // marked modified already): the frame says so in the status bar.
+  void LoadCorrected(const QString& message);
+  // An edit session of the shown page began or ended: the user's first edit
+  // of a control, and turning to another control (one undo step).
+  void EditBegan();
+  void EditEnded();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void Show(PageWidget* page);
+  void FocusChanged(QWidget* old, QWidget* now);
 
   std::function<CMainView*()> screen_;
   ScreenPage* screenPage_ = nullptr;
   PageWidget* pages_[9] = {};  // by element kind; 0 is the screen page
   PageWidget* current_ = nullptr;
   QTimer idle_;
+  PageEnv env_;
 };
 
 }  // namespace tavo::app

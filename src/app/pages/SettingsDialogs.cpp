@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "app/pages/PageWidgets.h"
 #include "model/Gbk.h"
@@ -154,7 +155,7 @@ AlarmListDialog::AlarmListDialog(QWidget* parent) : QDialog(parent) {
   edit_->Attach(&form_.textBox);
   edit_->hide();
   edit_->installEventFilter(this);
-  connect(edit_, &QLineEdit::returnPressed, this, [this] { CloseCell(); });
+  grid_->installEventFilter(this);
   connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int col) {
     if (col == 1) OpenCell(row);
   });
@@ -203,10 +204,40 @@ void AlarmListDialog::CloseCell() {
   FillGrid();
 }
 
+namespace {
+bool EndsACell(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+         (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier);
+}
+}  // namespace
+
 bool AlarmListDialog::eventFilter(QObject* watched, QEvent* event) {
+  // Return and Tab end a cell's edit and go on to the next row's; on the grid
+  // Return opens the current row's. Only the buttons close the dialog.
+  if (watched == edit_ && EndsACell(event)) {
+    const int next = form_.EditRow() + 1;
+    CloseCell();
+    if (next < form_.RowCount()) {
+      grid_->setCurrentCell(next, 1);
+      OpenCell(next);
+    }
+    return true;
+  }
+  if (watched == grid_ && EndsACell(event) &&
+      static_cast<QKeyEvent*>(event)->key() != Qt::Key_Tab) {
+    OpenCell(std::max(grid_->currentRow(), 0));
+    return true;
+  }
   if (watched == edit_ && event->type() == QEvent::FocusOut && form_.EditRow() >= 0) {
+    // A cell opened again meanwhile (Return went on to the next row) stays.
     QMetaObject::invokeMethod(
-        this, [this] { CloseCell(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+          if (!edit_->hasFocus()) CloseCell();
+        },
+        Qt::QueuedConnection);
   } else if (watched == edit_ && event->type() == QEvent::KeyPress &&
              static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     CloseCell();
