@@ -30,13 +30,13 @@ DynamicPage::DynamicPage(QWidget* parent) : PageWidget(QStringLiteral("动态文
   QLabel* addr = b.Label(QStringLiteral("地址:"), 10, 145, 50);
   b.Number(a.addr, "c1139", 62, 145, 90, addr);
   QLabel* sub = b.Label(QStringLiteral("子地址:"), 10, 170, 50);
-  b.Number(a.subAddr, "c1078", 62, 170, 90, sub);
+  b.Number(a.subAddr, "c1078", 62, 170, 70, sub);
   b.Label(QStringLiteral("模式:"), 10, 195, 40);
   auto* modes = new RadioGroup(this);
   b.Radio(*modes, 0, QStringLiteral("HEX/BCD"), "c1131", 50, 195, 80);
   b.Radio(*modes, 1, QStringLiteral("十进制"), "c1130", 132, 195, 70);
   modes->Attach(&logic_.mode);
-  b.Check(logic_.isSigned, QStringLiteral("有符号数"), "c1091", 132, 170, 90);
+  b.Check(logic_.isSigned, QStringLiteral("有符号数"), "c1091", 136, 170, 88);
 
   auto* frame = new QGroupBox(QStringLiteral("显示文本"), this);
   frame->setObjectName(QStringLiteral("c1153"));
@@ -45,10 +45,14 @@ DynamicPage::DynamicPage(QWidget* parent) : PageWidget(QStringLiteral("动态文
   grid_->setObjectName(QStringLiteral("page256"));
   grid_->setGeometry(6, 18, 268, 188);
   grid_->setHorizontalHeaderLabels({QStringLiteral("数值"), QStringLiteral("内容")});
-  grid_->setColumnWidth(0, 70);
+  // The value column holds "-32768", the text column the rest of the width,
+  // for a text of 24 bytes; no sideways scrolling.
+  const QFontMetrics metrics = grid_->fontMetrics();
+  grid_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("-32768")) + 12);
   grid_->horizontalHeader()->setStretchLastSection(true);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid_->verticalHeader()->setDefaultSectionSize(20);
-  grid_->verticalHeader()->setMinimumWidth(24);
+  grid_->verticalHeader()->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("32")) + 8);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   for (int row = 0; row < DynamicPageLogic::kRows; ++row)

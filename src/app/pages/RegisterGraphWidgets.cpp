@@ -32,8 +32,9 @@ RegisterPage::RegisterPage(QWidget* parent) : PageWidget(QStringLiteral("寄存�
   b.Number(a.station, "c1149", 238, 20, 80, station);
   QLabel* type = b.Label(QStringLiteral("类型:"), 166, 45, 72);
   b.Combo(a.type, "c1138", 238, 45, 80, type);
-  QLabel* subType = b.Label(QStringLiteral("子类型:"), 166, 70, 72);
-  b.Combo(a.subType, "c1092", 238, 70, 100, subType);
+  // Protocol 31's variable names are long: the list gets the free last row.
+  QLabel* subType = b.Label(QStringLiteral("子类型:"), 166, 195, 72);
+  b.Combo(a.subType, "c1092", 238, 195, 160, subType);
   QLabel* count = b.Label(QStringLiteral("寄存器个数:"), 166, 95, 72);
   b.Number(logic_.count, "c1079", 238, 95, 80, count);
   QLabel* addr = b.Label(QStringLiteral("地址:"), 166, 120, 72);
@@ -41,19 +42,19 @@ RegisterPage::RegisterPage(QWidget* parent) : PageWidget(QStringLiteral("寄存�
   QLabel* sub = b.Label(QStringLiteral("子地址:"), 166, 145, 72);
   b.Number(a.subAddr, "c1078", 238, 145, 80, sub);
 
-  // Entry and limits.
-  b.Combo(logic_.scaling, "c1029", 346, 20, 100);
-  b.Check(logic_.settable, QStringLiteral("设  定"), "c1104", 346, 45, 70);
-  b.Check(logic_.protect, QStringLiteral("加  密"), "c1111", 420, 45, 70);
-  b.Check(logic_.limited, QStringLiteral("上下限"), "c1118", 346, 70, 80);
-  QLabel* inHigh = b.Label(QStringLiteral("输入上限:"), 346, 95, 72);
-  b.Number(logic_.inHigh, "c1132", 418, 95, 88, inHigh);
-  QLabel* inLow = b.Label(QStringLiteral("输入下限:"), 346, 120, 72);
-  b.Number(logic_.inLow, "c1083", 418, 120, 88, inLow);
-  QLabel* engHigh = b.Label(QStringLiteral("工程量上限:"), 346, 145, 72);
-  b.Number(logic_.engHigh, "c1133", 418, 145, 88, engHigh);
-  QLabel* engLow = b.Label(QStringLiteral("工程量下限:"), 346, 170, 72);
-  b.Number(logic_.engLow, "c1084", 418, 170, 88, engLow);
+  // Entry and limits: the limit boxes show 32-bit values ("-2147483648").
+  b.Combo(logic_.scaling, "c1029", 326, 20, 100);
+  b.Check(logic_.settable, QStringLiteral("设  定"), "c1104", 326, 45, 70);
+  b.Check(logic_.protect, QStringLiteral("加  密"), "c1111", 400, 45, 70);
+  b.Check(logic_.limited, QStringLiteral("上下限"), "c1118", 326, 70, 80);
+  QLabel* inHigh = b.Label(QStringLiteral("输入上限:"), 326, 95, 72);
+  b.Number(logic_.inHigh, "c1132", 398, 95, 108, inHigh);
+  QLabel* inLow = b.Label(QStringLiteral("输入下限:"), 326, 120, 72);
+  b.Number(logic_.inLow, "c1083", 398, 120, 108, inLow);
+  QLabel* engHigh = b.Label(QStringLiteral("工程量上限:"), 326, 145, 72);
+  b.Number(logic_.engHigh, "c1133", 398, 145, 108, engHigh);
+  QLabel* engLow = b.Label(QStringLiteral("工程量下限:"), 326, 170, 72);
+  b.Number(logic_.engLow, "c1084", 398, 170, 108, engLow);
   WireFocus();
 }
 
@@ -81,8 +82,9 @@ GraphPage::GraphPage(QWidget* parent) : PageWidget(QStringLiteral("属性"), par
   b.Number(a.station, "c1149", 256, 20, 80, station);
   QLabel* type = b.Label(QStringLiteral("类型:"), 184, 45, 72);
   b.Combo(a.type, "c1138", 256, 45, 80, type);
-  QLabel* subType = b.Label(QStringLiteral("子类型:"), 184, 70, 72);
-  b.Combo(a.subType, "c1029", 256, 70, 100, subType);
+  // Protocol 31's variable names are long: the list gets the free last row.
+  QLabel* subType = b.Label(QStringLiteral("子类型:"), 184, 195, 72);
+  b.Combo(a.subType, "c1029", 256, 195, 160, subType);
   QLabel* addr = b.Label(QStringLiteral("地址:"), 184, 95, 72);
   b.Number(a.addr, "c1139", 256, 95, 80, addr);
   QLabel* sub = b.Label(QStringLiteral("子地址:"), 184, 120, 72);

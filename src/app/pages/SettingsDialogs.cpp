@@ -36,7 +36,7 @@ QPushButton* Button(QDialog* dialog, const QString& text, int x, int y, bool ok)
 
 PanelSettingsDialog::PanelSettingsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("设置") + kModel);
-  setFixedSize(470, 372);
+  setFixedSize(470, 384);
 
   auto* params = new QGroupBox(kModel + QStringLiteral("参数"), this);
   params->setGeometry(10, 8, 450, 112);
@@ -54,16 +54,16 @@ PanelSettingsDialog::PanelSettingsDialog(QWidget* parent) : QDialog(parent) {
   actions->Attach(&form_.saverAction);
 
   auto* control = new QGroupBox(kModel + QStringLiteral("控制"), this);
-  control->setGeometry(10, 126, 450, 196);
+  control->setGeometry(10, 126, 450, 208);
   PageBuilder c(control);
   QLabel* reg = c.Label(QStringLiteral("控制寄存器号:"), 12, 22, 92);
-  c.Combo(form_.ctrlType, "ctrlType", 104, 22, 70, reg);
-  c.Number(form_.ctrlAddr, "ctrlAddr", 180, 22, 90);
-  QLabel* station = c.Label(QStringLiteral("PLC局号:"), 290, 22, 60);
-  c.Number(form_.station, "station", 350, 22, 80, station);
+  c.Combo(form_.ctrlType, "ctrlType", 104, 22, 90, reg);
+  c.Number(form_.ctrlAddr, "ctrlAddr", 200, 22, 90);
+  QLabel* station = c.Label(QStringLiteral("PLC局号:"), 300, 22, 60);
+  c.Number(form_.station, "station", 360, 22, 78, station);
 
   auto* status = new QGroupBox(QStringLiteral("状态控制"), control);
-  status->setGeometry(8, 52, 434, 84);
+  status->setGeometry(8, 52, 434, 96);
   PageBuilder s(status);
   s.Check(form_.functions[0], QStringLiteral("自动变换显示画面,"), "autoScreen", 10, 20, 140);
   captions_[0] = s.Label(QStringLiteral("(%1<-PLC)").arg(kModel), 150, 20, 100);
@@ -71,17 +71,17 @@ PanelSettingsDialog::PanelSettingsDialog(QWidget* parent) : QDialog(parent) {
   s.Check(form_.functions[1], QStringLiteral("报告当前画面号"), "reportScreen", 10, 44, 140);
   captions_[1] = s.Label(QStringLiteral("(%1->PLC)").arg(kModel), 150, 44, 100);
   hints_[1] = s.Label(QString(), 260, 44, 160, "hint1");
-  s.Label(QStringLiteral("控制蜂鸣器"), 28, 64, 120);
+  s.Label(QStringLiteral("控制蜂鸣器"), 28, 68, 120);
 
   auto* peripheral = new QGroupBox(QStringLiteral("外围控制"), control);
-  peripheral->setGeometry(8, 140, 434, 48);
+  peripheral->setGeometry(8, 152, 434, 48);
   PageBuilder e(peripheral);
   e.Check(form_.functions[2], QStringLiteral("使用时钟模块"), "clock", 10, 20, 140);
   captions_[2] = e.Label(QStringLiteral("(%1->PLC)").arg(kModel), 150, 20, 100);
   hints_[2] = e.Label(QString(), 260, 20, 160, "hint2");
 
-  Button(this, QStringLiteral("确   定"), 250, 334, true);
-  Button(this, QStringLiteral("取   消"), 360, 334, false);
+  Button(this, QStringLiteral("确   定"), 250, 346, true);
+  Button(this, QStringLiteral("取   消"), 360, 346, false);
 
   // Every edit is an idle moment for the hints and the enabling rules.
   auto update = [this] { Update(); };
@@ -137,7 +137,7 @@ AlarmListDialog::AlarmListDialog(QWidget* parent) : QDialog(parent) {
   b.Number(form_.addr, "addr", 50, 52, 80, addr);
   QLabel* sub = b.Label(QStringLiteral("子地址"), 150, 52, 50);
   b.Number(form_.subAddr, "subAddr", 200, 52, 70, sub);
-  QLabel* offset = b.Label(QStringLiteral("偏移"), 286, 52, 40);
+  QLabel* offset = b.Label(QStringLiteral("偏移"), 282, 52, 36);
   b.Number(form_.bitOffset, "bitOffset", 320, 52, 70, offset);
 
   grid_ = new QTableWidget(0, 2, this);

@@ -1,0 +1,237 @@
+// The layout of every property page and settings dialog, for every protocol
+// and every register type a page offers: no two visible controls side by side
+// overlap, no caption is cut, every number box shows its longest value whole
+// and every list its longest entry.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTableWidget>
+#include <set>
+
+#include "PageTestSupport.h"
+#include "app/pages/PageArea.h"
+#include "app/pages/PageWidgets.h"
+#include "app/pages/SettingsDialogs.h"
+#include "elements/Function.h"
+#include "model/PageHooks.h"
+#include "model/Project.h"
+#include "model/Screen.h"
+
+namespace tavo::pagetest {
+namespace {
+
+using namespace tavo::app;
+
+// A widget that lays out controls: its visible children are checked against
+// each other. The insides of composite controls are not.
+bool IsContainer(const QWidget* w) {
+  const QString cls = QString::fromLatin1(w->metaObject()->className());
+  return qobject_cast<const PageWidget*>(w) || qobject_cast<const QDialog*>(w) ||
+         cls == QLatin1String("QWidget") || cls == QLatin1String("QFrame") ||
+         cls == QLatin1String("QGroupBox");
+}
+
+// The width a line edit has for its text.
+int TextRoom(const QLineEdit* edit) {
+  QStyleOptionFrame opt;
+  opt.initFrom(edit);
+  opt.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit);
+  const QRect r = edit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit);
+  const QMargins m = edit->textMargins();
+  return r.width() - m.left() - m.right() - 2 * 2;  // the edit's own margin of 2 each side
+}
+
+int ComboRoom(const QComboBox* combo) {
+  QStyleOptionComboBox opt;
+  opt.initFrom(combo);
+  opt.editable = false;
+  return combo->style()
+      ->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, combo)
+      .width();
+}
+
+QString LongestValue(const NumberBox& box) {
+  const QString lo = QString::fromStdString(FormatNumber(box.Min(), box.GetRadix()));
+  const QString hi = QString::fromStdString(FormatNumber(box.Max(), box.GetRadix()));
+  return lo.size() > hi.size() ? lo : hi;
+}
+
+QString Name(const QWidget* w) {
+  QString name = w->objectName();
+  if (const auto* label = qobject_cast<const QLabel*>(w)) name += "'" + label->text() + "'";
+  if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+    name += "'" + button->text() + "'";
+  return name.isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : name;
+}
+
+// Adds to `faults` what is wrong with the layout of `root` as it is shown now.
+void CheckLayout(QWidget* root, const QString& where, std::set<QString>& faults) {
+  auto fault = [&](const QString& what) { faults.insert(where + ": " + what); };
+  QList<QWidget*> all = root->findChildren<QWidget*>();
+  all.prepend(root);
+  for (QWidget* parent : all) {
+    if (!parent->isVisibleTo(root) && parent != root) continue;
+    if (!IsContainer(parent)) continue;
+    QList<QWidget*> kids;
+    for (QObject* o : parent->children())
+      if (auto* w = qobject_cast<QWidget*>(o); w && w->isVisibleTo(root) && !w->isWindow())
+        kids << w;
+    for (int i = 0; i < kids.size(); ++i)
+      for (int j = i + 1; j < kids.size(); ++j)
+        if (kids[i]->geometry().intersects(kids[j]->geometry()))
+          fault(Name(kids[i]) + " overlaps " + Name(kids[j]));
+    for (QWidget* w : kids) {
+      if (!parent->rect().contains(w->geometry()))
+        fault(Name(w) + " runs past its frame " + Name(parent));
+      const QFontMetrics fm = w->fontMetrics();
+      if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (!label->text().isEmpty() && fm.horizontalAdvance(label->text()) > label->width())
+          fault(Name(w) + " is cut");
+      } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+        if (w->sizeHint().width() > w->width()) fault(Name(w) + " is cut");
+      } else if (auto* box = qobject_cast<CNumEdit*>(w)) {
+        const NumberBox* n = box->Box();
+        if (n && n->Min() <= n->Max() && fm.horizontalAdvance(LongestValue(*n)) > TextRoom(box))
+          fault(Name(w) + " cannot show " + LongestValue(*n));
+      } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        for (int k = 0; k < combo->count(); ++k)
+          if (fm.horizontalAdvance(combo->itemText(k)) > ComboRoom(combo))
+            fault(Name(w) + " cannot show " + combo->itemText(k));
+      } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        if (fm.horizontalAdvance(group->title()) + 16 > group->width())
+          fault(Name(w) + " is cut");
+      }
+    }
+  }
+}
+
+void Report(const std::set<QString>& faults) {
+  int shown = 0;
+  for (const QString& f : faults) {
+    ADD_FAILURE() << f.toStdString();
+    if (++shown == 40) break;
+  }
+  EXPECT_TRUE(faults.empty()) << faults.size() << " layout faults";
+}
+
+// How many register types the page of an element offers under the profile.
+size_t TypeCount(const ProtocolProfile& profile, uint8_t kind, const CBase& e) {
+  if (kind == kKindLight) return TypeList(profile, kUseBitRead).size();
+  if (kind != kKindKey) return TypeList(profile, kUseWord).size();
+  const auto& key = static_cast<const CFunction&>(e);
+  switch (key.m_action) {
+    case kActionSetCoil:
+      return TypeList(profile, kUseBitWrite).size();
+    case kActionSetRegister:
+      return TypeList(profile, kUseWord).size();
+    case kActionRecipe:
+      return profile.m_wordWriteTypes.size();
+    default:
+      return 1;
+  }
+}
+
+TEST(PageGeometry, EveryPageForEveryProtocolAndType) {
+  CMainView screen{1, "screen"};
+  RecordingEnv rec;
+  PageArea area;
+  area.resize(512, 230);
+  area.SetScreenSource([&] { return &screen; });
+  area.SetEnv(rec.env);
+  SetPageHooks(&area);
+  area.show();
+  std::set<QString> faults;
+  for (uint8_t p = 1; p <= 36; ++p) {
+    ProfileScope protocol(p);
+    const ProtocolProfile& profile = CurrentProfile();
+    area.ShowScreenPage();
+    CheckLayout(area.Current(), "screen page", faults);
+    for (uint8_t kind = kKindText; kind <= kKindDynamic; ++kind) {
+      const int actions = kind == kKindKey ? 4 : 1;
+      for (int action = 0; action < actions; ++action) {
+        CBase* e = screen.AddElement(kind, {0, 0});
+        if (kind == kKindKey) static_cast<CFunction*>(e)->m_action = static_cast<uint8_t>(action);
+        const size_t types = std::max<size_t>(TypeCount(profile, kind, *e), 1);
+        for (size_t t = 0; t < types; ++t) {
+          e->m_regType = static_cast<uint8_t>(t);
+          area.LoadPage(*e);
+          area.ShowPage(*e);
+          const QString where = QStringLiteral("protocol %1 %2 action %3 type %4")
+                                    .arg(p)
+                                    .arg(area.ShownPage())
+                                    .arg(action)
+                                    .arg(t);
+          CheckLayout(area.Current(), where, faults);
+        }
+        screen.DeleteSelected();
+      }
+    }
+  }
+  SetPageHooks(nullptr);
+  Report(faults);
+}
+
+TEST(PageGeometry, TheDynamicTextGridShowsItsValuesAndTextsWhole) {
+  CMainView screen{1, "screen"};
+  RecordingEnv rec;
+  PageArea area;
+  area.resize(512, 230);
+  area.SetScreenSource([&] { return &screen; });
+  area.SetEnv(rec.env);
+  SetPageHooks(&area);
+  area.show();
+  ProfileScope protocol(3);
+  screen.AddElement(kKindDynamic, {0, 0});
+  QCoreApplication::processEvents();
+  auto* page = static_cast<DynamicPage*>(area.Current());
+  QTableWidget* grid = page->Grid();
+  const QFontMetrics fm = grid->fontMetrics();
+  const int cellMargin = 2 * grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 2;
+  EXPECT_GE(grid->columnWidth(0), fm.horizontalAdvance(QStringLiteral("-32768")) + cellMargin);
+  // 24 bytes: twelve Chinese characters.
+  EXPECT_GE(grid->columnWidth(1),
+            fm.horizontalAdvance(QStringLiteral("温度压力流量液位报警停止")) + cellMargin);
+  EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+  SetPageHooks(nullptr);
+}
+
+TEST(PageGeometry, TheSettingsDialogsForEveryProtocol) {
+  std::set<QString> faults;
+  for (uint8_t p = 1; p <= 36; ++p) {
+    ProfileScope protocol(p);
+    Project project;
+    PanelSettingsDialog settings;
+    settings.Open(project);
+    for (auto* check : settings.findChildren<CBindCheck*>())
+      if (check->isEnabled()) check->click();  // every hint shown
+    settings.show();
+    CheckLayout(&settings, QStringLiteral("protocol %1 settings").arg(p), faults);
+    const size_t types = std::max<size_t>(CurrentProfile().m_alarmBitTypes.size(), 1);
+    for (size_t t = 0; t < types; ++t) {
+      project.m_alarmList.m_regType = static_cast<uint8_t>(t);
+      project.m_alarmList.m_alarmTexts.assign(40, "x");
+      AlarmListDialog alarms;
+      alarms.Open(project);
+      alarms.show();
+      const QString where = QStringLiteral("protocol %1 alarm list type %2").arg(p).arg(t);
+      CheckLayout(&alarms, where, faults);
+      QTableWidget* grid = alarms.Grid();
+      for (int r = 0; r < grid->rowCount(); ++r)
+        if (grid->fontMetrics().horizontalAdvance(grid->item(r, 0)->text()) + 6 >
+            grid->columnWidth(0))
+          faults.insert(where + ": coil label " + grid->item(r, 0)->text() + " is cut");
+    }
+  }
+  Report(faults);
+}
+
+}  // namespace
+}  // namespace tavo::pagetest
