@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          qt6-serialport-dev libgl-dev libstb-dev unifont xvfb xauth)
+          qt6-serialport-dev libgl-dev libstb-dev unifont xvfb xauth libmodbus-dev)
 # Installing and packaging: the validators of the installed files, the
 # package tools and the manual-page reader.
 PACKAGES+=(desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file man-db)

@@ -170,7 +170,7 @@ void PreviewValues::ShowValues() {
   for (size_t i = 0; i < rows_.size(); ++i) {
     QTableWidgetItem* item = this->item(static_cast<int>(i), kValueColumn);
     if (!item) continue;
-    const uint32_t raw = runtime_.Plc().Get(rows_[i].key);
+    const uint32_t raw = runtime_.Source().Get(rows_[i].key);
     if (rows_[i].width == 0) {
       const Qt::CheckState state = raw ? Qt::Checked : Qt::Unchecked;
       if (item->checkState() != state) item->setCheckState(state);
@@ -197,7 +197,7 @@ void PreviewValues::OnItemChanged(QTableWidgetItem* item) {
     emit ValueRefused(QStringLiteral("“%1”不是%2的有效数值").arg(typed, PlcItemName(b.key)));
     return;
   }
-  runtime_.Plc().Set(b.key, value);
+  runtime_.Source().Set(b.key, value);
   ShowValues();
   emit ValueWritten();
 }

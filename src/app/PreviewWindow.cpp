@@ -228,11 +228,11 @@ void PreviewWindow::OnTimer() {
 }
 
 void PreviewWindow::Tick(std::chrono::milliseconds elapsed) {
-  const uint64_t revision = runtime_.Plc().Revision();
+  const uint64_t revision = runtime_.Source().Revision();
   const auto screen = runtime_.CurrentScreen();
   const PanelView view = runtime_.View();
   runtime_.Advance(elapsed);
-  if (runtime_.Plc().Revision() != revision || runtime_.CurrentScreen() != screen ||
+  if (runtime_.Source().Revision() != revision || runtime_.CurrentScreen() != screen ||
       runtime_.View() != view)
     values_->Refresh();
   Repaint();

@@ -63,12 +63,12 @@ AlarmBit AlarmBitOf(const AlarmList& list, size_t j, uint8_t wordStep) {
   return out;
 }
 
-bool AlarmActive(const AlarmList& list, size_t j, uint8_t wordStep, const SimulatedPlc& plc) {
+bool AlarmActive(const AlarmList& list, size_t j, uint8_t wordStep, const PlcInterface& plc) {
   const AlarmBit a = AlarmBitOf(list, j, wordStep);
   return a.bit < 32 && ((plc.Get(a.key) >> a.bit) & 1) != 0;
 }
 
-std::vector<size_t> ActiveAlarms(const AlarmList& list, uint8_t wordStep, const SimulatedPlc& plc) {
+std::vector<size_t> ActiveAlarms(const AlarmList& list, uint8_t wordStep, const PlcInterface& plc) {
   std::vector<size_t> out;
   for (size_t i = 0; i < list.entries.size(); ++i)
     if (AlarmActive(list, list.entries[i].number, wordStep, plc)) out.push_back(i);

@@ -44,10 +44,10 @@ struct AlarmBit {
   unsigned bit = 0;
 };
 AlarmBit AlarmBitOf(const AlarmList& list, size_t j, uint8_t wordStep);
-bool AlarmActive(const AlarmList& list, size_t j, uint8_t wordStep, const SimulatedPlc& plc);
+bool AlarmActive(const AlarmList& list, size_t j, uint8_t wordStep, const PlcInterface& plc);
 
 // Positions in `entries` of the alarms that are on, in list order.
-std::vector<size_t> ActiveAlarms(const AlarmList& list, uint8_t wordStep, const SimulatedPlc& plc);
+std::vector<size_t> ActiveAlarms(const AlarmList& list, uint8_t wordStep, const PlcInterface& plc);
 
 // Draws the active alarms' texts one per 16-pixel row, starting with the
 // `first`-th active alarm; four rows fit the display.

@@ -42,7 +42,7 @@ void PanelRuntime::KeyDown(PanelKey key) {
     case PanelView::Saver:
       return;
     case PanelView::AlarmList: {
-      const size_t active = ActiveAlarms(m_alarms, m_image.Header().wordStep, m_plc).size();
+      const size_t active = ActiveAlarms(m_alarms, m_image.Header().wordStep, Source()).size();
       if (key == PanelKey::Up && m_alarmFirst > 0) --m_alarmFirst;
       if (key == PanelKey::Down && m_alarmFirst + kAlarmRows < active) ++m_alarmFirst;
       if (key == PanelKey::Esc || key == PanelKey::Alm) m_view = PanelView::Screen;
@@ -88,7 +88,7 @@ void PanelRuntime::KeyDown(PanelKey key) {
 void PanelRuntime::KeyUp(PanelKey key) {
   for (auto it = m_momentary.begin(); it != m_momentary.end();) {
     if (it->first == key) {
-      m_plc.Set(it->second, 0);
+      Source().Set(it->second, 0);
       it = m_momentary.erase(it);
     } else {
       ++it;
@@ -100,20 +100,20 @@ void PanelRuntime::RunAction(const KeyRecord& k, PanelKey key) {
   const PlcKey& item = k.binding.key;
   switch (k.action) {
     case kActionCoilOn:
-      m_plc.Set(item, 1);
+      Source().Set(item, 1);
       return;
     case kActionCoilOff:
-      m_plc.Set(item, 0);
+      Source().Set(item, 0);
       return;
     case kActionCoilToggle:
-      m_plc.Set(item, m_plc.Get(item) != 0 ? 0 : 1);
+      Source().Set(item, Source().Get(item) != 0 ? 0 : 1);
       return;
     case kActionCoilMomentary:
-      m_plc.Set(item, 1);
+      Source().Set(item, 1);
       m_momentary.emplace_back(key, item);
       return;
     case kActionSetRegister:
-      m_plc.Set(item, FitWidth(static_cast<int32_t>(k.value), k.binding.width));
+      Source().Set(item, FitWidth(static_cast<int32_t>(k.value), k.binding.width));
       return;
     case kActionJumpScreen:
       if (!ShowScreen(k.target)) m_status = "no screen " + std::to_string(k.target) + " to go to";
@@ -247,7 +247,7 @@ void PanelRuntime::FinishEntry() {
     m_entryNegative = false;
     return;
   }
-  m_plc.Set(r->binding.key, FitWidth(raw, r->binding.width));
+  Source().Set(r->binding.key, FitWidth(raw, r->binding.width));
   m_entry.reset();
   m_entryText.clear();
 }

@@ -21,7 +21,7 @@ using TrendSamples = std::map<size_t, std::deque<uint32_t>>;
 
 struct PaintContext {
   const PanelImage& image;
-  const SimulatedPlc& plc;
+  const PlcInterface& plc;
   const TrendSamples* trends = nullptr;
   // Where references point outside the areas the header describes (read
   // anyway, as the panel would, as long as they are inside the image).

@@ -169,6 +169,32 @@ std::vector<ScreenBinding> PanelRuntime::Bindings() const {
   return out;
 }
 
+std::vector<ScreenBinding> PanelRuntime::WatchedItems() const {
+  std::vector<ScreenBinding> out = Bindings();
+  auto add = [&](const PlcKey& key, uint8_t width, bool written) {
+    for (ScreenBinding& s : out)
+      if (s.key == key) {
+        s.written = s.written || written;
+        return;
+      }
+    out.push_back({key, width, 0, 0, written});
+  };
+  const ImageHeader& h = m_image.Header();
+  if (m_image.Ready()) {
+    const uint8_t width = h.ctrlType & 0x0F;
+    if (h.ctrlFlags & 0x01) add({h.ctrlStation, h.ctrlType, h.ctrlAddress, 0}, width, false);
+    if (h.ctrlFlags & 0x02) {
+      const uint16_t step = h.wordStep == 0 ? 1 : h.wordStep;
+      add({h.ctrlStation, h.ctrlType, static_cast<uint16_t>(h.ctrlAddress + step), 0}, width,
+          true);
+    }
+  }
+  if (m_view == PanelView::AlarmList)
+    for (const AlarmEntry& e : m_alarms.entries)
+      add(AlarmBitOf(m_alarms, e.number, h.wordStep).key, m_alarms.width, false);
+  return out;
+}
+
 // ---- trends ----
 
 void PanelRuntime::ResetTrends() {
@@ -178,11 +204,11 @@ void PanelRuntime::ResetTrends() {
     auto* g = std::get_if<GraphRecord>(&m_screen.elements[i].body);
     if (!g || !g->trend) continue;
     std::deque<uint32_t>& samples = m_trends[i];
-    if (const std::vector<uint32_t>* history = m_plc.History(g->binding.key)) {
+    if (const std::vector<uint32_t>* history = Source().History(g->binding.key)) {
       const size_t keep = std::min(history->size(), kMaxTrendSamples - 1);
       samples.assign(history->end() - static_cast<std::ptrdiff_t>(keep), history->end());
     }
-    samples.push_back(m_plc.Get(g->binding.key));
+    samples.push_back(Source().Get(g->binding.key));
   }
 }
 
@@ -199,7 +225,7 @@ void PanelRuntime::Advance(std::chrono::milliseconds elapsed) {
     const long long due = clock / interval;
     clock %= interval;
     const size_t count = static_cast<size_t>(std::min<long long>(due, kMaxTrendSamples));
-    const uint32_t value = m_plc.Get(g->binding.key);
+    const uint32_t value = Source().Get(g->binding.key);
     for (size_t i = 0; i < count; ++i) samples.push_back(value);
     while (samples.size() > kMaxTrendSamples) samples.pop_front();
   }
@@ -220,7 +246,7 @@ void PanelRuntime::Advance(std::chrono::milliseconds elapsed) {
 void PanelRuntime::WatchControlRegister() {
   const ImageHeader& h = m_image.Header();
   if (!(h.ctrlFlags & 0x01)) return;
-  const uint32_t value = m_plc.Get({h.ctrlStation, h.ctrlType, h.ctrlAddress, 0}) & 0xFFFF;
+  const uint32_t value = Source().Get({h.ctrlStation, h.ctrlType, h.ctrlAddress, 0}) & 0xFFFF;
   if (m_lastControlValue == value) return;
   m_lastControlValue = value;
   if (value == 0 || CurrentScreen() == value) return;
@@ -233,7 +259,7 @@ void PanelRuntime::ReportScreen() {
   const ImageHeader& h = m_image.Header();
   const uint16_t step = h.wordStep == 0 ? 1 : h.wordStep;
   if (auto current = CurrentScreen())
-    m_plc.Set({h.ctrlStation, h.ctrlType, static_cast<uint16_t>(h.ctrlAddress + step), 0},
+    Source().Set({h.ctrlStation, h.ctrlType, static_cast<uint16_t>(h.ctrlAddress + step), 0},
               *current);
 }
 
@@ -250,7 +276,7 @@ void PanelRuntime::Wake() {
 void PanelRuntime::Render(PanelBitmap& out) const {
   out.Clear();
   m_paintProblems.clear();
-  const PaintContext context{m_image, m_plc, &m_trends, &m_paintProblems};
+  const PaintContext context{m_image, Source(), &m_trends, &m_paintProblems};
   switch (m_view) {
     case PanelView::Nothing:
       return;

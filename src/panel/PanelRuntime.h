@@ -9,9 +9,9 @@
 //
 // A preview window: Load(CompileImage(project).image) whenever the project
 // changes (then ShowScreen of the editor's current screen); a timer calls
-// Advance(elapsed) and repaints when Plc().Revision(), CurrentScreen() or
+// Advance(elapsed) and repaints when Source().Revision(), CurrentScreen() or
 // View() changed; the keypad buttons call KeyDown on press and KeyUp on
-// release; the value table lists Bindings() and writes through Plc().Set;
+// release; the value table lists Bindings() and writes through Source().Set;
 // Render() fills the 192 x 64 buffer (PanelBitmap::Pixels(), or ToCanvas(zoom)
 // for a ready picture); Status() and Problems() go to a status line.
 
@@ -95,8 +95,21 @@ class PanelRuntime {
   bool Ready() const { return m_image.Ready(); }
   const std::string& Notice() const { return m_image.Notice(); }
 
+  // The simulated PLC, the runtime's own.
   SimulatedPlc& Plc() { return m_plc; }
   const SimulatedPlc& Plc() const { return m_plc; }
+  // The PLC the runtime talks to: the simulated one, or another connected in
+  // its place (a live link, which must outlive the connection); nullptr
+  // returns to the simulated one.
+  void Connect(PlcInterface* plc) { m_source = plc; }
+  PlcInterface& Source() {
+    if (m_source) return *m_source;
+    return m_plc;
+  }
+  const PlcInterface& Source() const {
+    if (m_source) return *m_source;
+    return m_plc;
+  }
 
   // ---- screens ----
   const std::vector<ScreenEntry>& Screens() const { return m_image.Screens(); }
@@ -109,6 +122,10 @@ class PanelRuntime {
   // The elements of the shown screen, in index order.
   const std::vector<ElementRecord>& Elements() const { return m_screen.elements; }
   std::vector<ScreenBinding> Bindings() const;
+  // Every item the runtime reads or writes now: the bindings, the control
+  // register and the screen report word (kind 0), and while the alarm list is
+  // shown the items its alarms watch (kind 0). What a live link polls.
+  std::vector<ScreenBinding> WatchedItems() const;
 
   // ---- keypad ----
   void KeyDown(PanelKey key);
@@ -157,6 +174,7 @@ class PanelRuntime {
 
   PanelImage m_image;
   SimulatedPlc m_plc;
+  PlcInterface* m_source = nullptr;
   AlarmList m_alarms;
   std::vector<std::string> m_imageProblems;
   PanelView m_view = PanelView::Nothing;

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "panel/PlcInterface.h"
+
 namespace tavo::panel {
 
 // One PLC item as a record names it: station, register-type code (high four
@@ -29,22 +31,22 @@ std::string DescribeKey(const PlcKey& key);
 // Values are kept as the 32 bits the PLC would return; how many of them count
 // and whether they are signed is the reading element's business. Coils hold
 // 0 or 1. A key never set reads 0.
-class SimulatedPlc {
+class SimulatedPlc : public PlcInterface {
  public:
-  uint32_t Get(const PlcKey& key) const;
+  uint32_t Get(const PlcKey& key) const override;
   bool Has(const PlcKey& key) const { return m_values.count(key) != 0; }
-  void Set(const PlcKey& key, uint32_t value);
+  void Set(const PlcKey& key, uint32_t value) override;
   void Erase(const PlcKey& key);
   void Clear();
   const std::map<PlcKey, uint32_t>& Values() const { return m_values; }
 
   // Earlier values of a key, oldest first: what a trend graph has already
   // sampled when its screen is shown.
-  const std::vector<uint32_t>* History(const PlcKey& key) const;
+  const std::vector<uint32_t>* History(const PlcKey& key) const override;
   void SetHistory(const PlcKey& key, std::vector<uint32_t> samples);
 
   // Counts every change, so a window can tell when to repaint.
-  uint64_t Revision() const { return m_revision; }
+  uint64_t Revision() const override { return m_revision; }
 
  private:
   std::map<PlcKey, uint32_t> m_values;
