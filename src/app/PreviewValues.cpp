@@ -155,14 +155,7 @@ void PreviewValues::Rebuild() {
 }
 
 bool PreviewValues::RowSigned(size_t row) const {
-  const ScreenBinding& b = rows_[row];
-  const std::vector<panel::ElementRecord>& elements = runtime_.Elements();
-  if (b.element >= elements.size()) return false;
-  const panel::RecordBody& body = elements[b.element].body;
-  if (auto* r = std::get_if<panel::RegisterRecord>(&body)) return r->isSigned;
-  if (auto* g = std::get_if<panel::GraphRecord>(&body)) return g->isSigned;
-  if (auto* d = std::get_if<panel::DynamicRecord>(&body)) return d->isSigned;
-  return false;
+  return panel::ReadsSigned(runtime_.Elements(), rows_[row]);
 }
 
 void PreviewValues::ShowValues() {

@@ -1,12 +1,14 @@
 // tavo preview FILE.orx [--screen N] -o OUT.png [--values FILE.json] [--scale S]
-// [--press KEY,...]: compiles the project into the panel's image and draws
-// what the panel shows for it, in one step.
+// [--press KEY,...] [--plc rtu:DEVICE|tcp:HOST:PORT ...]: compiles the project
+// into the panel's image and draws what the panel shows for it, in one step,
+// with the simulated PLC's values or those a live PLC holds now.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/Cli.h"
 #include "cli/Command.h"
+#include "cli/PlcLinkArgs.h"
 #include "cli/ProjectRead.h"
 #include "download/ImageCompiler.h"
 #include "model/DataFiles.h"
@@ -20,7 +22,8 @@ namespace {
 
 constexpr char kUsage[] =
     "preview FILE.orx [--screen N] -o OUT.png [--values FILE.json] [--scale S] "
-    "[--press KEY,...]   what the panel shows, as PNG";
+    "[--press KEY,...] [--plc rtu:DEVICE|tcp:HOST:PORT] [--plc-base 0|1] [--word-order high|low] "
+    "[--timeout SECONDS]   what the panel shows, as PNG";
 
 constexpr char kPrefix[] = "tavo preview: ";
 
@@ -36,15 +39,74 @@ class PreviewPrompter : public StderrPrompter {
   }
 };
 
+// The screen drawn with the values of a live PLC: the keys pressed write to it.
+int PreviewWithPlc(panel::PanelRuntime& runtime, panel::RenderOptions options,
+                   const PlcLinkArgs& args) {
+  std::string error;
+  const std::optional<link::LinkOptions> linkOptions =
+      MakeLinkOptions(args, runtime.Image().Header(), error);
+  if (!linkOptions) {
+    std::fprintf(stderr, "%s%s\n", kPrefix, error.c_str());
+    return kExitFailure;
+  }
+  if (options.screen && !runtime.ShowScreen(*options.screen)) {
+    std::fprintf(stderr, "%sthe image has no screen %u\n", kPrefix,
+                 static_cast<unsigned>(*options.screen));
+    return kExitFailure;
+  }
+  options.screen.reset();
+  link::ModbusLink modbus(*linkOptions);
+  link::LinkedPlc plc(modbus);
+  runtime.Connect(&plc);
+  struct Disconnect {
+    panel::PanelRuntime& rt;
+    ~Disconnect() { rt.Connect(nullptr); }
+  } disconnect{runtime};
+
+  const bool settled = SettleLink(runtime, plc, args);
+  const link::LinkStats& stats = plc.Stats();
+  if (!settled || stats.state != link::LinkState::Connected) {
+    std::fprintf(stderr, "%sthe PLC at %s did not answer: %s\n", kPrefix,
+                 linkOptions->target.Describe().c_str(),
+                 stats.lastError.empty() ? link::LinkStateText(link::LinkState::NoResponse)
+                                         : stats.lastError.c_str());
+    return kExitFailure;
+  }
+  // The screen starts again with the PLC's values (a trend's first sample).
+  if (runtime.View() == panel::PanelView::Screen && runtime.CurrentScreen())
+    runtime.ShowScreen(*runtime.CurrentScreen());
+  for (panel::PanelKey key : options.keys) {
+    runtime.PressKey(key);
+    if (!SettleLink(runtime, plc, args)) {
+      std::fprintf(stderr, "%sthe PLC at %s did not answer after %s\n", kPrefix,
+                   linkOptions->target.Describe().c_str(), panel::PanelKeyName(key));
+      return kExitFailure;
+    }
+  }
+  options.keys.clear();
+  for (const panel::ScreenBinding& b : runtime.WatchedItems()) {
+    const link::ItemReading r = plc.Reading(b.key);
+    if (r.state == link::ItemState::Ok || r.state == link::ItemState::Panel) continue;
+    std::fprintf(stderr, "%swarning: %s station %u %s: %s\n", kPrefix,
+                 link::ModbusItemName(b.key).c_str(), static_cast<unsigned>(b.key.station),
+                 link::ItemStateText(r.state), r.error.c_str());
+  }
+  if (!plc.Stats().lastError.empty() && plc.Stats().errors > 0)
+    std::fprintf(stderr, "%slast link error: %s\n", kPrefix, plc.Stats().lastError.c_str());
+  return panel::FinishRender(runtime, options, kPrefix, stdout, stderr);
+}
+
 int RunPreview(const std::vector<std::string>& args) {
   std::string input, error;
   panel::RenderOptions options;
+  PlcLinkArgs linkArgs;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     error.clear();
     if (a == "--data-dir" && i + 1 < args.size()) {
       SetDataDir(args[++i]);
-    } else if (panel::ParseViewOption(args, i, options, error)) {
+    } else if (panel::ParseViewOption(args, i, options, error) ||
+               (error.empty() && ParsePlcLinkOption(args, i, linkArgs, error))) {
     } else if (!error.empty()) {
       std::fprintf(stderr, "%s%s\n", kPrefix, error.c_str());
       return kExitFailure;
@@ -82,6 +144,7 @@ int RunPreview(const std::vector<std::string>& args) {
     std::fprintf(stderr, "%s%s\n", kPrefix, runtime.Notice().c_str());
     return kExitFailure;
   }
+  if (!linkArgs.plc.empty()) return PreviewWithPlc(runtime, options, linkArgs);
   return panel::FinishRender(runtime, options, kPrefix, stdout, stderr);
 }
 

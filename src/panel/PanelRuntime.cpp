@@ -169,6 +169,15 @@ std::vector<ScreenBinding> PanelRuntime::Bindings() const {
   return out;
 }
 
+bool ReadsSigned(const std::vector<ElementRecord>& elements, const ScreenBinding& b) {
+  if (b.kind == 0 || b.element >= elements.size()) return false;
+  const RecordBody& body = elements[b.element].body;
+  if (auto* r = std::get_if<RegisterRecord>(&body)) return r->isSigned;
+  if (auto* g = std::get_if<GraphRecord>(&body)) return g->isSigned;
+  if (auto* d = std::get_if<DynamicRecord>(&body)) return d->isSigned;
+  return false;
+}
+
 std::vector<ScreenBinding> PanelRuntime::WatchedItems() const {
   std::vector<ScreenBinding> out = Bindings();
   auto add = [&](const PlcKey& key, uint8_t width, bool written) {

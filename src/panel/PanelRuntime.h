@@ -81,6 +81,9 @@ struct ScreenBinding {
   bool written = false;  // a function key or an entry writes it
 };
 
+// Whether the element that shows the binding reads its item as signed.
+bool ReadsSigned(const std::vector<ElementRecord>& elements, const ScreenBinding& binding);
+
 class PanelRuntime {
  public:
   PanelRuntime();
