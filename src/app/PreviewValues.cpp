@@ -86,10 +86,11 @@ QString PlcItemName(const PlcKey& key) {
 }
 
 PreviewValues::PreviewValues(panel::PanelRuntime& runtime, QWidget* parent)
-    : QTableWidget(0, 4, parent), runtime_(runtime) {
+    : QTableWidget(0, 5, parent), runtime_(runtime) {
   setObjectName(QStringLiteral("previewValues"));
   setHorizontalHeaderLabels({QStringLiteral("元件"), QStringLiteral("站号"), QStringLiteral("地址"),
-                             QStringLiteral("值")});
+                             QStringLiteral("值"), QStringLiteral("状态")});
+  setColumnHidden(kStateColumn, true);
   verticalHeader()->hide();
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setStretchLastSection(true);
@@ -108,6 +109,12 @@ int PreviewValues::RowOf(const PlcKey& key) const {
   for (size_t i = 0; i < rows_.size(); ++i)
     if (rows_[i].key == key) return static_cast<int>(i);
   return -1;
+}
+
+void PreviewValues::SetStates(std::function<QString(const PlcKey&)> states) {
+  states_ = std::move(states);
+  setColumnHidden(kStateColumn, !states_);
+  ShowValues();
 }
 
 void PreviewValues::Refresh() {
@@ -149,6 +156,7 @@ void PreviewValues::Rebuild() {
       value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
     }
     setItem(row, kValueColumn, value);
+    setItem(row, kStateColumn, fixed(QString()));
   }
   filling_ = false;
   ShowValues();
@@ -171,6 +179,10 @@ void PreviewValues::ShowValues() {
       const QString text =
           QString::number(panel::ItemValue(raw, ItemWidth(rows_[i]), RowSigned(i)));
       if (item->text() != text) item->setText(text);
+    }
+    if (QTableWidgetItem* state = this->item(static_cast<int>(i), kStateColumn)) {
+      const QString text = states_ ? states_(rows_[i].key) : QString();
+      if (state->text() != text) state->setText(text);
     }
   }
   filling_ = false;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTableWidget>
+#include <functional>
 #include <vector>
 
 #include "panel/PanelRuntime.h"
@@ -16,6 +17,7 @@ class PreviewValues : public QTableWidget {
 
  public:
   static constexpr int kValueColumn = 3;
+  static constexpr int kStateColumn = 4;  // shown while a live PLC is linked
 
   explicit PreviewValues(panel::PanelRuntime& runtime, QWidget* parent = nullptr);
 
@@ -25,6 +27,9 @@ class PreviewValues : public QTableWidget {
   const std::vector<panel::ScreenBinding>& Rows() const { return rows_; }
   // The row of a PLC item, or -1.
   int RowOf(const panel::PlcKey& key) const;
+  // The state of each item as a live link sees it; an empty function hides
+  // the column (the simulated PLC).
+  void SetStates(std::function<QString(const panel::PlcKey&)> states);
 
  signals:
   // A value was written into the simulated PLC.
@@ -41,6 +46,7 @@ class PreviewValues : public QTableWidget {
 
   panel::PanelRuntime& runtime_;
   std::vector<panel::ScreenBinding> rows_;
+  std::function<QString(const panel::PlcKey&)> states_;
   bool filling_ = false;
 };
 

@@ -12,6 +12,7 @@
 #include "app/DisplayWidget.h"
 #include "app/PreviewCompile.h"
 #include "app/PreviewKeypad.h"
+#include "app/PreviewLink.h"
 #include "app/PreviewValues.h"
 #include "model/Project.h"
 #include "model/Screen.h"
@@ -114,6 +115,16 @@ PreviewWindow::PreviewWindow(std::function<Project&()> project, QWidget* parent)
     ShowStatus();
   });
 
+  link_ = new PreviewLink(runtime_, this);
+  connect(link_, &PreviewLink::LinkChanged, this, [this] {
+    if (link_->Linked())
+      values_->SetStates([this](const panel::PlcKey& key) { return link_->ItemState(key); });
+    else
+      values_->SetStates({});
+    values_->Refresh();
+    Repaint();
+  });
+
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("previewStatus"));
   status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -126,6 +137,7 @@ PreviewWindow::PreviewWindow(std::function<Project&()> project, QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(link_);
   layout->addWidget(display_, 0, Qt::AlignHCenter);
   layout->addLayout(bottom, 1);
   layout->addWidget(status_);
@@ -141,7 +153,11 @@ PreviewWindow::PreviewWindow(std::function<Project&()> project, QWidget* parent)
   Repaint();
 }
 
-PreviewWindow::~PreviewWindow() = default;
+PreviewWindow::~PreviewWindow() {
+  // The link ends before the runtime it serves, without telling the window.
+  link_->blockSignals(true);
+  link_->DisconnectLink();
+}
 
 // ---- following the editor ----------------------------------------------------
 
@@ -160,6 +176,7 @@ void PreviewWindow::Update() {
     hasProject_ = false;
     snapshot_.clear();
     runtime_.Load({});
+    link_->ImageChanged();
     compileReason_ = QString::fromUtf8(kNoProject);
     editorScreen_.reset();
   } else {
@@ -189,12 +206,14 @@ void PreviewWindow::Recompile(std::vector<uint8_t> snapshot) {
     compileReason_ = QString::fromStdString(compiled.reason);
     runtime_.Load({});
     editorScreen_.reset();
+    link_->ImageChanged();
     return;
   }
   compiled_ = true;
   compileReason_.clear();
   runtime_.Load(compiled.image);
   FollowEditorScreen(true);
+  link_->ImageChanged();
 }
 
 void PreviewWindow::FollowEditorScreen(bool force) {
@@ -231,9 +250,11 @@ void PreviewWindow::Tick(std::chrono::milliseconds elapsed) {
   const uint64_t revision = runtime_.Source().Revision();
   const auto screen = runtime_.CurrentScreen();
   const PanelView view = runtime_.View();
+  // What a live PLC sent since: never waited for, only taken over.
+  const bool linkChanged = link_->Sync();
   runtime_.Advance(elapsed);
-  if (runtime_.Source().Revision() != revision || runtime_.CurrentScreen() != screen ||
-      runtime_.View() != view)
+  if (linkChanged || runtime_.Source().Revision() != revision ||
+      runtime_.CurrentScreen() != screen || runtime_.View() != view)
     values_->Refresh();
   Repaint();
 }
@@ -250,6 +271,8 @@ void PreviewWindow::SetZoom(int zoom) {
 }
 
 void PreviewWindow::Repaint() {
+  // A key, a screen change or a new image may change what the PLC link polls.
+  link_->Follow();
   const panel::PanelBitmap bitmap = runtime_.Render();
   if (image_.isNull() || !(bitmap == shown_)) {
     shown_ = bitmap;
@@ -282,6 +305,8 @@ void PreviewWindow::ShowStatus() {
     if (problems.size() > kShownProblems)
       parts << QStringLiteral("另有 %1 个问题").arg(problems.size() - kShownProblems);
   }
+  if (link_->Linked()) parts << link_->StatusText();
+  if (!link_->Note().isEmpty()) parts << link_->Note();
   if (!note_.isEmpty()) parts << note_;
   const QString text = parts.join(QStringLiteral(" · "));
   if (status_->text() != text) status_->setText(text);
@@ -350,6 +375,8 @@ void PreviewWindow::showEvent(QShowEvent* event) {
 
 void PreviewWindow::hideEvent(QHideEvent* event) {
   ReleaseHeldKeys();
+  // Nobody looks: the PLC is no longer polled.
+  link_->DisconnectLink();
   clockTimer_->stop();
   changeTimer_->stop();
   QWidget::hideEvent(event);

@@ -21,6 +21,7 @@ class Project;
 namespace tavo::app {
 
 class PreviewKeypad;
+class PreviewLink;
 class PreviewValues;
 
 // Shows the panel's display for the project being edited, as the panel would
@@ -54,6 +55,7 @@ class PreviewWindow : public QWidget {
   QString StatusText() const;
   PreviewKeypad* Keypad() const { return keypad_; }
   PreviewValues* Values() const { return values_; }
+  PreviewLink* Link() const { return link_; }
   // How many times the project was compiled (tests see a compile happen or not).
   int CompileCount() const { return compiles_; }
   // Lets the runtime's time pass and repaints what changed (the timer's work).
@@ -85,6 +87,7 @@ class PreviewWindow : public QWidget {
   QComboBox* zoomBox_ = nullptr;
   PreviewKeypad* keypad_ = nullptr;
   PreviewValues* values_ = nullptr;
+  PreviewLink* link_ = nullptr;
   QLabel* status_ = nullptr;
   QTimer* changeTimer_ = nullptr;
   QTimer* clockTimer_ = nullptr;

@@ -46,7 +46,7 @@ bool LinkedPlc::Sync() {
     ItemReading& mine = m_items[key];
     auto pending = m_pending.find(key);
     // A value read before the item's last write finished is the old one.
-    const bool stale = pending != m_pending.end() && pending->second > s.writesDone;
+    const bool stale = pending != m_pending.end() && pending->second > s.readAfter;
     if (pending != m_pending.end() && !stale && reading.state == ItemState::Ok)
       m_pending.erase(pending);
     if (stale) reading.value = mine.value;

@@ -199,6 +199,7 @@ void ModbusLink::RunWrites(std::unique_lock<std::mutex>& lock) {
 void ModbusLink::Poll(std::unique_lock<std::mutex>& lock) {
   const std::shared_ptr<const PollPlan> plan = m_plan;
   std::vector<bool> split = m_split;
+  const uint64_t writesBefore = m_snapshot.writesDone;
   m_planChanged = false;
   lock.unlock();
 
@@ -277,6 +278,7 @@ void ModbusLink::Poll(std::unique_lock<std::mutex>& lock) {
     }
   }
   if (m_plan == plan) m_split = split;
+  m_snapshot.readAfter = writesBefore;
   LinkStats& s = m_snapshot.stats;
   ++s.polls;
   s.requestsLastPoll = results.size();

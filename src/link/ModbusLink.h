@@ -67,7 +67,8 @@ struct LinkStats {
 
 struct LinkSnapshot {
   uint64_t poll = 0;        // counts finished polls
-  uint64_t writesDone = 0;  // writes finished (taken or failed) before that poll read
+  uint64_t writesDone = 0;  // writes finished (taken or failed)
+  uint64_t readAfter = 0;   // writes finished before the poll that read the values began
   std::map<panel::PlcKey, ItemReading> items;
   LinkStats stats;
 };
