@@ -208,7 +208,15 @@ int RunMonitor(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const CommandRegistration kRegistration({"monitor", kUsage, RunMonitor});
+constexpr char kHelp[] =
+    "Prints the PLC items a screen uses and their live values: a table redrawn on a\n"
+    "terminal, tab-separated lines of what changed when piped, until Ctrl+C.\n"
+    "  FILE.orx         the project (a .json name: its text form)\n"
+    "  --screen N       follow screen N (default: the panel's start screen)\n"
+    "  --polls N        end after N polls\n";
+
+const CommandRegistration kRegistration({"monitor", kUsage, RunMonitor,
+                                         std::string(kHelp) + kPlcLinkHelp});
 
 }  // namespace
 

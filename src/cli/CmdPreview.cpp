@@ -157,7 +157,8 @@ constexpr char kHelp[] =
     "  --scale S        each panel pixel S x S (1 to 16, 4 by default)\n"
     "  --press KEY,...  press keys first: ESC LEFT RIGHT DOWN UP SET ENT ALM 0-9 CLR\n";
 
-const CommandRegistration kRegistration({"preview", kUsage, RunPreview, kHelp});
+const CommandRegistration kRegistration({"preview", kUsage, RunPreview,
+                                         std::string(kHelp) + kPlcLinkHelp});
 
 }  // namespace
 

@@ -7,9 +7,14 @@
 
 namespace tavo::cli {
 
-const char* const kPlcLinkUsage =
-    "--plc rtu:DEVICE|tcp:HOST:PORT [--plc-base 0|1] [--word-order high|low] "
-    "[--timeout SECONDS] [--interval MS]";
+const char* const kPlcLinkHelp =
+    "  --plc rtu:DEVICE|tcp:HOST:PORT   a live Modbus PLC: a serial port with the project's line\n"
+    "                   settings, or a TCP gateway or simulator (the station is the unit id)\n"
+    "  --plc-base 0|1   1 (default): \"4x 1\" is register offset 0; 0: it is offset 1\n"
+    "  --word-order high|low   which register of a two-register value holds the high\n"
+    "                   16 bits: the one at the lower address (high, default) or the other\n"
+    "  --timeout SECONDS   wait this long for an answer of the PLC (1 to 60, 1 by default)\n"
+    "  --interval MS    poll every MS milliseconds (10 to 60000, 200 by default)\n";
 
 namespace {
 

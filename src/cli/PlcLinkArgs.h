@@ -23,7 +23,8 @@ struct PlcLinkArgs {
   std::chrono::milliseconds interval{200};
 };
 
-extern const char* const kPlcLinkUsage;
+// The --help lines of the link options.
+extern const char* const kPlcLinkHelp;
 
 // Takes args[i] (and its value) when it is one of the link options; false
 // when it is not, or with `error` set when its value is bad.
