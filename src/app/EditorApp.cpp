@@ -66,7 +66,7 @@ std::unique_ptr<MainFrame> StartEditor(const StartupRequest& request, QSettings*
   if (!request.file.isEmpty()) {
     // A file refused by the check leaves the empty project open; one that
     // passes the check but cannot be read ends the start-up.
-    if (frame->OpenDocumentFile(request.file) == OpenResult::ReadFailed) {
+    if (frame->OpenHandedFile(request.file) == OpenResult::ReadFailed) {
       exitCode = 1;
       return nullptr;
     }

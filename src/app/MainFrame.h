@@ -88,6 +88,11 @@ class MainFrame : public QMainWindow {
   // on the window is opened: the check (a refusal leaves the project as it
   // was), the read, then the file's path and title.
   OpenResult OpenDocumentFile(const QString& path);
+  // Opens a file the desktop hands over (named on the command line by the
+  // menu entry, or dropped on the window): an old project (0x03 "QSE") is
+  // imported through the conversion dialog as "导入旧工程" imports it (a
+  // refusal or cancel counts as Refused), anything else as OpenDocumentFile.
+  OpenResult OpenHandedFile(const QString& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -114,6 +119,8 @@ class MainFrame : public QMainWindow {
   void OnSave();
   void OnSaveAs();
   void OnImport();
+  // Converts an old project and opens the new file; false when it was not.
+  bool ImportOldProjectFile(const QString& path);
   void OnExit();
   // Files dropped on the window (MainFrameDrop.cpp).
   void AcceptDroppedFiles();

@@ -1,13 +1,17 @@
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
+#include <span>
 
 #include "app/MainFrame.h"
 #include "app/MainView.h"
+#include "model/OldProject.h"
 
-// Project files dropped on the main window from a file manager. The drag is
+// Files handed over by the desktop: named on the command line by the menu
+// entry, or dropped on the main window from a file manager. The drag is
 // taken for the window wherever it is over it: the text boxes of the
 // property pages would otherwise take a file manager's drag as text and type
 // the file's path into the element.
@@ -23,6 +27,14 @@ QStringList LocalFiles(const QMimeData* mime) {
   for (const QUrl& url : mime->urls())
     if (url.isLocalFile()) paths.push_back(url.toLocalFile());
   return paths;
+}
+
+bool IsOldProjectFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = file.read(4);
+  return HasOldProjectMark(std::span(reinterpret_cast<const uint8_t*>(head.constData()),
+                                     static_cast<size_t>(head.size())));
 }
 
 bool IsDragEvent(const QEvent* event) {
@@ -67,13 +79,19 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
+OpenResult MainFrame::OpenHandedFile(const QString& path) {
+  if (IsOldProjectFile(path))
+    return ImportOldProjectFile(path) ? OpenResult::Opened : OpenResult::Refused;
+  return OpenDocumentFile(path);
+}
+
 void MainFrame::OpenDroppedFiles(const QStringList& paths) {
   activateWindow();
   // As with the shell's drop: every file is opened in turn, each one
-  // offering to save what it replaces.
+  // offering to save what it replaces (the import asks that itself).
   for (const QString& path : paths) {
-    if (!view_->SaveModified()) break;
-    OpenDocumentFile(path);
+    if (!IsOldProjectFile(path) && !view_->SaveModified()) break;
+    OpenHandedFile(path);
   }
   UpdateCommands();
 }

@@ -68,14 +68,19 @@ void MainFrame::OnSaveAs() {
 void MainFrame::OnImport() {
   const QString path = choosers_.oldProject ? choosers_.oldProject() : QString();
   if (path.isEmpty()) return;
+  ImportOldProjectFile(path);
+}
+
+bool MainFrame::ImportOldProjectFile(const QString& path) {
   ImportRequest request;
   request.oldPath = path.toStdString();
   request.confirm = [this] {
     ImportDialog dialog(this);
     return dialog.exec() == QDialog::Accepted;
   };
-  if (ImportOldProject(CurrentProject(), request) == ImportStatus::kImported)
-    AfterProjectRead(QString::fromStdString(CurrentProject().m_path));
+  if (ImportOldProject(CurrentProject(), request) != ImportStatus::kImported) return false;
+  AfterProjectRead(QString::fromStdString(CurrentProject().m_path));
+  return true;
 }
 
 void MainFrame::OnExit() {
