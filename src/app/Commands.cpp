@@ -33,11 +33,15 @@ const std::vector<CommandInfo>& CommandTable() {
       {kCmdSettings, nullptr, nullptr, "设置Tavo初始画面号,口令等", "设置Tavo"},
       {kCmdAlarmList, nullptr, nullptr, "设置报警列表内容", "报警列表"},
       {kCmdScreenProperties, nullptr, nullptr, "修改当前画面属性", "画面属性"},
-      {kCmdToolbarBlank, nullptr, nullptr, nullptr, nullptr},
       {kCmdPreview, "面板预览(&P)...", "F5", "显示面板将如何显示当前画面，可按键并设置PLC数值",
        "面板预览(F5)"},
-      {kCmdCopy, nullptr, "Ctrl+C", nullptr, nullptr},
-      {kCmdPaste, nullptr, "Ctrl+V", nullptr, nullptr},
+      {kCmdCut, "剪切(&T)", "Ctrl+X", "剪切选中的元件并将其放到剪贴板上", "剪切"},
+      {kCmdCopy, "复制(&C)", "Ctrl+C", "复制选中的元件并将其放到剪贴板上", "复制"},
+      {kCmdPaste, "粘贴(&P)", "Ctrl+V", "将剪贴板上的元件粘贴到当前画面", "粘贴"},
+      {kCmdUndo, "撤销(&U)", "Ctrl+Z", "撤销上一步改动", "撤销"},
+      {kCmdRedo, "重做(&R)", "Ctrl+Y", "重做上一步撤销的改动", "重做"},
+      {kCmdCopyScreenToClipboard, "复制到剪贴板", nullptr, "将当前画面复制到剪贴板上", nullptr},
+      {kCmdPasteScreen, "粘贴画面", nullptr, "将剪贴板上的画面粘贴为新画面", nullptr},
   };
   return table;
 }
@@ -55,7 +59,7 @@ const std::vector<int>& ToolbarLayout() {
       kCmdOpen,
       kCmdSave,
       0,  //
-      kCmdToolbarBlank,
+      kCmdCut,
       kCmdCopy,
       kCmdPaste,
       0,  //
@@ -91,6 +95,11 @@ const std::vector<int>& FileMenuLayout() {
       kCmdNewProject, kCmdOpen,      kCmdSave, kCmdSaveAs, 0, kCmdPlc,  kCmdComPort,
       kCmdDownload,   kCmdPanelType, 0,        kCmdImport, 0, kCmdExit,
   };
+  return layout;
+}
+
+const std::vector<int>& EditMenuLayout() {
+  static const std::vector<int> layout = {kCmdUndo, kCmdRedo, 0, kCmdCut, kCmdCopy, kCmdPaste};
   return layout;
 }
 

@@ -8,7 +8,7 @@ namespace tavo::app {
 enum CommandId : int {
   kCmdNewProject = 32771,
   kCmdLight = 32772,
-  kCmdToolbarBlank = 32773,  // a toolbar button with no action
+  kCmdCut = 32773,
   kCmdKey = 32774,
   kCmdText = 32777,
   kCmdRegister = 32779,
@@ -33,6 +33,11 @@ enum CommandId : int {
   kCmdSaveAs = 57604,
   kCmdCopy = 57634,
   kCmdPaste = 57637,
+  kCmdUndo = 57643,
+  kCmdRedo = 57644,
+  // The screen list's clipboard commands.
+  kCmdCopyScreenToClipboard = 32901,
+  kCmdPasteScreen = 32902,
   kCmdAbout = 57664,
   kCmdExit = 57665,
 };
@@ -55,6 +60,8 @@ const std::vector<int>& ToolbarLayout();
 // Items of the "文件(&F)" menu from top to bottom; 0 stands for a separator.
 // The recent files go in before the last separator.
 const std::vector<int>& FileMenuLayout();
+// Items of the "编辑(&E)" menu, the program's own addition beside it.
+const std::vector<int>& EditMenuLayout();
 
 // The element kind an insertion command creates; 0 for other commands.
 int InsertKindOf(int id);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
@@ -66,6 +67,8 @@ MainFrame::MainFrame(QSettings* settings, QWidget* parent)
   connect(view_, &MainView::ProtocolText, this, &MainFrame::SetProtocolPaneText);
   connect(view_, &MainView::StatusMessage, this,
           [this](const QString& text) { statusBar()->showMessage(text); });
+  // Paste follows what the clipboard offers.
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainFrame::UpdateCommands);
   connect(view_, &MainView::ProjectTouched, this, [this] {
     if (preview_) preview_->ProjectMayHaveChanged();
   });
@@ -156,9 +159,50 @@ void MainFrame::BuildMenu() {
   }
   // Without a toolbar picture the menu shows none either.
   RebuildRecentMenu();
+  BuildEditMenu();
   QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("查看(&V)"));
   viewMenu->setObjectName(QStringLiteral("viewMenu"));
   viewMenu->addAction(actions_.at(kCmdPreview));
+}
+
+void MainFrame::BuildEditMenu() {
+  editMenu_ = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
+  editMenu_->setObjectName(QStringLiteral("editMenu"));
+  for (int id : EditMenuLayout()) {
+    if (id == 0)
+      editMenu_->addSeparator();
+    else
+      editMenu_->addAction(actions_.at(id));
+  }
+  actions_.at(kCmdRedo)->setShortcuts(
+      {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+}
+
+void MainFrame::UpdateUndoTexts() {
+  const std::string undo = view_->UndoName(), redo = view_->RedoName();
+  auto named = [](const char* verb, const char* key, const std::string& step) {
+    QString text = QString::fromUtf8(verb);
+    if (!step.empty()) text += QLatin1Char(' ') + QString::fromStdString(step);
+    return text + QString::fromLatin1(key);
+  };
+  actions_.at(kCmdUndo)->setText(named("撤销", "(&U)", undo));
+  actions_.at(kCmdRedo)->setText(named("重做", "(&R)", redo));
+}
+
+void MainFrame::CommitCommand(int id) {
+  switch (id) {
+    case kCmdSettings:
+      view_->Commit("设置Tavo");
+      break;
+    case kCmdAlarmList:
+      view_->Commit("报警列表");
+      break;
+    case kCmdPlc:
+      view_->Commit("PLC选择");
+      break;
+    default:
+      break;
+  }
 }
 
 void MainFrame::RebuildRecentMenu() {
@@ -217,6 +261,19 @@ void MainFrame::InstallHandlers() {
   handlers_[kCmdNewScreen] = [this] { view_->OnNewScreen(); };
   handlers_[kCmdCopyScreen] = [this] { view_->OnCopyScreen(); };
   handlers_[kCmdDeleteScreen] = [this] { view_->OnDeleteScreen(); };
+  handlers_[kCmdCut] = [this] { view_->CutElement(); };
+  handlers_[kCmdCopy] = [this] { view_->CopyElement(); };
+  handlers_[kCmdPaste] = [this] { view_->PasteElement(); };
+  handlers_[kCmdCopyScreenToClipboard] = [this] { view_->CopyScreenToClipboard(); };
+  handlers_[kCmdPasteScreen] = [this] { view_->PasteScreen(); };
+  handlers_[kCmdUndo] = [this] {
+    view_->Undo();
+    ShowProtocol();
+  };
+  handlers_[kCmdRedo] = [this] {
+    view_->Redo();
+    ShowProtocol();
+  };
 }
 
 bool MainFrame::IsCommandEnabled(int id) const {
@@ -234,10 +291,20 @@ bool MainFrame::IsCommandEnabled(int id) const {
       return open;
     case kCmdAlarmList:
       return open && view_->AlarmTablesReady();
-    case kCmdScreenProperties:
-    case kCmdToolbarBlank:
+    case kCmdCut:
     case kCmdCopy:
+      return view_->ElementSelected();
     case kCmdPaste:
+      return view_->ClipboardHasElement();
+    case kCmdCopyScreenToClipboard:
+      return open;
+    case kCmdPasteScreen:
+      return view_->ClipboardHasScreen();
+    case kCmdUndo:
+      return view_->CanUndo();
+    case kCmdRedo:
+      return view_->CanRedo();
+    case kCmdScreenProperties:
       return false;
     default:
       return InsertKindOf(id) ? open : true;
@@ -252,8 +319,12 @@ bool MainFrame::IsCommandChecked(int id) const {
 void MainFrame::Execute(int id) {
   UpdateCommands();
   if (!IsCommandEnabled(id)) return;
+  // Any command ends the property-page edit under way: it is a step before
+  // whatever the command does.
+  view_->EndEdit();
   auto handler = handlers_.at(id);  // a copy: the handler may replace itself
   handler();
+  CommitCommand(id);
   UpdateCommands();
 }
 
@@ -261,6 +332,8 @@ void MainFrame::UpdateCommands() {
   const std::string& title = CurrentProject().m_title;
   const QString docTitle = title.empty() ? QStringLiteral("Tavo") : QString::fromStdString(title);
   if (docTitle != docTitle_) SetDocumentTitle(docTitle);
+  setWindowModified(CurrentProject().HasProject() && CurrentProject().IsModified());
+  UpdateUndoTexts();
   for (auto& [id, a] : actions_) {
     a->setEnabled(IsCommandEnabled(id));
     if (a->isCheckable()) a->setChecked(IsCommandChecked(id));
@@ -326,7 +399,8 @@ void MainFrame::SetProtocolPaneText(const QString& text) {
 
 void MainFrame::SetDocumentTitle(const QString& title) {
   docTitle_ = title;
-  setWindowTitle(title + QStringLiteral(" - ") + QString::fromUtf8(kAppTitle));
+  // "[*]" shows while the project is modified.
+  setWindowTitle(title + QStringLiteral("[*] - ") + QString::fromUtf8(kAppTitle));
 }
 
 void MainFrame::ShowAbout() {

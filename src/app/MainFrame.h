@@ -105,6 +105,11 @@ class MainFrame : public QMainWindow {
   void BuildActions();
   void BuildToolBar();
   void BuildMenu();
+  void BuildEditMenu();
+  // The undo and redo items name their step.
+  void UpdateUndoTexts();
+  // Records what a command changed as its step.
+  void CommitCommand(int id);
   void BuildStatusBar();
   void InstallHandlers();
   void RebuildRecentMenu();
@@ -139,6 +144,7 @@ class MainFrame : public QMainWindow {
   QPointer<PreviewWindow> preview_;
   QToolBar* toolBar_ = nullptr;
   QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
   QAction* recentSeparator_ = nullptr;
   std::vector<QAction*> recentActions_;
   std::map<int, QAction*> actions_;

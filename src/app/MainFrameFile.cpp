@@ -51,6 +51,7 @@ void MainFrame::OnOpen() {
 void MainFrame::OnSave() {
   Project& project = CurrentProject();
   if (!project.m_save || !project.m_save(project)) return;
+  view_->Saved();
   recent_.Add(QString::fromStdString(project.m_path));
   RebuildRecentMenu();
 }
@@ -61,6 +62,7 @@ void MainFrame::OnSaveAs() {
   auto path = CurrentPrompter().ChooseSavePath(proposed);
   if (!path || path->empty()) return;
   if (!SaveProjectFile(project, *path)) return;
+  view_->Saved();
   recent_.Add(QString::fromStdString(project.m_path));
   RebuildRecentMenu();
 }

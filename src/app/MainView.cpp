@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -28,7 +29,10 @@ const QRect kPropertyRect(QPoint(220, 218), QPoint(731, 447));
 const QPoint kDisplayOrigin(260, 40);
 }  // namespace
 
-MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique<Project>()) {
+MainView::MainView(QWidget* parent)
+    : QWidget(parent),
+      project_(std::make_unique<Project>()),
+      history_(std::make_unique<EditHistory>(*project_)) {
   screenList_ = new QTableWidget(0, 2, this);
   screenList_->setObjectName(QStringLiteral("screenList"));
   screenList_->setGeometry(kScreenListRect);
@@ -74,6 +78,7 @@ MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique
     emit ProjectTouched();
   };
   controller_.onFocusScreenList = [this] { screenList_->setFocus(); };
+  controller_.m_history = history_.get();
 
   properties_ = new PageArea(this);
   properties_->setGeometry(kPropertyRect);
@@ -82,6 +87,11 @@ MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique
   env.repaint = [this] { RepaintDisplay(); };
   env.modified = [this] {
     project_->SetModified();
+    if (!editOpen_) {
+      editOpen_ = true;
+      editName_ = "修改" + properties_->ShownPage().toStdString();
+      emit Changed();
+    }
     emit ProjectTouched();
   };
   env.screenRowChanged = [this](const std::string& description) {
@@ -92,6 +102,10 @@ MainView::MainView(QWidget* parent) : QWidget(parent), project_(std::make_unique
   properties_->SetEnv(env);
   connect(properties_, &PageArea::LoadCorrected, this, &MainView::StatusMessage);
   SetPageHooks(properties_);
+  // Leaving a control of a page ends its edit: the next one is a new step.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+    if (editOpen_ && old && properties_->isAncestorOf(old)) EndEdit();
+  });
 
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
@@ -166,6 +180,7 @@ void MainView::SelectCurrentRow() {
 
 void MainView::OnRowChosen(int row) {
   if (fillingList_) return;
+  EndEdit();
   if (row < 0 || !controller_.ScreenListClick(static_cast<size_t>(row))) {
     SelectCurrentRow();
     return;
@@ -179,6 +194,8 @@ void MainView::ShowScreenMenu(const QPoint& globalPos) {
   menu.setTitle(QStringLiteral("功能"));
   menu.addAction(actionOf_(kCmdDeleteScreen));
   menu.addAction(actionOf_(kCmdCopyScreen));
+  menu.addAction(actionOf_(kCmdCopyScreenToClipboard));
+  menu.addAction(actionOf_(kCmdPasteScreen));
   menu.exec(globalPos + QPoint(0, 1));
 }
 
@@ -193,6 +210,7 @@ void MainView::OnNewScreen() {
       },
       this);
   if (dialog.exec() != QDialog::Accepted) return;
+  Commit("新建画面");
   RefreshScreenList();
   RepaintDisplay();
   emit Changed();
@@ -204,6 +222,7 @@ void MainView::OnCopyScreen() {
   CopyScreenDialog dialog(current->m_number, this);
   if (dialog.exec() != QDialog::Accepted) return;
   project_->CopyScreen(dialog.Target());
+  Commit("复制画面");
   RefreshScreenList();
   RepaintDisplay();
   emit Changed();
@@ -211,6 +230,7 @@ void MainView::OnCopyScreen() {
 
 void MainView::OnDeleteScreen() {
   project_->DeleteScreen();
+  Commit("删除画面");
   RefreshScreenList();
   RepaintDisplay();
   emit Changed();
@@ -218,6 +238,7 @@ void MainView::OnDeleteScreen() {
 
 void MainView::DeleteKey() {
   if (!ProjectOpen()) return;
+  EndEdit();
   controller_.DeleteKey();
   RefreshScreenList();
   RepaintDisplay();
@@ -225,13 +246,82 @@ void MainView::DeleteKey() {
 }
 
 bool MainView::SaveModified() {
-  return project_->SaveModified();
+  EndEdit();
+  if (!project_->SaveModified()) return false;
+  if (!project_->IsModified()) Saved();
+  return true;
 }
 
 void MainView::ProjectReplaced() {
+  editOpen_ = false;
   controller_.SetProject(project_.get());
+  history_->Reset();
   RefreshScreenList();
   properties_->ShowScreenPage();
+  RepaintDisplay();
+  emit Changed();
+}
+
+// ---- undo ------------------------------------------------------------------------
+
+void MainView::EndEdit() {
+  controller_.FinishGesture();
+  if (!editOpen_) return;
+  editOpen_ = false;
+  properties_->RunIdle();  // the consequences of the edit belong to it
+  history_->Commit(editName_);
+  emit Changed();
+}
+
+void MainView::Commit(const char* step) {
+  history_->Commit(step);
+}
+
+std::string MainView::UndoName() const {
+  return editOpen_ ? editName_ : history_->UndoName();
+}
+
+std::string MainView::RedoName() const {
+  return editOpen_ ? std::string() : history_->RedoName();
+}
+
+bool MainView::CanUndo() const {
+  return ProjectOpen() && (editOpen_ || history_->CanUndo());
+}
+
+bool MainView::CanRedo() const {
+  return ProjectOpen() && !editOpen_ && history_->CanRedo();
+}
+
+void MainView::Undo() {
+  EndEdit();
+  // The pages let go of the elements the history is about to rebuild.
+  properties_->LetGo();
+  history_->Undo();
+  ShowRestored();
+}
+
+void MainView::Redo() {
+  EndEdit();
+  properties_->LetGo();
+  history_->Redo();
+  ShowRestored();
+}
+
+void MainView::Saved() {
+  history_->MarkClean();
+}
+
+void MainView::ShowRestored() {
+  controller_.FinishGesture();
+  controller_.m_dragging = 0;
+  RefreshScreenList();
+  if (CBase* element = project_->SelectedElement()) {
+    element->ShowPage();
+    element->LoadPage();
+  } else {
+    properties_->ShowScreenPage();
+  }
   RepaintDisplay();
   emit Changed();
 }
@@ -256,6 +346,7 @@ void MainView::AfterMouse() {
 }
 
 void MainView::mousePressEvent(QMouseEvent* event) {
+  EndEdit();
   if (event->button() == Qt::LeftButton) {
     controller_.LeftButtonDown(ViewPoint(event));
     AfterMouse();
@@ -273,7 +364,10 @@ void MainView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void MainView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) controller_.LeftButtonUp();
+  if (event->button() == Qt::LeftButton) {
+    controller_.LeftButtonUp();  // a placement or a drag becomes its step
+    emit Changed();
+  }
   QWidget::mouseReleaseEvent(event);
 }
 

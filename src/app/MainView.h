@@ -4,12 +4,17 @@
 #include <functional>
 #include <memory>
 
+#include "model/EditHistory.h"
 #include "model/Project.h"
 #include "render/DisplayView.h"
 
 class QAction;
 class QFrame;
 class QTableWidget;
+
+namespace tavo {
+struct ClipContent;
+}
 
 namespace tavo::app {
 
@@ -29,6 +34,7 @@ class MainView : public QWidget {
   void InitialUpdate();
 
   Project& CurrentProject() { return *project_; }
+  EditHistory& History() { return *history_; }
   DisplayView& Controller() { return controller_; }
   bool ProjectOpen() const;
   // The alarm list can be edited: the protocol offers alarm coil types.
@@ -44,6 +50,34 @@ class MainView : public QWidget {
   void DeleteKey();
   // Offers to save a modified project; false when the user cancelled.
   bool SaveModified();
+
+  // ---- undo ----
+  // Ends the edit under way: a property-page edit (typing in one box is one
+  // step, ended by leaving the control or by any other action) or a press on
+  // the display.
+  void EndEdit();
+  // Records what a command changed as a step of that name.
+  void Commit(const char* step);
+  // The step that Undo or Redo would take ("移动元件"); empty when none.
+  std::string UndoName() const;
+  std::string RedoName() const;
+  bool CanUndo() const;
+  bool CanRedo() const;
+  void Undo();
+  void Redo();
+  // The project was saved: its state now is the saved one.
+  void Saved();
+
+  // ---- clipboard (MainViewClipboard.cpp) ----
+  bool ElementSelected() const;
+  // The clipboard offers something to paste (checked when pasting).
+  bool ClipboardHasElement() const;
+  bool ClipboardHasScreen() const;
+  void CopyElement();
+  void CutElement();
+  void PasteElement();
+  void CopyScreenToClipboard();
+  void PasteScreen();
   // A project was created or read: rows, selection, page and display follow it.
   void ProjectReplaced();
 
@@ -83,11 +117,19 @@ class MainView : public QWidget {
   void SelectCurrentRow();
   void OnRowChosen(int row);
   void ShowScreenMenu(const QPoint& globalPos);
+  // Reads the clipboard's element or screen; says so when it holds none.
+  bool ReadClipboard(const char* type, tavo::ClipContent& out);
   void AfterMouse();
   // Keys examined before the view's controls get them; true when used.
   bool HandleKey(QKeyEvent* event);
 
+  // After undo or redo: the rows, the page of the selection and the display.
+  void ShowRestored();
+
   std::unique_ptr<Project> project_;
+  std::unique_ptr<EditHistory> history_;
+  bool editOpen_ = false;  // a property-page edit not yet recorded
+  std::string editName_;
   DisplayView controller_;
   std::function<QString()> bitmapChooser_;
   QTableWidget* screenList_ = nullptr;

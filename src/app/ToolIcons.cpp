@@ -75,7 +75,7 @@ void Draw(int id, QPainter& p) {
       px.Box(5, 10, 8, 5, kShade);
       px.Fill(10, 11, 2, 3, kInk);
       break;
-    case kCmdToolbarBlank:  // scissors beside copy and paste
+    case kCmdCut:  // scissors beside copy and paste
       px.Line(5, 1, 10, 10, kInk);
       px.Line(12, 1, 7, 10, kInk);
       px.Box(3, 10, 5, 5, kPaper, kBlue);

@@ -1,5 +1,6 @@
 #include "render/DisplayView.h"
 
+#include "model/EditHistory.h"
 #include "model/PageHooks.h"
 #include "render/PictureFile.h"
 
@@ -44,8 +45,23 @@ void DisplayView::SetProject(Project* project) {
   m_pendingBitmap.reset();
   m_dragging = 0;
   m_handCursor = -1;
+  m_gesture = nullptr;
   SetSelectMode(1);
   RepaintAll();
+}
+
+void DisplayView::Commit(const char* step) const {
+  if (m_history) m_history->Commit(step);
+}
+
+void DisplayView::FinishGesture() {
+  if (m_gesture && m_gestureChanged) Commit(m_gesture);
+  m_gesture = nullptr;
+}
+
+void DisplayView::LeftButtonUp() {
+  m_dragging = 0;
+  FinishGesture();
 }
 
 void DisplayView::SetSelectMode(int mode) {
@@ -146,6 +162,7 @@ void DisplayView::MouseMove(Point at) {
     m_handCursor = 0;
     // Only a step that moved the element changes the project.
     if (changed.Width() > 0) {
+      m_gestureChanged = true;
       m_project->SetModified();
       Repaint(changed);
     }
@@ -174,9 +191,17 @@ void DisplayView::LeftButtonDown(Point at) {
   CMainView* screen = Screen();
   if (!screen) return;
   if (kViewDisplayArea.Contains(at)) {
+    FinishGesture();
     if (onFocusScreenList) onFocusScreenList();
     if (m_insertKind == -1) {
+      // Bringing the element to the front changes the screen's order: it
+      // goes with the next step.
+      if (m_history) m_history->Note();
       const bool hit = m_project->ClickAt(ToDisplay(at));
+      if (hit) {
+        m_gesture = "移动元件";
+        m_gestureChanged = false;
+      }
       m_dragging = hit ? 1 : 0;
       SetSelectMode(hit ? 0 : 1);
       RepaintAll();
@@ -188,6 +213,8 @@ void DisplayView::LeftButtonDown(Point at) {
       SetBitmapToPlace(std::nullopt);
       CancelInsertion();
       if (placed) {
+        m_gesture = "放置元件";  // a drag before the button is up is part of it
+        m_gestureChanged = true;
         m_dragging = 1;
         SetSelectMode(0);
         Repaint(outline.United(placed->m_rect).Inflated(1));
@@ -208,15 +235,22 @@ void DisplayView::RightButtonDown() {
 void DisplayView::DeleteKey() {
   CMainView* screen = Screen();
   if (!screen) return;
+  FinishGesture();
   SyncSelection();
+  const bool element = m_selectMode == 0;
   // The project deletes the selected element, or asks and deletes the screen.
   m_project->DeleteKey();
+  Commit(element ? "删除元件" : "删除画面");
   SetSelectMode(1);
   m_dragging = 0;
   RepaintAll();
 }
 
 bool DisplayView::ScreenListClick(size_t row) {
+  FinishGesture();
+  // What happened on the screen left (a selection's new order) goes with
+  // the next step.
+  if (m_history) m_history->Note();
   if (!m_project || !m_project->SelectScreen(row)) return false;
   SetSelectMode(1);
   if (onFocusScreenList) onFocusScreenList();

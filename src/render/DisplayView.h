@@ -12,6 +12,8 @@
 
 namespace tavo {
 
+class EditHistory;
+
 // Where the parts of the editor's main view lie, in view pixels.
 constexpr Rect kViewDisplayArea{260, 40, 692, 184};  // the simulated display, 432 x 144
 constexpr Rect kViewDisplayFrame{220, 20, 732, 208};
@@ -58,7 +60,8 @@ class DisplayView {
   // ---- mouse, in view pixels ----
   void LeftButtonDown(Point at);
   void MouseMove(Point at);
-  void LeftButtonUp() { m_dragging = 0; }
+  // Ends the press: a placement or a drag that moved becomes a step.
+  void LeftButtonUp();
   void RightButtonDown();
   bool HandCursor() const { return m_handCursor == 0; }
 
@@ -78,6 +81,11 @@ class DisplayView {
   std::function<void(const Rect&)> onRepaint;
   // Asked to give the keyboard focus to the screen list.
   std::function<void()> onFocusScreenList;
+  // Records the display's changes as undo steps (none when null).
+  EditHistory* m_history = nullptr;
+  // A placement or drag still held becomes its step now (the button-up may
+  // never come, as when a command interrupts).
+  void FinishGesture();
 
   // The view state.
   int m_selectMode = 1;   // 0: the front element is selected; 1: none
@@ -97,8 +105,12 @@ class DisplayView {
   void Repaint(const Rect& area) const;
   void RepaintAll() const { Repaint({0, 0, kDisplayWidth, kDisplayHeight}); }
 
+  void Commit(const char* step) const;
+
   Project* m_project = nullptr;
   bool m_controlDown = false;
+  const char* m_gesture = nullptr;  // the step a press begins, until the button is up
+  bool m_gestureChanged = false;
 };
 
 }  // namespace tavo

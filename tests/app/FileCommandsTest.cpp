@@ -39,7 +39,7 @@ class FileCommandsTest : public EditorTest {
 
 TEST_F(FileCommandsTest, SaveAsThenOpenBringsTheProjectBackWithItsTitle) {
   const QString path = SavedProject();
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("two.orx - Tavo画面设置工具"));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("two.orx[*] - Tavo画面设置工具"));
   EXPECT_EQ(frame->Recent().Files().value(0), path);
 
   NewProject();
@@ -49,7 +49,7 @@ TEST_F(FileCommandsTest, SaveAsThenOpenBringsTheProjectBackWithItsTitle) {
   ASSERT_EQ(Proj().ScreenCount(), 2u);
   EXPECT_EQ(Proj().ScreenAt(1)->m_description, G("第四"));
   EXPECT_EQ(View().ScreenList()->rowCount(), 2);
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("two.orx - Tavo画面设置工具"));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("two.orx[*] - Tavo画面设置工具"));
   EXPECT_EQ(frame->PaneText(1).isEmpty(), false);
 }
 
@@ -71,7 +71,7 @@ TEST_F(FileCommandsTest, OpenRefusesFilesThatAreNoProjects) {
     frame->Execute(kCmdOpen);
     ASSERT_FALSE(prompter.Messages().empty());
     EXPECT_EQ(prompter.Messages().back(), c.message);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("新文件 - Tavo画面设置工具"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("新文件[*] - Tavo画面设置工具"));
   }
 }
 

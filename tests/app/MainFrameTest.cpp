@@ -35,9 +35,10 @@ const EnableRule kRules[] = {
     {kCmdCopyScreen, false, true},
     {kCmdDeleteScreen, false, true},
     {kCmdScreenProperties, false, false},
-    {kCmdToolbarBlank, false, false},
+    {kCmdCut, false, false},
     {kCmdCopy, false, false},
-    {kCmdPaste, false, false},
+    {kCmdUndo, false, false},
+    {kCmdRedo, false, false},
 };
 
 TEST_F(EditorTest, CommandEnableRulesFollowTheProject) {

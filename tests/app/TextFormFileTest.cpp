@@ -30,14 +30,14 @@ TEST_F(TextFormFileTest, SaveAsOpenAndSaveKeepTheTextForm) {
   frame->Execute(kCmdSaveAs);
   EXPECT_FALSE(Proj().IsModified());
   EXPECT_TRUE(Read(path).startsWith("{\n  \"format\": \"tavo-project\",\n"));
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("panel.json - Tavo画面设置工具"));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("panel.json[*] - Tavo画面设置工具"));
 
   NewProject();
   frame->Choosers().openProject = [path] { return path; };
   frame->Execute(kCmdOpen);
   ASSERT_EQ(Proj().ScreenCount(), 2u);
   EXPECT_EQ(Proj().ScreenAt(1)->m_description, G("第四"));
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("panel.json - Tavo画面设置工具"));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("panel.json[*] - Tavo画面设置工具"));
   EXPECT_EQ(frame->Recent().Files().value(0), path);
 
   // Save writes the text form again, without asking for a name.
@@ -69,7 +69,7 @@ TEST_F(TextFormFileTest, ARefusedTextLeavesTheProjectOpen) {
   ASSERT_FALSE(prompter.Messages().empty());
   EXPECT_EQ(prompter.Messages().back(),
             bad.toStdString() + ": protocol: value 300 is outside 0..255");
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("新文件 - Tavo画面设置工具"));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("新文件[*] - Tavo画面设置工具"));
 }
 
 TEST_F(TextFormFileTest, FileDialogsOfferBothForms) {

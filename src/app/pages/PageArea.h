@@ -46,6 +46,9 @@ class PageArea : public QWidget, public PageHooks {
   PageWidget* PageOf(int kind) const;
   // Runs the shown page's idle pass now.
   void RunIdle();
+  // Hides every page and lets go of what they were bound to (the elements
+  // and screens are about to be rebuilt).
+  void LetGo() { Show(nullptr); }
 
   // The text the status bar shows when loading a page corrected the element.
   static QString CorrectionMessage();

@@ -1,0 +1,83 @@
+// Copy, cut and paste of elements and screens in the editor's window.
+#include <QClipboard>
+#include <QMimeData>
+#include <QTableWidget>
+
+#include "EditorFixture.h"
+#include "model/ClipboardForm.h"
+
+namespace tavo::test {
+namespace {
+
+using namespace tavo::app;
+
+class ClipboardCommandsTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    QGuiApplication::clipboard()->clear();
+    NewProject();
+    CBase* light = Proj().PlaceElement(kKindLight, {9, 9});
+    light->m_addr = 321;
+    View().Commit("放置元件");
+    frame->UpdateCommands();
+  }
+  CMainView& Screen() { return *Proj().CurrentScreen(); }
+};
+
+TEST_F(ClipboardCommandsTest, CopyAndPasteTheSelectedElementBesideItself) {
+  EXPECT_FALSE(frame->IsCommandEnabled(kCmdPaste));
+  ASSERT_TRUE(frame->IsCommandEnabled(kCmdCopy));
+  // Ctrl+C with Ctrl held: the download's Ctrl flag still follows the key.
+  QWidget* list = View().ScreenList();
+  list->setFocus();
+  QTest::keyPress(list, Qt::Key_Control, Qt::ControlModifier);
+  QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_TRUE(View().Controller().ControlDown());
+  QTest::keyRelease(list, Qt::Key_Control);
+  EXPECT_FALSE(View().Controller().ControlDown());
+
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_TRUE(data->hasFormat(QString::fromLatin1(kElementClipType)));
+  EXPECT_TRUE(data->text().contains(QStringLiteral("\"CLight\"")));
+  EXPECT_TRUE(frame->IsCommandEnabled(kCmdPaste));
+
+  frame->Execute(kCmdPaste);
+  ASSERT_EQ(Screen().ElementCount(), 2u);
+  EXPECT_EQ(Screen().Head()->m_x, Screen().m_elements[1]->m_x + 4);
+  EXPECT_EQ(Screen().Head()->m_addr, 321);
+  EXPECT_EQ(frame->Action(kCmdUndo)->text(), QStringLiteral("撤销 粘贴元件(&U)"));
+  frame->Execute(kCmdUndo);
+  EXPECT_EQ(Screen().ElementCount(), 1u);
+}
+
+TEST_F(ClipboardCommandsTest, CutRemovesTheElementAndUndoBringsItBack) {
+  frame->Execute(kCmdCut);
+  EXPECT_EQ(Screen().ElementCount(), 0u);
+  EXPECT_FALSE(frame->IsCommandEnabled(kCmdCopy));  // nothing selected now
+  frame->Execute(kCmdUndo);
+  ASSERT_EQ(Screen().ElementCount(), 1u);
+  EXPECT_EQ(Screen().Head()->m_addr, 321);
+  // Text that is no project pastes nothing and says so.
+  QGuiApplication::clipboard()->setText(QStringLiteral("hello"));
+  frame->Execute(kCmdPaste);
+  EXPECT_EQ(Screen().ElementCount(), 1u);
+  EXPECT_EQ(frame->PaneText(0), QStringLiteral("剪贴板中没有可以粘贴的工程内容"));
+}
+
+TEST_F(ClipboardCommandsTest, ScreenCopiedToTheClipboardPastesUnderTheNextFreeNumber) {
+  frame->Execute(kCmdCopyScreenToClipboard);
+  EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(
+      QString::fromLatin1(kScreenClipType)));
+  frame->Execute(kCmdPasteScreen);
+  ASSERT_EQ(Proj().ScreenCount(), 2u);
+  EXPECT_EQ(Screen().m_number, 2);
+  EXPECT_EQ(Screen().ElementCount(), 1u);
+  EXPECT_EQ(View().ScreenList()->rowCount(), 2);
+  frame->Execute(kCmdUndo);
+  EXPECT_EQ(Proj().ScreenCount(), 1u);
+  EXPECT_EQ(View().ScreenList()->rowCount(), 1);
+}
+
+}  // namespace
+}  // namespace tavo::test
