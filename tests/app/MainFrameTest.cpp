@@ -81,9 +81,11 @@ TEST_F(EditorTest, TheAlarmListNeedsAProtocolWithAlarmCoils) {
 }
 
 TEST_F(EditorTest, TitleNamesTheDocument) {
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavo - Tavo画面设置工具"));
+  // "[*]": the modified mark, shown while the project is modified.
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavo[*] - Tavo画面设置工具"));
   NewProject();
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("新文件 - Tavo画面设置工具"));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("新文件[*] - Tavo画面设置工具"));
+  EXPECT_FALSE(frame->isWindowModified());
 }
 
 TEST_F(EditorTest, NewProjectTakesTheScriptedPlcChoiceAndCreatesScreenOne) {

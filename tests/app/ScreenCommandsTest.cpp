@@ -138,7 +138,8 @@ TEST_F(ScreenCommandsTest, RightClickOnTheListOpensTheScreenMenu) {
   });
   QTableWidget* list = View().ScreenList();
   QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(20, 5));
-  EXPECT_EQ(items, QStringList({QStringLiteral("删除画面(&D)"), QStringLiteral("复制画面(&C)")}));
+  EXPECT_EQ(items, QStringList({QStringLiteral("删除画面(&D)"), QStringLiteral("复制画面(&C)"),
+                                QStringLiteral("复制到剪贴板"), QStringLiteral("粘贴画面")}));
 }
 
 }  // namespace
