@@ -14,6 +14,8 @@
 
 namespace tavo {
 
+struct JsonMember;
+
 struct JsonValue {
   enum class Type { Null, Bool, Integer, String, Array, Object };
   Type type = Type::Null;
@@ -21,10 +23,18 @@ struct JsonValue {
   int64_t integer = 0;
   std::string string;
   std::vector<JsonValue> items;                            // Array
-  std::vector<std::pair<std::string, JsonValue>> members;  // Object, in file order
+  std::vector<JsonMember> members;  // Object, in file order
 
   // The first member of that name, or nullptr.
   const JsonValue* Member(std::string_view name) const;
+};
+
+// One member of an object: its name and value. A type of its own because a
+// std::pair cannot hold JsonValue where JsonValue is still being defined.
+struct JsonMember {
+  JsonMember(std::string name, JsonValue value) : first(std::move(name)), second(std::move(value)) {}
+  std::string first;
+  JsonValue second;
 };
 
 struct JsonLimits {
