@@ -5,11 +5,14 @@
 #   ./build.sh test    build, run every test, check an installation and the package,
 #                      then run the tests again under ASan+UBSan
 #   ./build.sh package build, then make the Debian package in build/package/
+#   ./build.sh fuzz [SECONDS]  build the libFuzzer targets (clang) into build-fuzz/ and run
+#                      each for SECONDS (default 60), its corpus kept in build-fuzz/fuzz-corpus/
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          qt6-serialport-dev libgl-dev libstb-dev unifont xvfb xauth libmodbus-dev)
+          qt6-serialport-dev libgl-dev libstb-dev unifont xvfb xauth libmodbus-dev
+          clang libclang-rt-dev)
 # Installing and packaging: the validators of the installed files, the
 # package tools and the manual-page reader.
 PACKAGES+=(desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file man-db)
@@ -67,6 +70,27 @@ do_package() {
   (cd build && cpack -G DEB)
 }
 
+do_fuzz() {
+  local seconds=${1:-60}
+  install_deps
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTAVO_FUZZ=ON -DTAVO_BUILD_APP=OFF >/dev/null
+  cmake --build build-fuzz -j"$JOBS" --target fuzz
+  local failed=0
+  for exe in build-fuzz/bin/fuzz_*; do
+    local name=${exe##*/fuzz_}
+    local corpus=build-fuzz/fuzz-corpus/$name
+    mkdir -p "$corpus"
+    echo "build.sh: fuzzing $name for ${seconds}s" >&2
+    # A crash leaves its input as build-fuzz/crash-<name>-*.
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+      "$exe" -max_total_time="$seconds" -print_final_stats=1 -timeout=20 -rss_limit_mb=2048 \
+      -artifact_prefix="build-fuzz/crash-$name-" "$corpus" "build-fuzz/fuzz-seeds/$name" ||
+      failed=1
+  done
+  return $failed
+}
+
 do_run() {
   do_build
   exec build/bin/tavo-editor "$@"
@@ -77,5 +101,6 @@ case "${1:-build}" in
   run) shift; do_run "$@" ;;
   test) do_test ;;
   package) do_package ;;
-  *) echo "usage: $0 build|run|test|package" >&2; exit 2 ;;
+  fuzz) shift; do_fuzz "$@" ;;
+  *) echo "usage: $0 build|run|test|package|fuzz [SECONDS]" >&2; exit 2 ;;
 esac
