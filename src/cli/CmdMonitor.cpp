@@ -13,6 +13,7 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/PlcLinkArgs.h"
+#include "cli/ProjectCompile.h"
 #include "cli/ProjectRead.h"
 #include "download/ImageCompiler.h"
 #include "model/DataFiles.h"
@@ -148,15 +149,9 @@ int RunMonitor(const std::vector<std::string>& args) {
 
   MonitorPrompter prompter;
   PrompterScope scope(&prompter);
-  Project project;
-  if (const int status = OpenProjectForCommand(input, project); status != kExitOk) return status;
-  ImageCompilerOptions compile;
-  compile.loadDriver = [](PanelSettings&, ProtocolDriver&) { return true; };
-  const CompiledImage image = CompileImage(project, compile);
-  if (!image.Ok()) {
-    std::fprintf(stderr, "%sthe project could not be compiled\n", kPrefix);
-    return image.outcome == CompileOutcome::kRefused ? kExitRefused : kExitFailure;
-  }
+  CompiledImage image;
+  if (const int status = CompileProjectForPreview(input, kPrefix, image); status != kExitOk)
+    return status;
   panel::PanelRuntime runtime;
   if (!runtime.Load(image.image)) {
     std::fprintf(stderr, "%s%s\n", kPrefix, runtime.Notice().c_str());

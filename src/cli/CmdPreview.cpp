@@ -9,6 +9,7 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/PlcLinkArgs.h"
+#include "cli/ProjectCompile.h"
 #include "cli/ProjectRead.h"
 #include "download/ImageCompiler.h"
 #include "model/DataFiles.h"
@@ -126,17 +127,9 @@ int RunPreview(const std::vector<std::string>& args) {
   PreviewPrompter prompter;
   PrompterScope scope(&prompter);
 
-  Project project;
-  if (const int status = OpenProjectForCommand(input, project); status != kExitOk) return status;
-
-  // The preview needs no protocol driver: the image is compiled without one.
-  ImageCompilerOptions compile;
-  compile.loadDriver = [](PanelSettings&, ProtocolDriver&) { return true; };
-  const CompiledImage image = CompileImage(project, compile);
-  if (!image.Ok()) {
-    std::fprintf(stderr, "%sthe project could not be compiled\n", kPrefix);
-    return image.outcome == CompileOutcome::kRefused ? kExitRefused : kExitFailure;
-  }
+  CompiledImage image;
+  if (const int status = CompileProjectForPreview(input, kPrefix, image); status != kExitOk)
+    return status;
 
   panel::PanelRuntime runtime;
   if (!panel::LoadRenderValues(runtime, options, kPrefix, stderr)) return kExitFailure;

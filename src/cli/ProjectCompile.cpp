@@ -1,6 +1,9 @@
 #include "cli/ProjectCompile.h"
 
+#include <cstdio>
+
 #include "cli/Cli.h"
+#include "cli/ProjectRead.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
 #include "plc/Protocol.h"
@@ -37,6 +40,19 @@ int CompileProjectFile(const std::string& path, CompiledProject& out) {
   out.compiled = CompileImage(project, options);
   out.protocol = CurrentProtocol();
   return ExitFor(out.compiled.outcome);
+}
+
+int CompileProjectForPreview(const std::string& path, const char* prefix, CompiledImage& image) {
+  Project project;
+  if (const int status = OpenProjectForCommand(path, project); status != kExitOk) return status;
+  ImageCompilerOptions compile;
+  compile.loadDriver = [](PanelSettings&, ProtocolDriver&) { return true; };
+  image = CompileImage(project, compile);
+  if (!image.Ok()) {
+    std::fprintf(stderr, "%sthe project could not be compiled\n", prefix);
+    return image.outcome == CompileOutcome::kRefused ? kExitRefused : kExitFailure;
+  }
+  return kExitOk;
 }
 
 }  // namespace tavo::cli

@@ -22,4 +22,10 @@ struct CompiledProject {
 // kExitCancelled when the warning question cancelled, kExitFailure otherwise.
 int CompileProjectFile(const std::string& path, CompiledProject& out);
 
+// The compile of `tavo preview` and `tavo monitor`: the panel runtime needs no
+// protocol driver, so the image is compiled without one. A project that does
+// not compile is reported on stderr after `prefix`. Returns kExitOk with
+// `image` filled, or the exit status to end the command with.
+int CompileProjectForPreview(const std::string& path, const char* prefix, CompiledImage& image);
+
 }  // namespace tavo::cli
