@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
           qt6-serialport-dev libgl-dev libstb-dev unifont xvfb xauth libmodbus-dev
-          clang libclang-rt-dev)
+          clang libclang-rt-dev ccache)
 # Installing and packaging: the validators of the installed files, the
 # package tools and the manual-page reader.
 PACKAGES+=(desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file man-db)
@@ -37,11 +37,15 @@ configure_and_build() {  # dir, extra cmake args...
   # Warnings are errors only on request (TAVO_WERROR=ON): compiler releases
   # differ in their false positives, and a new one must not stop a build.
   local werror=${TAVO_WERROR:-OFF}
-  # A compiler cache, where the machine has one, makes a rebuild of an
-  # unchanged tree (a second clone, the sanitizer tree after a clean) quick.
+  # The compiler cache makes a rebuild of an unchanged tree quick (a second
+  # clone, a worktree, the sanitizer tree after a clean). Paths are taken
+  # relative to the checkout, so that clones in other folders share the cache.
   local launcher=()
   if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+    export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+    export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-10G}
   fi
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVO_WERROR=$werror "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j"$JOBS"

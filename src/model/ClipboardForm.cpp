@@ -71,7 +71,9 @@ bool AdaptToCurrentProtocol(CBase& e, uint8_t from) {
   const uint8_t use = TypeUse(e);
   const uint8_t to = CurrentProtocol();
   if (use == 0 || from == to) return false;
-  const auto& source = TypeList(BuildProfile(from, 0), use);
+  // The profile must outlive the list that refers into it.
+  const ProtocolProfile fromProfile = BuildProfile(from, 0);
+  const auto& source = TypeList(fromProfile, use);
   const auto& target = TypeList(CurrentProfile(), use);
   if (e.m_regType < source.size()) {
     const std::string& name = source[e.m_regType];

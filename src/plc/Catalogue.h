@@ -153,6 +153,8 @@ inline constexpr uint8_t kUseBitRead = 3;   // BL
 
 // The list a use selects from (empty for an unknown use).
 const std::vector<std::string>& TypeList(const ProtocolProfile& profile, uint8_t use);
+// The list lives in the profile: a temporary profile would leave it dangling.
+const std::vector<std::string>& TypeList(ProtocolProfile&& profile, uint8_t use) = delete;
 
 // Name at `index` of `list`; an index at or past the end means the last entry;
 // empty for an empty list.
