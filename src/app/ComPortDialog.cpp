@@ -37,10 +37,15 @@ ComPortDialog::ComPortDialog(const QStringList& ports, int index, const QString&
   ports_->setInsertPolicy(QComboBox::NoInsert);
   ports_->addItems(ports);
   ports_->setMinimumWidth(220);
+  // The port chosen before; without one the stored index, and when the
+  // machine lists fewer ports than that (the first start stores COM2), the
+  // first listed port.
   if (!device.isEmpty())
     ports_->setEditText(device);
   else if (index >= 0 && index < ports.size())
     ports_->setCurrentIndex(index);
+  else if (!ports.isEmpty())
+    ports_->setCurrentIndex(0);
   else
     ports_->setEditText(QString());
   layout->addWidget(ports_);

@@ -123,7 +123,10 @@ void MainFrame::BuildToolBar() {
   toolBar_->setObjectName(QStringLiteral("toolBar"));
   toolBar_->setIconSize(QSize(kToolImageWidth, kToolImageHeight));
   toolBar_->setMovable(true);
-  toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+  // Docked at a side, the bar would take width the fixed frame gives the
+  // display and the pages, and most buttons would not fit its height: it
+  // docks at the top or the bottom, or floats.
+  toolBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
   for (int id : ToolbarLayout()) {
     if (id == 0) {
       toolBar_->addSeparator();
@@ -348,6 +351,7 @@ void MainFrame::UpdateCommands() {
 
 void MainFrame::BuildStatusBar() {
   QStatusBar* bar = statusBar();
+  bar->setSizeGripEnabled(false);  // the frame has a fixed size
   panes_[0] = new QLabel(QString::fromUtf8(kReady), bar);
   bar->addWidget(panes_[0], 1);
   panes_[1] = new QLabel(bar);

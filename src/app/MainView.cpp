@@ -118,7 +118,6 @@ MainView::~MainView() {
 void MainView::InitialUpdate() {
   ProtocolFiles& files = CurrentProtocolFiles();
   files.LoadAtStartup(project_->m_settings);
-  project_->m_protocolFileOk = [] { return CurrentProtocolFiles().HasProtocols(); };
   RefreshScreenList();
 }
 

@@ -138,5 +138,17 @@ TEST_F(EditorTest, ComPortDialogKeepsTheIndexAndATypedDevice) {
   EXPECT_EQ(listed.Device(), "/dev/ttyS0");
 }
 
+TEST(ComPortDialog, AStoredIndexPastTheListProposesTheFirstPort) {
+  // The first start stores COM2 (index 1); a machine with one port lists one.
+  ComPortDialog one({"/dev/ttyS0"}, 1, QString());
+  EXPECT_EQ(one.Ports()->currentText(), "/dev/ttyS0");
+  EXPECT_EQ(one.Index(), 0);
+  EXPECT_EQ(one.Device(), "/dev/ttyS0");
+  // Without any port the field stays empty for a typed path.
+  ComPortDialog none({}, 1, QString());
+  EXPECT_EQ(none.Ports()->currentText(), QString());
+  EXPECT_EQ(none.Index(), 1);
+}
+
 }  // namespace
 }  // namespace tavo::test

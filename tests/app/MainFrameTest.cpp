@@ -1,5 +1,7 @@
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -111,6 +113,27 @@ TEST_F(EditorTest, NewProjectTakesTheScriptedPlcChoiceAndCreatesScreenOne) {
   EXPECT_EQ(Proj().ScreenCount(), 2u);
 }
 
+TEST_F(EditorTest, NewProjectWithoutAProtocolFileSaysSoBeforeAnythingElse) {
+  NewProject();
+  Proj().AddScreen(7, "");
+  Proj().SetModified();
+  const QString empty = dir.filePath("empty.dat");
+  QFile(empty).open(QIODevice::WriteOnly);
+  for (const QString& path : {dir.filePath("missing.dat"), empty}) {
+    SCOPED_TRACE(path.toStdString());
+    CurrentProtocolFiles() = ProtocolFiles(path.toStdString(), dir.filePath("In.dat").toStdString());
+    View().InitialUpdate();
+    prompter.said.clear();
+    frame->Execute(kCmdNewProject);
+    // Neither the offer to save nor the PLC choice: the project stays.
+    ASSERT_EQ(prompter.said.size(), 1u);
+    EXPECT_EQ(prompter.said[0].kind, "message");
+    EXPECT_EQ(prompter.said[0].text, "文件ormed_Ptc.dat出错!!!");
+    EXPECT_EQ(Proj().ScreenCount(), 2u);
+    EXPECT_TRUE(Proj().IsModified());
+  }
+}
+
 TEST_F(EditorTest, StatusBarPanes) {
   EXPECT_EQ(frame->PaneText(0), QStringLiteral("就绪"));
   EXPECT_EQ(frame->PaneText(1), QStringLiteral("无协议"));
@@ -150,6 +173,34 @@ TEST_F(EditorTest, FrameHasAFixedSizeAndNoMaximiseBox) {
   EXPECT_EQ(frame->maximumSize(), QSize(750, 560));
   EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(frame->windowFlags() & Qt::WindowMinimizeButtonHint);
+  // A size grip on a frame that cannot be resized would only mislead.
+  EXPECT_FALSE(frame->statusBar()->isSizeGripEnabled());
+}
+
+TEST_F(EditorTest, TheToolbarDocksOnlyWhereTheFixedFrameHasRoomForIt) {
+  auto* bar = frame->findChild<QToolBar*>("toolBar");
+  ASSERT_NE(bar, nullptr);
+  // At the left or right it would take the width the display and the pages
+  // need, and most of its buttons would go behind the extension arrow.
+  EXPECT_FALSE(bar->isAreaAllowed(Qt::LeftToolBarArea));
+  EXPECT_FALSE(bar->isAreaAllowed(Qt::RightToolBarArea));
+  for (Qt::ToolBarArea area : {Qt::BottomToolBarArea, Qt::TopToolBarArea}) {
+    SCOPED_TRACE(area);
+    ASSERT_TRUE(bar->isAreaAllowed(area));
+    frame->addToolBar(area, bar);
+    bar->show();
+    QApplication::processEvents();
+    EXPECT_EQ(frame->toolBarArea(bar), area);
+    // The view's parts reach to x 731 and y 447.
+    EXPECT_GE(View().width(), 732);
+    EXPECT_GE(View().height(), 448);
+    for (QAction* a : bar->actions()) {
+      if (a->isSeparator()) continue;
+      QWidget* button = bar->widgetForAction(a);
+      ASSERT_NE(button, nullptr);
+      EXPECT_TRUE(button->isVisible()) << a->toolTip().toStdString();
+    }
+  }
 }
 
 TEST_F(EditorTest, RecentFilesKeepTheFourNewestInTheUserSettings) {
