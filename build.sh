@@ -12,6 +12,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
           qt6-serialport-dev libgl-dev libstb-dev unifont xvfb xauth libmodbus-dev ccache)
+# Qt's own dialogs and buttons (file dialogs, message-box buttons) in Chinese.
+PACKAGES+=(qt6-translations-l10n)
 # Installing and packaging: the validators of the installed files, the
 # package tools and the manual-page reader.
 PACKAGES+=(desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file man-db)

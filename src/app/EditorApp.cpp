@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QPointer>
 #include <QSettings>
+#include <QTranslator>
 #include <cstdio>
 #include <string_view>
 
@@ -40,6 +43,24 @@ bool AnswersInfoRequest(int argc, char** argv, int& exitCode) {
 }
 
 }  // namespace
+
+bool InstallQtTranslation(const QLocale& locale) {
+  static QPointer<QTranslator> installed;
+  if (installed) {
+    QCoreApplication::removeTranslator(installed);
+    delete installed;
+  }
+  if (locale.language() == QLocale::English || locale.language() == QLocale::C) return true;
+  auto* translator = new QTranslator(qApp);
+  if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  QCoreApplication::installTranslator(translator);
+  installed = translator;
+  return true;
+}
 
 StartupRequest ParseCommandLine(const QStringList& arguments) {
   StartupRequest request;
@@ -82,6 +103,8 @@ int RunEditor(int argc, char** argv) {
   // The menu entry the desktop started us from (the window's app id on Wayland).
   QGuiApplication::setDesktopFileName(QStringLiteral("org.tavo.Editor"));
   QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
+  // The program speaks Chinese: so do Qt's dialogs and buttons.
+  InstallQtTranslation(QLocale(QLocale::Chinese, QLocale::China));
   const StartupRequest request = ParseCommandLine(QApplication::arguments());
   std::unique_ptr<QSettings> settings(CreateUserSettings());
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -23,6 +24,12 @@ StartupRequest ParseCommandLine(const QStringList& arguments);
 // Null when start-up failed; `exitCode` then says how the program ends.
 std::unique_ptr<MainFrame> StartEditor(const StartupRequest& request, QSettings* settings,
                                        int& exitCode);
+
+// Qt's own texts (standard buttons, the file dialogs) in the language of
+// `locale`, from Qt's catalogue "qtbase" among Qt's translations; the
+// catalogue installed before is taken away. English, Qt's own language, needs
+// none. False when the catalogue is not there: Qt's texts stay English.
+bool InstallQtTranslation(const QLocale& locale);
 
 // The whole program.
 int RunEditor(int argc, char** argv);

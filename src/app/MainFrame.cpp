@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "app/AboutDialog.h"
+#include "app/CaptionFit.h"
 #include "app/Commands.h"
 #include "app/LockKeys.h"
 #include "app/MainView.h"
@@ -50,6 +51,8 @@ MainFrame::MainFrame(QSettings* settings, QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setWindowIcon(QIcon(AppIconImage(32)));
+  // The frame's dialogs and message boxes show their captions whole.
+  FitCaptionsOfAllDialogs();
   choosers_.openProject = [this] { return AskOpenProjectPath(this); };
   choosers_.oldProject = [this] { return AskOldProjectPath(this); };
   choosers_.bitmap = [this] { return AskBitmapPath(this); };
