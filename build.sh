@@ -11,7 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          qt6-serialport-dev libgl-dev libstb-dev unifont xvfb xauth libmodbus-dev ccache)
+          qt6-serialport-dev libgl-dev libstb-dev unifont xvfb xauth libmodbus-dev ccache
+          rapidjson-dev)
 # Qt's own dialogs and buttons (file dialogs, message-box buttons) in Chinese.
 PACKAGES+=(qt6-translations-l10n)
 # Installing and packaging: the validators of the installed files, the

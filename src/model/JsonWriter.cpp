@@ -2,14 +2,47 @@
 
 #include <cstdio>
 
+#include "model/RapidJson.h"
+
 namespace tavo {
 
-std::string JsonWriter::Quote(std::string_view s) {
-  std::string out;
-  out.reserve(s.size() + 2);
+namespace {
+
+namespace rj = rapidjson;
+
+// RapidJSON's output stream over a std::string. The free functions below
+// are found by argument-dependent lookup and replace RapidJSON's
+// byte-at-a-time defaults.
+struct TextOut {
+  using Ch = char;
+  std::string text;
+  void Put(char c) { text.push_back(c); }
+  void Flush() {}
+};
+[[maybe_unused]] void PutReserve(TextOut& out, size_t n) {
+  out.text.reserve(out.text.size() + n);
+}
+[[maybe_unused]] void PutUnsafe(TextOut& out, char c) {
+  out.text.push_back(c);
+}
+[[maybe_unused]] void PutN(TextOut& out, char c, size_t n) {
+  out.text.append(n, c);
+}
+
+// A JSON string literal appended to `out`: '"', '\\' and the control
+// characters escaped (the short forms where JSON has them, else \u00xx in
+// lower case), DEL as \u007f, every other byte as it is. RapidJSON's writer
+// escapes control characters in upper case and leaves DEL alone; written
+// project texts must stay byte for byte what they were, so strings keep this
+// escaping of their own.
+void AppendQuoted(std::string& out, std::string_view s) {
   out += '"';
-  for (const char ch : s) {
-    const auto c = static_cast<unsigned char>(ch);
+  size_t plain = 0;  // start of the bytes not yet copied
+  for (size_t i = 0; i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c >= 0x20 && c != '"' && c != '\\' && c != 0x7F) continue;
+    out.append(s.data() + plain, i - plain);
+    plain = i + 1;
     switch (c) {
       case '"':
         out += "\\\"";
@@ -32,87 +65,77 @@ std::string JsonWriter::Quote(std::string_view s) {
       case '\f':
         out += "\\f";
         break;
-      default:
-        if (c < 0x20 || c == 0x7F) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += ch;
-        }
+      default: {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04x", c);
+        out += buf;
+      }
     }
   }
+  out.append(s.data() + plain, s.size() - plain);
   out += '"';
-  return out;
 }
 
-void JsonWriter::BeforeValue() {
-  if (m_afterKey) {
-    m_afterKey = false;
-    return;
+class Pretty : public rj::PrettyWriter<TextOut> {
+ public:
+  explicit Pretty(TextOut& out) : rj::PrettyWriter<TextOut>(out) { SetIndent(' ', 2); }
+  // A key or string value laid out as RapidJSON lays out any value, with
+  // AppendQuoted's escaping.
+  void Quoted(std::string_view s) {
+    PrettyPrefix(rj::kStringType);
+    AppendQuoted(os_->text, s);
   }
-  if (m_stack.empty()) return;
-  Level& top = m_stack.back();
-  m_out += top.empty ? "\n" : ",\n";
-  top.empty = false;
-  m_out.append(2 * m_stack.size(), ' ');
-}
+};
 
-void JsonWriter::Key(std::string_view key) {
-  BeforeValue();
-  m_out += Quote(key);
-  m_out += ": ";
-  m_afterKey = true;
-}
+}  // namespace
+
+struct JsonWriter::Impl {
+  TextOut out;
+  Pretty writer{out};
+  // The outermost value closed: the text ends in a line end.
+  void Closed() {
+    if (writer.IsComplete()) out.text += '\n';
+  }
+};
+
+JsonWriter::JsonWriter() : m_impl(std::make_unique<Impl>()) {}
+JsonWriter::~JsonWriter() = default;
 
 void JsonWriter::BeginObject() {
-  BeforeValue();
-  m_out += '{';
-  m_stack.push_back({true});
+  m_impl->writer.StartObject();
 }
-
-void JsonWriter::BeginArray() {
-  BeforeValue();
-  m_out += '[';
-  m_stack.push_back({false});
-}
-
-void JsonWriter::Close(char bracket) {
-  const bool empty = m_stack.back().empty;
-  m_stack.pop_back();
-  if (!empty) {
-    m_out += '\n';
-    m_out.append(2 * m_stack.size(), ' ');
-  }
-  m_out += bracket;
-  if (m_stack.empty()) m_out += '\n';
-}
-
 void JsonWriter::EndObject() {
-  Close('}');
+  m_impl->writer.EndObject();
+  m_impl->Closed();
+}
+void JsonWriter::BeginArray() {
+  m_impl->writer.StartArray();
 }
 void JsonWriter::EndArray() {
-  Close(']');
+  m_impl->writer.EndArray();
+  m_impl->Closed();
 }
-
+void JsonWriter::Key(std::string_view key) {
+  m_impl->writer.Quoted(key);
+}
 void JsonWriter::String(std::string_view utf8) {
-  BeforeValue();
-  m_out += Quote(utf8);
+  m_impl->writer.Quoted(utf8);
 }
-
 void JsonWriter::Int(int64_t v) {
-  BeforeValue();
-  m_out += std::to_string(v);
+  m_impl->writer.Int64(v);
 }
-
 void JsonWriter::Bool(bool v) {
-  BeforeValue();
-  m_out += v ? "true" : "false";
+  m_impl->writer.Bool(v);
+}
+void JsonWriter::Null() {
+  m_impl->writer.Null();
 }
 
-void JsonWriter::Null() {
-  BeforeValue();
-  m_out += "null";
+const std::string& JsonWriter::Text() const {
+  return m_impl->out.text;
+}
+std::string JsonWriter::Take() {
+  return std::move(m_impl->out.text);
 }
 
 }  // namespace tavo

@@ -1,18 +1,25 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tavo {
 
 // Writes JSON in one fixed layout so that the same content always gives the
 // same text: two-space indentation, one member or array item per line, keys
 // in the order they are written, "\n" line ends, no trailing spaces. Strings
-// are UTF-8 and written as they are except for the escapes JSON requires.
+// are UTF-8 and written as they are except for the escapes JSON requires
+// (control characters and DEL as \u00xx in lower case). RapidJSON's pretty
+// writer lays the text out.
 class JsonWriter {
  public:
+  JsonWriter();
+  ~JsonWriter();
+  JsonWriter(const JsonWriter&) = delete;
+  JsonWriter& operator=(const JsonWriter&) = delete;
+
   void BeginObject();
   void EndObject();
   void BeginArray();
@@ -26,23 +33,12 @@ class JsonWriter {
   void Null();
 
   // The text so far, ending in "\n" once the outermost value is closed.
-  const std::string& Text() const { return m_out; }
-  std::string Take() { return std::move(m_out); }
-
-  // A JSON string literal with its quotes.
-  static std::string Quote(std::string_view utf8);
+  const std::string& Text() const;
+  std::string Take();
 
  private:
-  void BeforeValue();
-  void Close(char bracket);
-
-  struct Level {
-    bool isObject;
-    bool empty = true;
-  };
-  std::string m_out;
-  std::vector<Level> m_stack;
-  bool m_afterKey = false;
+  struct Impl;
+  std::unique_ptr<Impl> m_impl;
 };
 
 }  // namespace tavo

@@ -1,7 +1,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <map>
 
 #include "elements/UpLoadPic.h"
 #include "model/Archive.h"
@@ -16,6 +15,9 @@
 namespace tavo {
 
 namespace {
+
+using Index = JsonDocument::Index;
+constexpr Index kNone = UINT32_MAX;
 
 struct Refusal {
   std::string path;
@@ -46,56 +48,117 @@ std::string Shown(std::string_view name) {
   return out;
 }
 
-std::string Index(const std::string& path, size_t i) {
+std::string ItemPath(const std::string& path, size_t i) {
   return path + "[" + std::to_string(i) + "]";
 }
 
-void Expect(const JsonValue& v, JsonValue::Type type, const std::string& path) {
-  if (v.type != type)
-    Refuse(path, std::string("expected ") + JsonTypeName(type) + ", found " + JsonTypeName(v.type));
+// Where a value stands, made into its JSON path ("screens[2].elements[5].m_x")
+// only when the value is refused: the member `name` or the item `item` of the
+// value at `parent`; without a parent, the document itself.
+struct Path {
+  static constexpr size_t kNoItem = SIZE_MAX;
+  const Path* parent = nullptr;
+  std::string_view name = {};
+  size_t item = kNoItem;
+  std::string Text() const {
+    if (!parent) return {};
+    const std::string base = parent->Text();
+    return item != kNoItem ? ItemPath(base, item) : Join(base, name);
+  }
+};
+
+void Expect(const JsonDocument& doc, Index v, JsonType type, const Path& where) {
+  if (doc.Type(v) != type)
+    Refuse(where.Text(),
+           std::string("expected ") + JsonTypeName(type) + ", found " + JsonTypeName(doc.Type(v)));
 }
 
-int64_t Integer(const JsonValue& v, const std::string& path, int64_t min, int64_t max) {
-  Expect(v, JsonValue::Type::Integer, path);
-  if (v.integer < min || v.integer > max)
-    Refuse(path, "value " + std::to_string(v.integer) + " is outside " + std::to_string(min) +
-                     ".." + std::to_string(max));
-  return v.integer;
+int64_t Integer(const JsonDocument& doc, Index v, const Path& where, int64_t min, int64_t max) {
+  Expect(doc, v, JsonType::Integer, where);
+  const int64_t value = doc.Integer(v);
+  if (value < min || value > max)
+    Refuse(where.Text(), "value " + std::to_string(value) + " is outside " + std::to_string(min) +
+                             ".." + std::to_string(max));
+  return value;
+}
+
+// Field names differ mostly in their length and last two bytes
+// ("m_subTypeCode", "m_subTypeAddr"); a collision costs one comparison.
+uint32_t NameHash(std::string_view s) {
+  uint32_t h = static_cast<uint32_t>(s.size()) * 0x9E3779B1u;
+  if (s.size() >= 2)
+    h ^= ((static_cast<unsigned char>(s[s.size() - 2]) << 8) | static_cast<unsigned char>(s.back())) *
+         0x85EBCA6Bu;
+  return h ^ (h >> 15);
 }
 
 // One JSON object whose members are taken by name: duplicates are refused at
-// once, members never taken are refused by Finish().
+// once, members never taken are refused by Finish(). Names are looked up
+// where the last one was found first, as the text form lists them in the
+// order they are taken.
 class Members {
  public:
-  Members(const JsonValue& v, std::string path) : m_value(v), m_path(std::move(path)) {
-    Expect(v, JsonValue::Type::Object, m_path);
-    m_used.assign(v.members.size(), false);
-    for (size_t i = 0; i < v.members.size(); ++i)
-      if (!m_index.emplace(v.members[i].first, i).second)
-        Refuse(PathOf(Shown(v.members[i].first)), "duplicate field");
+  Members(const JsonDocument& doc, Index object, const Path& path) : m_doc(doc), m_path(path) {
+    Expect(doc, object, JsonType::Object, m_path);
+    const uint32_t count = doc.Count(object);
+    m_members.reserve(count);
+    size_t slots = 8;
+    while (slots < 2 * size_t{count}) slots *= 2;
+    m_slots.assign(slots, 0);
+    Index k = JsonDocument::First(object);
+    for (uint32_t i = 0; i < count; ++i) {
+      const std::string_view name = doc.String(k);
+      for (size_t s = NameHash(name) & (slots - 1);; s = (s + 1) & (slots - 1)) {
+        if (m_slots[s] == 0) {
+          m_slots[s] = i + 1;
+          break;
+        }
+        if (m_members[m_slots[s] - 1].name == name) Refuse(PathOf(Shown(name)), "duplicate field");
+      }
+      m_members.push_back({name, k + 1});
+      k = doc.After(k + 1);
+    }
   }
-  const JsonValue* Find(std::string_view name) {
-    const auto it = m_index.find(name);
-    if (it == m_index.end()) return nullptr;
-    m_used[it->second] = true;
-    return &m_value.members[it->second].second;
+  Index Find(std::string_view name) {
+    size_t i = m_next;
+    if (i >= m_members.size() || m_members[i].name != name) {
+      i = Lookup(name);
+      if (i == m_members.size()) return kNone;
+    }
+    m_members[i].used = true;
+    m_next = i + 1;
+    return m_members[i].value;
   }
-  const JsonValue& Need(std::string_view name) {
-    const JsonValue* v = Find(name);
-    if (!v) Refuse(PathOf(name), "missing field");
-    return *v;
+  Index Need(std::string_view name) {
+    const Index v = Find(name);
+    if (v == kNone) Refuse(PathOf(name), "missing field");
+    return v;
   }
   void Finish() const {
-    for (size_t i = 0; i < m_used.size(); ++i)
-      if (!m_used[i]) Refuse(PathOf(Shown(m_value.members[i].first)), "unknown field");
+    for (const Member& m : m_members)
+      if (!m.used) Refuse(PathOf(Shown(m.name)), "unknown field");
   }
-  std::string PathOf(std::string_view name) const { return Join(m_path, name); }
+  std::string PathOf(std::string_view name) const { return Join(m_path.Text(), name); }
+  Path At(std::string_view name) const { return {&m_path, name}; }
+  const JsonDocument& Doc() const { return m_doc; }
 
  private:
-  const JsonValue& m_value;
-  std::string m_path;
-  std::vector<bool> m_used;
-  std::map<std::string_view, size_t, std::less<>> m_index;
+  size_t Lookup(std::string_view name) const {
+    const size_t mask = m_slots.size() - 1;
+    for (size_t s = NameHash(name) & mask; m_slots[s] != 0; s = (s + 1) & mask)
+      if (m_members[m_slots[s] - 1].name == name) return m_slots[s] - 1;
+    return m_members.size();
+  }
+  struct Member {
+    std::string_view name;
+    Index value;
+    bool used = false;
+  };
+  const JsonDocument& m_doc;
+  const Path& m_path;
+  std::vector<Member> m_members;  // in file order
+  std::vector<uint32_t> m_slots;  // hash table of member positions + 1, 0 free
+  size_t m_next = 0;
 };
 
 int HexDigit(char c) {
@@ -105,45 +168,47 @@ int HexDigit(char c) {
   return -1;
 }
 
-std::vector<uint8_t> Hex(const JsonValue& v, const std::string& path) {
-  Expect(v, JsonValue::Type::String, path);
-  const std::string& s = v.string;
-  if (s.size() % 2 != 0) Refuse(path, "hex bytes need two digits each");
+std::vector<uint8_t> Hex(const JsonDocument& doc, Index v, const Path& where) {
+  Expect(doc, v, JsonType::String, where);
+  const std::string_view s = doc.String(v);
+  if (s.size() % 2 != 0) Refuse(where.Text(), "hex bytes need two digits each");
   std::vector<uint8_t> out(s.size() / 2);
   for (size_t i = 0; i < out.size(); ++i) {
     const int hi = HexDigit(s[2 * i]), lo = HexDigit(s[2 * i + 1]);
-    if (hi < 0 || lo < 0) Refuse(path, "'" + s.substr(2 * i, 2) + "' is not a hex byte");
+    if (hi < 0 || lo < 0)
+      Refuse(where.Text(), "'" + std::string(s.substr(2 * i, 2)) + "' is not a hex byte");
     out[i] = static_cast<uint8_t>(hi * 16 + lo);
   }
   return out;
 }
 
 // The first character of a UTF-8 text that GBK cannot hold, for the message.
-std::string FirstUnencodable(const std::string& utf8) {
+std::string FirstUnencodable(std::string_view utf8) {
   for (size_t i = 0; i < utf8.size();) {
     const auto b = static_cast<unsigned char>(utf8[i]);
     const size_t n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-    const std::string ch = utf8.substr(i, n);
+    const std::string_view ch = utf8.substr(i, n);
     std::string gbk;
-    if (!Utf8ToGbk(ch, gbk, true)) return ch;
+    if (!Utf8ToGbk(ch, gbk, true)) return std::string(ch);
     i += n;
   }
   return {};
 }
 
-std::string Text(const JsonValue& v, const std::string& path) {
-  if (v.type == JsonValue::Type::Object) {
-    Members m(v, path);
-    const std::vector<uint8_t> bytes = Hex(m.Need("gbk"), m.PathOf("gbk"));
+std::string Text(const JsonDocument& doc, Index v, const Path& where) {
+  if (doc.Type(v) == JsonType::Object) {
+    Members m(doc, v, where);
+    const std::vector<uint8_t> bytes = Hex(doc, m.Need("gbk"), m.At("gbk"));
     m.Finish();
     return std::string(bytes.begin(), bytes.end());
   }
-  if (v.type != JsonValue::Type::String)
-    Refuse(path, std::string("expected a text or {\"gbk\": HEX}, found ") + JsonTypeName(v.type));
+  if (doc.Type(v) != JsonType::String)
+    Refuse(where.Text(),
+           std::string("expected a text or {\"gbk\": HEX}, found ") + JsonTypeName(doc.Type(v)));
   std::string gbk;
-  if (!Utf8ToGbk(v.string, gbk, true)) {
-    const std::string ch = FirstUnencodable(v.string);
-    Refuse(path, "the character \"" + ch + "\" has no GBK code");
+  if (!Utf8ToGbk(doc.String(v), gbk, true)) {
+    const std::string ch = FirstUnencodable(doc.String(v));
+    Refuse(where.Text(), "the character \"" + ch + "\" has no GBK code");
   }
   return gbk;
 }
@@ -155,7 +220,7 @@ uint32_t Get32(const uint8_t* p) {
 // Fills the visited fields from one JSON object.
 class FillFields : public FieldVisitor {
  public:
-  explicit FillFields(Members& members) : m_members(members) {}
+  explicit FillFields(Members& members) : m_members(members), m_doc(members.Doc()) {}
 
   void Field(const char* name, uint8_t& v) override { v = static_cast<uint8_t>(Int(name, 0, 255)); }
   void Field(const char* name, uint16_t& v) override {
@@ -165,24 +230,25 @@ class FillFields : public FieldVisitor {
     v = static_cast<int32_t>(Int(name, INT32_MIN, INT32_MAX));
   }
   void Text(const char* name, std::string& gbk) override {
-    gbk = tavo::Text(m_members.Need(name), m_members.PathOf(name));
+    gbk = tavo::Text(m_doc, m_members.Need(name), m_members.At(name));
   }
   void TextList(const char* name, std::vector<std::string>& list) override {
-    const JsonValue& a = m_members.Need(name);
-    const std::string path = m_members.PathOf(name);
-    Expect(a, JsonValue::Type::Array, path);
+    const Index a = m_members.Need(name);
+    const Path path = m_members.At(name);
+    Expect(m_doc, a, JsonType::Array, path);
     list.clear();
-    for (size_t i = 0; i < a.items.size(); ++i)
-      list.push_back(tavo::Text(a.items[i], Index(path, i)));
+    Index k = JsonDocument::First(a);
+    for (size_t i = 0; i < m_doc.Count(a); ++i, k = m_doc.After(k))
+      list.push_back(tavo::Text(m_doc, k, {&path, {}, i}));
   }
   void IntList(const char* name, std::vector<int32_t>& values) override {
-    const JsonValue& a = m_members.Need(name);
-    const std::string path = m_members.PathOf(name);
-    Expect(a, JsonValue::Type::Array, path);
+    const Index a = m_members.Need(name);
+    const Path path = m_members.At(name);
+    Expect(m_doc, a, JsonType::Array, path);
     values.clear();
-    for (size_t i = 0; i < a.items.size(); ++i)
-      values.push_back(
-          static_cast<int32_t>(Integer(a.items[i], Index(path, i), INT32_MIN, INT32_MAX)));
+    Index k = JsonDocument::First(a);
+    for (size_t i = 0; i < m_doc.Count(a); ++i, k = m_doc.After(k))
+      values.push_back(static_cast<int32_t>(Integer(m_doc, k, {&path, {}, i}, INT32_MIN, INT32_MAX)));
   }
   void Block(const char*, uint8_t* data, size_t size) override {
     m_block = data;
@@ -191,7 +257,7 @@ class FillFields : public FieldVisitor {
   // The picture: its header (stashed by Block) and pixels, from either form.
   void ByteList(const char* name, std::vector<uint8_t>& bytes) override {
     if (!m_block) Refuse(m_members.PathOf(name), "no picture header");
-    if (m_members.Find("m_infoBlock")) {
+    if (m_members.Find("m_infoBlock") != kNone) {
       RawPicture(name, bytes);
     } else {
       RowPicture(name, bytes);
@@ -201,49 +267,51 @@ class FillFields : public FieldVisitor {
 
  private:
   int64_t Int(const char* name, int64_t min, int64_t max) {
-    return Integer(m_members.Need(name), m_members.PathOf(name), min, max);
+    return Integer(m_doc, m_members.Need(name), m_members.At(name), min, max);
   }
 
   void RawPicture(const char* name, std::vector<uint8_t>& bytes) {
-    const std::string headPath = m_members.PathOf("m_infoBlock");
-    const std::vector<uint8_t> head = Hex(m_members.Need("m_infoBlock"), headPath);
+    const std::vector<uint8_t> head =
+        Hex(m_doc, m_members.Need("m_infoBlock"), m_members.At("m_infoBlock"));
     if (head.size() != m_blockSize)
-      Refuse(headPath, "holds " + std::to_string(head.size()) + " bytes, the picture header has " +
-                           std::to_string(m_blockSize));
+      Refuse(m_members.PathOf("m_infoBlock"), "holds " + std::to_string(head.size()) +
+                                                  " bytes, the picture header has " +
+                                                  std::to_string(m_blockSize));
     std::memcpy(m_block, head.data(), m_blockSize);
-    const std::string path = m_members.PathOf(name);
-    bytes = Hex(m_members.Need(name), path);
+    bytes = Hex(m_doc, m_members.Need(name), m_members.At(name));
     const uint32_t size = Get32(m_block + 20);
     if (bytes.size() != size)
-      Refuse(path, "holds " + std::to_string(bytes.size()) + " bytes, the header's image size is " +
-                       std::to_string(size));
+      Refuse(m_members.PathOf(name), "holds " + std::to_string(bytes.size()) +
+                                         " bytes, the header's image size is " +
+                                         std::to_string(size));
   }
 
   void RowPicture(const char* name, std::vector<uint8_t>& bytes) {
     const int width = static_cast<int>(Int("m_width", 0, CUpLoadPic::kMaxWidth));
     const int height = static_cast<int>(Int("m_height", 0, CUpLoadPic::kMaxHeight));
-    const std::string path = m_members.PathOf(name);
-    const JsonValue& rows = m_members.Need(name);
-    Expect(rows, JsonValue::Type::Array, path);
-    if (rows.items.size() != static_cast<size_t>(height))
-      Refuse(path, "has " + std::to_string(rows.items.size()) + " rows, m_height is " +
+    const Index rows = m_members.Need(name);
+    const Path path = m_members.At(name);
+    Expect(m_doc, rows, JsonType::Array, path);
+    if (m_doc.Count(rows) != static_cast<size_t>(height))
+      Refuse(path.Text(), "has " + std::to_string(m_doc.Count(rows)) + " rows, m_height is " +
                        std::to_string(height));
     CUpLoadPic own;
     own.SetSize(width, height);
     const size_t rowBytes = static_cast<size_t>(CUpLoadPic::RowBytes(width));
-    for (size_t y = 0; y < rows.items.size(); ++y) {
-      const std::string rowPath = Index(path, y);
-      Expect(rows.items[y], JsonValue::Type::String, rowPath);
-      const std::string& row = rows.items[y].string;
+    Index k = JsonDocument::First(rows);
+    for (size_t y = 0; y < m_doc.Count(rows); ++y, k = m_doc.After(k)) {
+      const Path rowPath{&path, {}, y};
+      Expect(m_doc, k, JsonType::String, rowPath);
+      const std::string_view row = m_doc.String(k);
       if (row.size() != static_cast<size_t>(width))
-        Refuse(rowPath, "has " + std::to_string(row.size()) + " pixels, m_width is " +
-                            std::to_string(width));
+        Refuse(rowPath.Text(), "has " + std::to_string(row.size()) + " pixels, m_width is " +
+                                    std::to_string(width));
       uint8_t* out = own.m_bits.data() + (static_cast<size_t>(height) - 1 - y) * rowBytes;
       for (size_t x = 0; x < row.size(); ++x) {
         if (row[x] == '.')
           out[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
         else if (row[x] != '#')
-          Refuse(rowPath, "pixel " + std::to_string(x) + " is neither \"#\" nor \".\"");
+          Refuse(rowPath.Text(), "pixel " + std::to_string(x) + " is neither \"#\" nor \".\"");
       }
     }
     std::memcpy(m_block, own.m_infoBlock.data(), m_blockSize);
@@ -251,71 +319,79 @@ class FillFields : public FieldVisitor {
   }
 
   Members& m_members;
+  const JsonDocument& m_doc;
   uint8_t* m_block = nullptr;
   size_t m_blockSize = 0;
 };
 
-std::unique_ptr<CBase> Element(const JsonValue& v, const std::string& path) {
-  Members m(v, path);
-  const JsonValue& cls = m.Need("class");
-  Expect(cls, JsonValue::Type::String, m.PathOf("class"));
-  auto e = CreateElementByClass(cls.string);
-  if (!e) Refuse(m.PathOf("class"), "unknown element class \"" + Shown(cls.string) + "\"");
+std::unique_ptr<CBase> Element(const JsonDocument& doc, Index v, const Path& path) {
+  Members m(doc, v, path);
+  const Index cls = m.Need("class");
+  Expect(doc, cls, JsonType::String, m.At("class"));
+  const std::string className(doc.String(cls));
+  auto e = CreateElementByClass(className);
+  if (!e) Refuse(m.PathOf("class"), "unknown element class \"" + Shown(className) + "\"");
   // The class fixes the kind: the stored kind must agree with it.
   const uint8_t kind = e->m_kind;
   FillFields fields(m);
   VisitElementFields(*e, fields);
   if (e->m_kind != kind)
     Refuse(m.PathOf("m_kind"), "kind " + std::to_string(e->m_kind) + " is not the kind of " +
-                                   cls.string + " (" + std::to_string(kind) + ")");
+                                   className + " (" + std::to_string(kind) + ")");
   m.Finish();
   return e;
 }
 
-std::unique_ptr<CMainView> Screen(const JsonValue& v, const std::string& path) {
-  Members m(v, path);
+std::unique_ptr<CMainView> Screen(const JsonDocument& doc, Index v, const Path& path) {
+  Members m(doc, v, path);
   auto screen = std::make_unique<CMainView>();
   FillFields fields(m);
   VisitScreenFields(*screen, fields);
-  const std::string listPath = m.PathOf("elements");
-  const JsonValue& list = m.Need("elements");
-  Expect(list, JsonValue::Type::Array, listPath);
-  for (size_t i = 0; i < list.items.size(); ++i)
-    screen->m_elements.push_back(Element(list.items[i], Index(listPath, i)));
+  const Path listPath = m.At("elements");
+  const Index list = m.Need("elements");
+  Expect(doc, list, JsonType::Array, listPath);
+  Index k = JsonDocument::First(list);
+  for (size_t i = 0; i < doc.Count(list); ++i, k = doc.After(k))
+    screen->m_elements.push_back(Element(doc, k, {&listPath, {}, i}));
   m.Finish();
   return screen;
 }
 
-void Fill(const JsonValue& doc, Project& project, uint8_t& protocol) {
-  Members top(doc, "");
-  const JsonValue& format = top.Need("format");
-  if (format.type != JsonValue::Type::String || format.string != kTextFormName)
+void Fill(const JsonDocument& doc, Project& project, uint8_t& protocol) {
+  const Path root;
+  Members top(doc, JsonDocument::kRoot, root);
+  const Index format = top.Need("format");
+  if (doc.Type(format) != JsonType::String || doc.String(format) != kTextFormName)
     Refuse("format", std::string("not a project text form (\"") + kTextFormName + "\" expected)");
-  const int64_t version = Integer(top.Need("formatVersion"), "formatVersion", 1, INT32_MAX);
+  const int64_t version = Integer(doc, top.Need("formatVersion"), top.At("formatVersion"), 1, INT32_MAX);
   if (version > kTextFormVersion)
     Refuse("formatVersion", "version " + std::to_string(version) +
                                 " is newer than this program reads (" +
                                 std::to_string(kTextFormVersion) + ")");
-  protocol = static_cast<uint8_t>(Integer(top.Need("protocol"), "protocol", 0, 255));
-  project.m_curScreen =
-      static_cast<uint16_t>(Integer(top.Need("m_curScreen"), "m_curScreen", 0, 65535));
+  protocol = static_cast<uint8_t>(Integer(doc, top.Need("protocol"), top.At("protocol"), 0, 255));
+  project.m_curScreen = static_cast<uint16_t>(
+      Integer(doc, top.Need("m_curScreen"), top.At("m_curScreen"), 0, 65535));
   {
-    Members settings(top.Need("settings"), "settings");
+    const Path path = top.At("settings");
+    Members settings(doc, top.Need("settings"), path);
     FillFields fields(settings);
     VisitSettingsFields(project.m_settings, fields);
     settings.Finish();
   }
-  const JsonValue& screens = top.Need("screens");
-  Expect(screens, JsonValue::Type::Array, "screens");
-  if (screens.items.empty()) Refuse("screens", "a project has at least one screen");
+  const Index screens = top.Need("screens");
+  Expect(doc, screens, JsonType::Array, top.At("screens"));
+  if (doc.Count(screens) == 0) Refuse("screens", "a project has at least one screen");
   project.m_screens.clear();
-  for (size_t i = 0; i < screens.items.size(); ++i)
-    project.m_screens.push_back(Screen(screens.items[i], Index("screens", i)));
+  Index k = JsonDocument::First(screens);
+  const Path screensPath = top.At("screens");
+  for (size_t i = 0; i < doc.Count(screens); ++i, k = doc.After(k))
+    project.m_screens.push_back(Screen(doc, k, {&screensPath, {}, i}));
   if (project.m_curScreen >= project.m_screens.size())
     Refuse("m_curScreen", "there is no screen " + std::to_string(project.m_curScreen) + " (" +
                               std::to_string(project.m_screens.size()) + " screens)");
   {
-    Members alarms(top.Need("alarmList"), "alarmList");
+    const Path path = top.At("alarmList");
+    Members alarms(doc, top.Need("alarmList"), path);
     FillFields fields(alarms);
     VisitAlarmListFields(project.m_alarmList, fields);
     alarms.Finish();
@@ -350,16 +426,18 @@ bool TextFormToOrxBytes(std::string_view text, std::vector<uint8_t>& orx, TextFo
   }
   // Editors on Windows may lead a UTF-8 file with a byte order mark.
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  JsonValue doc;
-  std::string syntax;
-  if (!ParseJson(text, doc, syntax)) {
-    error = {"", syntax};
-    return false;
-  }
   try {
     Project project;
     uint8_t protocol = 0;
-    Fill(doc, project, protocol);
+    {
+      JsonDocument doc;
+      std::string syntax;
+      if (!ParseJson(text, doc, syntax)) {
+        error = {"", syntax};
+        return false;
+      }
+      Fill(doc, project, protocol);
+    }  // the document is let go before the file is made
     orx = WriteProjectBytes(project, protocol);
   } catch (const Refusal& r) {
     error = {r.path, r.reason};
