@@ -107,7 +107,8 @@ Stop Describe(rj::ParseErrorCode code, size_t at, std::string_view text) {
       // Reported where the value stopped matching: inside a word (true,
       // false, null), after a minus sign, or at the value's first byte.
       size_t start = at;
-      while (start > 0 && at - start < 4 && text[start - 1] >= 'a' && text[start - 1] <= 'z') --start;
+      while (start > 0 && at - start < 4 && text[start - 1] >= 'a' && text[start - 1] <= 'z')
+        --start;
       if (start < at) return {"unknown word", start};
       if (at > 0 && text[at - 1] == '-') return {"digits expected", at};
       return {at == size ? "unexpected end" : "unexpected character", at};
@@ -116,7 +117,8 @@ Stop Describe(rj::ParseErrorCode code, size_t at, std::string_view text) {
     case rj::kParseErrorNumberMissFraction:
     case rj::kParseErrorNumberMissExponent: {
       size_t start = std::min(at, size);
-      while (start > 0 && std::strchr("0123456789+-.eE", text[start - 1]) && text[start - 1] != '\0')
+      while (start > 0 && std::strchr("0123456789+-.eE", text[start - 1]) &&
+             text[start - 1] != '\0')
         --start;
       int64_t value = 0;
       Stop stop;
@@ -284,7 +286,8 @@ class JsonDocumentBuilder : public rj::BaseReaderHandler<rj::UTF8<>, JsonDocumen
     // were checked to be UTF-8.
     char* p = m_doc.m_copies.data() + n.offset;
     for (size_t i = 0; i + 2 < length; ++i) {
-      if (static_cast<unsigned char>(p[i]) == 0xED && static_cast<unsigned char>(p[i + 1]) >= 0xA0) {
+      if (static_cast<unsigned char>(p[i]) == 0xED &&
+          static_cast<unsigned char>(p[i + 1]) >= 0xA0) {
         p[i] = '\xEF';
         p[i + 1] = '\xBF';
         p[i + 2] = '\xBD';

@@ -109,7 +109,8 @@ struct JsonValue {
 // One member of an object: its name and value. A type of its own because a
 // std::pair cannot hold JsonValue where JsonValue is still being defined.
 struct JsonMember {
-  JsonMember(std::string name, JsonValue value) : first(std::move(name)), second(std::move(value)) {}
+  JsonMember(std::string name, JsonValue value)
+      : first(std::move(name)), second(std::move(value)) {}
   std::string first;
   JsonValue second;
 };

@@ -1,6 +1,9 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <map>
 
 #include "elements/UpLoadPic.h"
 #include "model/Archive.h"
@@ -82,39 +85,23 @@ int64_t Integer(const JsonDocument& doc, Index v, const Path& where, int64_t min
   return value;
 }
 
-// Field names differ mostly in their length and last two bytes
-// ("m_subTypeCode", "m_subTypeAddr"); a collision costs one comparison.
-uint32_t NameHash(std::string_view s) {
-  uint32_t h = static_cast<uint32_t>(s.size()) * 0x9E3779B1u;
-  if (s.size() >= 2)
-    h ^= ((static_cast<unsigned char>(s[s.size() - 2]) << 8) | static_cast<unsigned char>(s.back())) *
-         0x85EBCA6Bu;
-  return h ^ (h >> 15);
-}
-
 // One JSON object whose members are taken by name: duplicates are refused at
 // once, members never taken are refused by Finish(). Names are looked up
 // where the last one was found first, as the text form lists them in the
-// order they are taken.
+// order they are taken; otherwise in a small hash table, or for an object
+// larger than any the program writes, in a tree, so that no set of names can
+// make the lookups slow.
 class Members {
  public:
   Members(const JsonDocument& doc, Index object, const Path& path) : m_doc(doc), m_path(path) {
     Expect(doc, object, JsonType::Object, m_path);
     const uint32_t count = doc.Count(object);
     m_members.reserve(count);
-    size_t slots = 8;
-    while (slots < 2 * size_t{count}) slots *= 2;
-    m_slots.assign(slots, 0);
+    if (count <= kHashedAtMost) m_slots.assign(kSlots, 0);
     Index k = JsonDocument::First(object);
     for (uint32_t i = 0; i < count; ++i) {
       const std::string_view name = doc.String(k);
-      for (size_t s = NameHash(name) & (slots - 1);; s = (s + 1) & (slots - 1)) {
-        if (m_slots[s] == 0) {
-          m_slots[s] = i + 1;
-          break;
-        }
-        if (m_members[m_slots[s] - 1].name == name) Refuse(PathOf(Shown(name)), "duplicate field");
-      }
+      if (!Insert(name, i)) Refuse(PathOf(Shown(name)), "duplicate field");
       m_members.push_back({name, k + 1});
       k = doc.After(k + 1);
     }
@@ -143,12 +130,33 @@ class Members {
   const JsonDocument& Doc() const { return m_doc; }
 
  private:
+  static constexpr uint32_t kHashedAtMost = 64;
+  static constexpr size_t kSlots = 128;  // a power of two, twice kHashedAtMost
+
+  static size_t Slot(std::string_view name) { return std::hash<std::string_view>{}(name); }
+
+  // False when the name is there already.
+  bool Insert(std::string_view name, uint32_t i) {
+    if (m_slots.empty()) return m_tree.emplace(name, i).second;
+    for (size_t s = Slot(name) & (kSlots - 1);; s = (s + 1) & (kSlots - 1)) {
+      if (m_slots[s] == 0) {
+        m_slots[s] = static_cast<uint8_t>(i + 1);
+        return true;
+      }
+      if (m_members[m_slots[s] - 1].name == name) return false;
+    }
+  }
+  // The member's position, or m_members.size().
   size_t Lookup(std::string_view name) const {
-    const size_t mask = m_slots.size() - 1;
-    for (size_t s = NameHash(name) & mask; m_slots[s] != 0; s = (s + 1) & mask)
+    if (m_slots.empty()) {
+      const auto it = m_tree.find(name);
+      return it == m_tree.end() ? m_members.size() : it->second;
+    }
+    for (size_t s = Slot(name) & (kSlots - 1); m_slots[s] != 0; s = (s + 1) & (kSlots - 1))
       if (m_members[m_slots[s] - 1].name == name) return m_slots[s] - 1;
     return m_members.size();
   }
+
   struct Member {
     std::string_view name;
     Index value;
@@ -157,7 +165,8 @@ class Members {
   const JsonDocument& m_doc;
   const Path& m_path;
   std::vector<Member> m_members;  // in file order
-  std::vector<uint32_t> m_slots;  // hash table of member positions + 1, 0 free
+  std::vector<uint8_t> m_slots;   // positions + 1 by name hash, 0 free; empty: m_tree
+  std::map<std::string_view, uint32_t> m_tree;
   size_t m_next = 0;
 };
 
@@ -217,6 +226,11 @@ uint32_t Get32(const uint8_t* p) {
   return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
 }
 
+// Lists are made room for up to this many items at once: enough for every
+// list the program writes, and a huge list of wrong items in a hand-made file
+// is refused at its first item without having taken memory for all.
+constexpr size_t kReserveAtMost = 256;
+
 // Fills the visited fields from one JSON object.
 class FillFields : public FieldVisitor {
  public:
@@ -237,6 +251,7 @@ class FillFields : public FieldVisitor {
     const Path path = m_members.At(name);
     Expect(m_doc, a, JsonType::Array, path);
     list.clear();
+    list.reserve(std::min<size_t>(m_doc.Count(a), kReserveAtMost));
     Index k = JsonDocument::First(a);
     for (size_t i = 0; i < m_doc.Count(a); ++i, k = m_doc.After(k))
       list.push_back(tavo::Text(m_doc, k, {&path, {}, i}));
@@ -246,9 +261,11 @@ class FillFields : public FieldVisitor {
     const Path path = m_members.At(name);
     Expect(m_doc, a, JsonType::Array, path);
     values.clear();
+    values.reserve(std::min<size_t>(m_doc.Count(a), kReserveAtMost));
     Index k = JsonDocument::First(a);
     for (size_t i = 0; i < m_doc.Count(a); ++i, k = m_doc.After(k))
-      values.push_back(static_cast<int32_t>(Integer(m_doc, k, {&path, {}, i}, INT32_MIN, INT32_MAX)));
+      values.push_back(
+          static_cast<int32_t>(Integer(m_doc, k, {&path, {}, i}, INT32_MIN, INT32_MAX)));
   }
   void Block(const char*, uint8_t* data, size_t size) override {
     m_block = data;
@@ -294,7 +311,7 @@ class FillFields : public FieldVisitor {
     Expect(m_doc, rows, JsonType::Array, path);
     if (m_doc.Count(rows) != static_cast<size_t>(height))
       Refuse(path.Text(), "has " + std::to_string(m_doc.Count(rows)) + " rows, m_height is " +
-                       std::to_string(height));
+                              std::to_string(height));
     CUpLoadPic own;
     own.SetSize(width, height);
     const size_t rowBytes = static_cast<size_t>(CUpLoadPic::RowBytes(width));
@@ -305,7 +322,7 @@ class FillFields : public FieldVisitor {
       const std::string_view row = m_doc.String(k);
       if (row.size() != static_cast<size_t>(width))
         Refuse(rowPath.Text(), "has " + std::to_string(row.size()) + " pixels, m_width is " +
-                                    std::to_string(width));
+                                   std::to_string(width));
       uint8_t* out = own.m_bits.data() + (static_cast<size_t>(height) - 1 - y) * rowBytes;
       for (size_t x = 0; x < row.size(); ++x) {
         if (row[x] == '.')
@@ -363,14 +380,15 @@ void Fill(const JsonDocument& doc, Project& project, uint8_t& protocol) {
   const Index format = top.Need("format");
   if (doc.Type(format) != JsonType::String || doc.String(format) != kTextFormName)
     Refuse("format", std::string("not a project text form (\"") + kTextFormName + "\" expected)");
-  const int64_t version = Integer(doc, top.Need("formatVersion"), top.At("formatVersion"), 1, INT32_MAX);
+  const int64_t version =
+      Integer(doc, top.Need("formatVersion"), top.At("formatVersion"), 1, INT32_MAX);
   if (version > kTextFormVersion)
     Refuse("formatVersion", "version " + std::to_string(version) +
                                 " is newer than this program reads (" +
                                 std::to_string(kTextFormVersion) + ")");
   protocol = static_cast<uint8_t>(Integer(doc, top.Need("protocol"), top.At("protocol"), 0, 255));
-  project.m_curScreen = static_cast<uint16_t>(
-      Integer(doc, top.Need("m_curScreen"), top.At("m_curScreen"), 0, 65535));
+  project.m_curScreen =
+      static_cast<uint16_t>(Integer(doc, top.Need("m_curScreen"), top.At("m_curScreen"), 0, 65535));
   {
     const Path path = top.At("settings");
     Members settings(doc, top.Need("settings"), path);

@@ -38,7 +38,8 @@ TEST(Gbk, ConversionsAreIndependent) {
       const std::string gbk = Utf8ToGbk(texts[t]);
       for (int i = 0; i < 2000; ++i) {
         std::string back;
-        wrong[t] += !GbkToUtf8(gbk, back, false) || back != GbkToUtf8(gbk) || Utf8ToGbk(back) != gbk;
+        wrong[t] +=
+            !GbkToUtf8(gbk, back, false) || back != GbkToUtf8(gbk) || Utf8ToGbk(back) != gbk;
       }
     });
   }

@@ -38,7 +38,8 @@ TEST(JsonReader, BoundsRefuseTheValueWhereItStarts) {
       {"[1,2]", -1, 1000, "nesting too deep at line 1, column 1"},
       {"[1, 2, 3, 4, 5, 6]", 16, 5, "too many values at line 1, column 13"},
       {"[1,2,3,4,\"\\q\"]", 16, 5, "too many values at line 1, column 10"},
-      {"{\"a\":1,\"b\":2,\"c\":3,\"d\":4,\"e\" : 5}", 16, 5, "too many values at line 1, column 31"},
+      {"{\"a\":1,\"b\":2,\"c\":3,\"d\":4,\"e\" : 5}", 16, 5,
+       "too many values at line 1, column 31"},
       {"[1,2,3,[]]", 16, 4, "too many values at line 1, column 8"},
       {"[1,2,[3]  ,4]", 16, 5, "too many values at line 1, column 12"},
       {"[[1,2],[3,4]]", 16, 5, "too many values at line 1, column 9"},
@@ -104,26 +105,27 @@ TEST(JsonReader, EachRefusalSaysWhyAndWhere) {
 }
 
 // Well-formed UTF-8 as Unicode defines it (its table 3-7): the lead byte
-// fixes the range of the second byte, every further byte is 80..BF.
+// fixes the length and the range of the second byte; further bytes are
+// 80..BF.
 bool WellFormed(const std::string& s) {
+  struct Lead {
+    unsigned from, to, length, lo, hi;
+  };
+  static const Lead kLeads[] = {
+      {0x00, 0x7F, 1, 0, 0},       {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
+      {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x80, 0xBF},
+      {0xF0, 0xF0, 4, 0x90, 0xBF}, {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
+  };
   for (size_t i = 0; i < s.size();) {
     const auto b = [&](size_t k) { return static_cast<unsigned char>(s[i + k]); };
-    size_t n = 0;
-    unsigned lo = 0x80, hi = 0xBF;
-    if (b(0) < 0x80) n = 1;
-    else if (b(0) >= 0xC2 && b(0) <= 0xDF) n = 2;
-    else if (b(0) == 0xE0) n = 3, lo = 0xA0;
-    else if (b(0) == 0xED) n = 3, hi = 0x9F;
-    else if (b(0) >= 0xE1 && b(0) <= 0xEF) n = 3;
-    else if (b(0) == 0xF0) n = 4, lo = 0x90;
-    else if (b(0) >= 0xF1 && b(0) <= 0xF3) n = 4;
-    else if (b(0) == 0xF4) n = 4, hi = 0x8F;
-    else return false;
-    if (i + n > s.size()) return false;
-    if (n > 1 && (b(1) < lo || b(1) > hi)) return false;
-    for (size_t k = 2; k < n; ++k)
+    const Lead* lead = nullptr;
+    for (const Lead& l : kLeads)
+      if (b(0) >= l.from && b(0) <= l.to) lead = &l;
+    if (!lead || i + lead->length > s.size()) return false;
+    if (lead->length > 1 && (b(1) < lead->lo || b(1) > lead->hi)) return false;
+    for (size_t k = 2; k < lead->length; ++k)
       if (b(k) < 0x80 || b(k) > 0xBF) return false;
-    i += n;
+    i += lead->length;
   }
   return true;
 }
@@ -143,7 +145,8 @@ TEST(JsonReader, TextsAreUtf8AsUnicodeDefinesIt) {
           JsonValue v;
           std::string error;
           const bool read = ParseJson(text, v, error);
-          ASSERT_EQ(read, WellFormed(bytes)) << std::hex << b0 << " " << b1 << " " << b2 << " " << b3;
+          ASSERT_EQ(read, WellFormed(bytes))
+              << std::hex << b0 << " " << b1 << " " << b2 << " " << b3;
           if (read) {
             EXPECT_EQ(v.string, bytes);
           } else {
@@ -162,12 +165,13 @@ TEST(JsonReader, TextsAreUtf8AsUnicodeDefinesIt) {
 // runs, control characters, multi-byte characters.
 TEST(JsonReader, WrittenTextsReadBack) {
   std::mt19937 rng(7);
-  static const char* const kPieces[] = {"a", "\"", "\\", "\\\\", "\n", "\x01", "\x7F", "/",
-                                        "u", "温", "😀", "\t", "\"\"", "é", " "};
+  static const char* const kPieces[] = {"a", "\"", "\\", "\\\\", "\n",   "\x01", "\x7F", "/",
+                                        "u", "温", "😀",  "\t",   "\"\"", "é",    " "};
   for (int round = 0; round < 3000; ++round) {
     std::vector<std::string> texts(3);
     for (std::string& t : texts)
-      for (int n = static_cast<int>(rng() % 8); n > 0; --n) t += kPieces[rng() % std::size(kPieces)];
+      for (int n = static_cast<int>(rng() % 8); n > 0; --n)
+        t += kPieces[rng() % std::size(kPieces)];
     JsonWriter w;
     w.BeginObject();
     w.Key(texts[0]);
@@ -195,10 +199,11 @@ TEST(JsonWriter, ControlCharactersAndDelKeepTheirEscapes) {
   all += "\x7F\"\\/";
   JsonWriter w;
   w.String(all);
-  EXPECT_EQ(w.Text(),
-            "\"\\u0000\\u0001\\u0002\\u0003\\u0004\\u0005\\u0006\\u0007\\b\\t\\n\\u000b\\f\\r"
-            "\\u000e\\u000f\\u0010\\u0011\\u0012\\u0013\\u0014\\u0015\\u0016\\u0017\\u0018\\u0019"
-            "\\u001a\\u001b\\u001c\\u001d\\u001e\\u001f\\u007f\\\"\\\\/\"");  // a lone value: no line end
+  EXPECT_EQ(
+      w.Text(),
+      "\"\\u0000\\u0001\\u0002\\u0003\\u0004\\u0005\\u0006\\u0007\\b\\t\\n\\u000b\\f\\r"
+      "\\u000e\\u000f\\u0010\\u0011\\u0012\\u0013\\u0014\\u0015\\u0016\\u0017\\u0018\\u0019"
+      "\\u001a\\u001b\\u001c\\u001d\\u001e\\u001f\\u007f\\\"\\\\/\"");  // a lone value: no line end
 }
 
 // The document walks lists and objects by their nodes: After() skips a

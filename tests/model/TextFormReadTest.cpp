@@ -68,7 +68,8 @@ TEST(TextFormRead, FieldsInAnyOrder) {
   ASSERT_NE(w.Text(), text);
   std::vector<uint8_t> built;
   TextFormError refused;
-  ASSERT_TRUE(TextFormToOrxBytes(w.Text(), built, refused)) << refused.path << ": " << refused.reason;
+  ASSERT_TRUE(TextFormToOrxBytes(w.Text(), built, refused))
+      << refused.path << ": " << refused.reason;
   EXPECT_TRUE(built == orx);
 }
 
@@ -104,6 +105,30 @@ TEST(TextFormRead, WhichRefusalComesFirst) {
     EXPECT_FALSE(TextFormToOrxBytes(c.text, built, refused));
     EXPECT_EQ(refused.path, c.path);
     EXPECT_EQ(refused.reason.substr(0, c.reason.size()), c.reason);
+  }
+}
+
+// An object larger than any the program writes is looked up the same way.
+TEST(TextFormRead, LargeObjects) {
+  std::vector<uint8_t> orx;
+  const std::string text = ExampleText(orx);
+  std::string extra;
+  for (int i = 0; i < 500; ++i) extra += "\"m_extra" + std::to_string(i) + "\": 0, ";
+  struct Case {
+    std::string add, path, reason;
+  } cases[] = {
+      {extra, "settings.m_extra0", "unknown field"},
+      {extra + "\"m_extra250\": 1, ", "settings.m_extra250", "duplicate field"},
+      {extra + "\"m_baud\": 1, ", "settings.m_baud", "duplicate field"},
+  };
+  for (const Case& c : cases) {
+    std::string bad = text;
+    bad.insert(bad.find("\"m_password\""), c.add);
+    std::vector<uint8_t> built;
+    TextFormError refused;
+    EXPECT_FALSE(TextFormToOrxBytes(bad, built, refused));
+    EXPECT_EQ(refused.path, c.path);
+    EXPECT_EQ(refused.reason, c.reason);
   }
 }
 
