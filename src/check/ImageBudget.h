@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,11 @@
 namespace tavo {
 
 class Project;
+
+// How full the image area is. Above 95 % a few more texts or pictures would
+// stop the download: the check warns and the editor's gauge turns amber.
+enum class BudgetLevel : uint8_t { kFits, kNearLimit, kOverLimit };
+inline constexpr size_t kBudgetNearLimitPercent = 95;
 
 // What the download image of a project takes, part by part, against the
 // 32,767 bytes of the panel's image area.
@@ -23,6 +29,11 @@ struct ImageBudget {
   // Negative when the image is over the limit.
   long long Remaining() const {
     return static_cast<long long>(limit) - static_cast<long long>(Total());
+  }
+  BudgetLevel Level() const {
+    if (Total() > limit) return BudgetLevel::kOverLimit;
+    return Total() * 100 > limit * kBudgetNearLimitPercent ? BudgetLevel::kNearLimit
+                                                           : BudgetLevel::kFits;
   }
 };
 

@@ -15,16 +15,12 @@ namespace tavo {
 
 namespace {
 
-// Above this share of the image area the budget is worth a warning: a few
-// more texts would stop the download.
-constexpr size_t kNearLimitPercent = 95;
-
 void CheckImageSize(CheckContext& c, const ImageBudget& budget) {
   const size_t total = budget.Total();
-  if (total > budget.limit) {
+  if (budget.Level() == BudgetLevel::kOverLimit) {
     c.AddProject(Severity::kError, "image-size",
                  Fill(compile_text::kImageTooLarge, {std::to_string(total)}));
-  } else if (total * 100 > budget.limit * kNearLimitPercent) {
+  } else if (budget.Level() == BudgetLevel::kNearLimit) {
     c.AddProject(
         Severity::kWarning, "image-near-limit",
         Fill("画面数据共%1字节，离32767字节的上限只剩%2字节",

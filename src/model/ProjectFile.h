@@ -36,6 +36,9 @@ struct FileMessage {
 };
 // The message for a failure; `fileName` fills %1 (and the open-failure text).
 FileMessage ProjectFileMessage(ProjectFileError error, const std::string& fileName);
+// The failure of a write that ended with errno `err` (a full disk, a
+// refused access, anything else).
+ProjectFileError WriteError(int err);
 
 // What a project file holds besides the project: the program-wide protocol
 // number it was saved with.

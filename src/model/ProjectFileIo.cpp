@@ -34,7 +34,9 @@ void Show(ProjectFileError e, const std::string& path) {
   CurrentPrompter().Message(m.text, m.caption, MessageIcon::Warning);
 }
 
-ProjectFileError SaveError(int err) {
+}  // namespace
+
+ProjectFileError WriteError(int err) {
   switch (err) {
     case ENOSPC:
     case EDQUOT:
@@ -47,8 +49,6 @@ ProjectFileError SaveError(int err) {
       return ProjectFileError::SaveFailed;
   }
 }
-
-}  // namespace
 
 FileMessage ProjectFileMessage(ProjectFileError error, const std::string& fileName) {
   switch (error) {
@@ -229,7 +229,7 @@ bool SaveProjectFile(Project& project, const std::string& path) {
   }
   const int err = WriteFileSafely(path, bytes);
   if (err != 0) {
-    Show(SaveError(err), path);
+    Show(WriteError(err), path);
     return false;
   }
   project.m_fileVersion = kProjectFileVersion;

@@ -22,16 +22,22 @@ CBase* CMainView::AddElement(uint8_t kind, Point at) {
 bool CMainView::SelectAt(Point p) {
   for (size_t i = 0; i < m_elements.size(); ++i) {
     if (!m_elements[i]->HitTest(p)) continue;
-    if (i != 0) {
-      auto e = std::move(m_elements[i]);
-      m_elements.erase(m_elements.begin() + static_cast<long>(i));
-      m_elements.insert(m_elements.begin(), std::move(e));
-    }
-    m_elements.front()->ShowPage();
-    m_elements.front()->LoadPage();
+    Select(i);
     return true;
   }
   return false;
+}
+
+CBase* CMainView::Select(size_t index) {
+  if (index >= m_elements.size()) return nullptr;
+  if (index != 0) {
+    auto e = std::move(m_elements[index]);
+    m_elements.erase(m_elements.begin() + static_cast<long>(index));
+    m_elements.insert(m_elements.begin(), std::move(e));
+  }
+  m_elements.front()->ShowPage();
+  m_elements.front()->LoadPage();
+  return m_elements.front().get();
 }
 
 void CMainView::DeleteSelected() {

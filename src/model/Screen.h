@@ -22,6 +22,8 @@ class CMainView {
   // Takes the first element from the head that the point hits, moves it to
   // the head and shows its page. False when nothing is hit.
   bool SelectAt(Point p);
+  // Moves the element at `index` to the head and shows its page; returns it.
+  CBase* Select(size_t index);
   // Removes and deletes the head element, if any.
   void DeleteSelected();
   void ClearElements();
