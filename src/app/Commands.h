@@ -38,6 +38,9 @@ enum CommandId : int {
   // The screen list's clipboard commands.
   kCmdCopyScreenToClipboard = 32901,
   kCmdPasteScreen = 32902,
+  // The project check: the findings list and the address cross-reference.
+  kCmdFindings = 32903,
+  kCmdCrossReference = 32904,
   kCmdAbout = 57664,
   kCmdExit = 57665,
 };

@@ -55,4 +55,15 @@ QString AskBitmapPath(QWidget* parent) {
   return AskOpen(parent, QStringLiteral("bmp文件(*.bmp)"), QStringLiteral("bmp"));
 }
 
+QString AskSaveCsvPath(QWidget* parent, const QString& proposed) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(QStringLiteral("CSV文件 (*.csv)"));
+  dialog.setDefaultSuffix(QStringLiteral("csv"));
+  dialog.selectFile(proposed);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
 }  // namespace tavo::app

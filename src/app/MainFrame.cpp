@@ -19,9 +19,12 @@
 #include "app/AboutDialog.h"
 #include "app/CaptionFit.h"
 #include "app/Commands.h"
+#include "app/CrossReferenceWindow.h"
+#include "app/FindingsDock.h"
 #include "app/LockKeys.h"
 #include "app/MainView.h"
 #include "app/PreviewWindow.h"
+#include "app/ProjectChecker.h"
 #include "app/QtPrompter.h"
 #include "app/SplashWindow.h"
 #include "app/ToolIcons.h"
@@ -76,11 +79,15 @@ MainFrame::MainFrame(QSettings* settings, QWidget* parent)
     if (preview_) preview_->ProjectMayHaveChanged();
   });
   setFixedSize(kFrameWidth, kFrameHeight);
+  BuildCheckViews();
   SetDocumentTitle(docTitle_);
   UpdateCommands();
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() {
+  // The list hides as the window goes; nothing of the window is left to update.
+  if (findings_) findings_->disconnect(this);
+}
 
 bool MainFrame::Create(bool allowSplash) {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -169,6 +176,9 @@ void MainFrame::BuildMenu() {
   QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("查看(&V)"));
   viewMenu->setObjectName(QStringLiteral("viewMenu"));
   viewMenu->addAction(actions_.at(kCmdPreview));
+  viewMenu->addSeparator();
+  viewMenu->addAction(actions_.at(kCmdFindings));
+  viewMenu->addAction(actions_.at(kCmdCrossReference));
 }
 
 void MainFrame::BuildEditMenu() {
@@ -318,6 +328,7 @@ bool MainFrame::IsCommandEnabled(int id) const {
 }
 
 bool MainFrame::IsCommandChecked(int id) const {
+  if (id == kCmdFindings) return findings_ && !findings_->isHidden();
   const int kind = InsertKindOf(id);
   return kind && view_->InsertionPending(kind);
 }
@@ -348,6 +359,7 @@ void MainFrame::UpdateCommands() {
   // Every command and every change the view reports may have changed the
   // project or its current screen.
   if (preview_) preview_->ProjectMayHaveChanged();
+  if (checker_) checker_->ProjectMayHaveChanged();
 }
 
 // ---- status bar ----------------------------------------------------------------
@@ -419,22 +431,26 @@ PreviewWindow* MainFrame::Preview() const {
   return preview_.data();
 }
 
+void MainFrame::PlaceBeside(QWidget* window) const {
+  // Right of the main window or else left, kept on its screen.
+  const QSize size = window->frameGeometry().size();
+  const QRect frame = frameGeometry();
+  QPoint at = frame.topRight() + QPoint(8, 0);
+  if (const QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    if (at.x() + size.width() > area.right() && frame.left() - 8 - size.width() >= area.left())
+      at.setX(frame.left() - 8 - size.width());
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() - size.width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - size.height())));
+  }
+  window->move(at);
+}
+
 void MainFrame::ShowPreview() {
   if (!preview_) {
     preview_ = new PreviewWindow([this]() -> Project& { return CurrentProject(); }, this);
-    // Beside the main window, right or else left, kept on its screen.
     preview_->adjustSize();
-    const QSize size = preview_->frameGeometry().size();
-    const QRect frame = frameGeometry();
-    QPoint at = frame.topRight() + QPoint(8, 0);
-    if (const QScreen* screen = this->screen()) {
-      const QRect area = screen->availableGeometry();
-      if (at.x() + size.width() > area.right() && frame.left() - 8 - size.width() >= area.left())
-        at.setX(frame.left() - 8 - size.width());
-      at.setX(std::max(area.left(), std::min(at.x(), area.right() - size.width())));
-      at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - size.height())));
-    }
-    preview_->move(at);
+    PlaceBeside(preview_);
   }
   preview_->show();
   preview_->raise();
@@ -451,6 +467,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
   }
   closing_ = true;
   if (preview_) preview_->close();
+  if (xref_) xref_->close();
   event->accept();
 }
 

@@ -27,8 +27,12 @@ class Project;
 
 namespace tavo::app {
 
+class BudgetGauge;
+class CrossReferenceWindow;
+class FindingsDock;
 class MainView;
 class PreviewWindow;
+class ProjectChecker;
 
 enum class OpenResult { Opened, Refused, ReadFailed };
 
@@ -76,6 +80,12 @@ class MainFrame : public QMainWindow {
   MainView* View() const { return view_; }
   // The panel preview window, once the preview command opened it (null before).
   PreviewWindow* Preview() const;
+  // The project check at idle, its findings list, the budget pane of the
+  // status bar, and the cross-reference window once opened (null before).
+  ProjectChecker* Checker() const { return checker_; }
+  FindingsDock* Findings() const { return findings_; }
+  BudgetGauge* Gauge() const { return gauge_; }
+  CrossReferenceWindow* CrossReference() const;
   Project& CurrentProject() const;
   RecentFiles& Recent() { return recent_; }
   // The device path downloads go to (chosen in "选择通信口").
@@ -117,6 +127,8 @@ class MainFrame : public QMainWindow {
   void ShowAbout();
   // Opens the preview window, or brings the open one to the front.
   void ShowPreview();
+  // Moves a window of the editor's beside the main window.
+  void PlaceBeside(QWidget* window) const;
 
   // File commands (MainFrameFile.cpp).
   void OnNewProject();
@@ -135,6 +147,17 @@ class MainFrame : public QMainWindow {
   // The protocol pane after a project was created, read or given a protocol.
   void ShowProtocol();
 
+  // The project check (MainFrameCheck.cpp).
+  void BuildCheckViews();
+  void ShowCheckResults();
+  void ShowFindings(bool show);
+  void ShowCrossReference();
+  // The window keeps the view's size: a docked list adds its own.
+  void FitToDocks();
+  // Before a download: the errors of the check, shown in the list and asked
+  // about; false when the user chose not to download.
+  bool ConfirmDownloadErrors();
+
   // Communication commands (MainFrameComm.cpp).
   void OnPlc();
   void OnComPort();
@@ -142,6 +165,11 @@ class MainFrame : public QMainWindow {
 
   MainView* view_ = nullptr;
   QPointer<PreviewWindow> preview_;
+  ProjectChecker* checker_ = nullptr;
+  FindingsDock* findings_ = nullptr;
+  BudgetGauge* gauge_ = nullptr;
+  QPointer<CrossReferenceWindow> xref_;
+  QSize baseSize_;  // the window without docked lists
   QToolBar* toolBar_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QMenu* editMenu_ = nullptr;

@@ -68,6 +68,7 @@ void MainFrame::OnDownload() {
   const bool forceDriver = view_->Controller().ControlDown() ||
                            (QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier);
   ProtocolFiles& files = CurrentProtocolFiles();
+  if (!ConfirmDownloadErrors()) return;
   CompiledImage compiled = CompileImage(project);
   if (!compiled.Ok()) return;
 

@@ -20,6 +20,7 @@ namespace tavo::app {
 
 class DisplayWidget;
 class PageArea;
+struct ElementRef;
 
 // The editor's main view: the screen list, the simulated display in its frame
 // and the property area, over the project it holds.
@@ -80,6 +81,10 @@ class MainView : public QWidget {
   void PasteScreen();
   // A project was created or read: rows, selection, page and display follow it.
   void ProjectReplaced();
+  // Makes the screen a finding or an address use names current and selects
+  // its element, brought to the front as a click would (MainViewShow.cpp).
+  // False when the screen is gone; an element gone leaves only the screen.
+  bool ShowElement(const ElementRef& ref);
 
   // Where the picture tool asks for its bitmap file (empty: cancelled).
   void SetBitmapChooser(std::function<QString()> chooser) { bitmapChooser_ = std::move(chooser); }

@@ -1,0 +1,205 @@
+#include "app/CrossReferenceWindow.h"
+
+#include <QAbstractTableModel>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <span>
+
+#include "model/ProjectFile.h"
+#include "model/Prompter.h"
+#include "model/SafeFile.h"
+
+namespace tavo::app {
+
+namespace {
+const char* const kHeaders[] = {"地址", "局号", "读写", "宽度",    "个数",
+                                "画面", "元件", "位置", "画面说明"};
+constexpr int kColumns = 9;
+const char kUntitledExport[] = "地址交叉引用.csv";
+}  // namespace
+
+// The entries the filter keeps, as rows.
+class XrefModel : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void Set(std::vector<XrefEntry> entries, const std::string& filter) {
+    beginResetModel();
+    entries_ = std::move(entries);
+    Keep(filter);
+    endResetModel();
+  }
+  void Filter(const std::string& filter) {
+    beginResetModel();
+    Keep(filter);
+    endResetModel();
+  }
+  size_t Total() const { return entries_.size(); }
+  // The entry of row `row`, as an index into the whole list.
+  int EntryOf(int row) const { return shown_[static_cast<size_t>(row)]; }
+  std::vector<XrefEntry> Shown() const {
+    std::vector<XrefEntry> out;
+    out.reserve(shown_.size());
+    for (int i : shown_) out.push_back(entries_[static_cast<size_t>(i)]);
+    return out;
+  }
+
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+  }
+  int columnCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : kColumns;
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount({})) return {};
+    const XrefEntry& e = entries_[static_cast<size_t>(EntryOf(index.row()))];
+    const Binding& b = e.binding;
+    switch (index.column()) {
+      case 0:
+        return QString::fromStdString(XrefAddress(e));
+      case 1:
+        return b.station;
+      case 2:
+        return QString::fromUtf8(AccessName(b.access));
+      case 3:
+        return b.bit ? QStringLiteral("位") : QStringLiteral("%1字节").arg(b.width);
+      case 4:
+        return b.count;
+      case 5:
+        return e.screen ? QVariant(*e.screen) : QVariant();
+      case 6:
+        return QString::fromStdString(e.user);
+      case 7:
+        return e.screen ? QVariant(QStringLiteral("(%1,%2)").arg(e.x).arg(e.y)) : QVariant();
+      default:
+        return QString::fromStdString(e.screenDescription);
+    }
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kColumns)
+      return {};
+    return QString::fromUtf8(kHeaders[section]);
+  }
+
+ private:
+  void Keep(const std::string& filter) {
+    shown_.clear();
+    for (size_t i = 0; i < entries_.size(); ++i)
+      if (XrefMatches(entries_[i], filter)) shown_.push_back(static_cast<int>(i));
+  }
+
+  std::vector<XrefEntry> entries_;
+  std::vector<int> shown_;
+};
+
+CrossReferenceWindow::CrossReferenceWindow(std::function<QString(const QString&)> chooseCsvPath,
+                                           QWidget* parent)
+    : QWidget(parent, Qt::Window), chooseCsvPath_(std::move(chooseCsvPath)) {
+  setObjectName(QStringLiteral("crossReferenceWindow"));
+  setWindowTitle(QStringLiteral("地址交叉引用"));
+
+  filter_ = new QLineEdit(this);
+  filter_->setObjectName(QStringLiteral("xrefFilter"));
+  filter_->setPlaceholderText(QStringLiteral("地址、元件、画面号或画面说明，如 D100"));
+  filter_->setClearButtonEnabled(true);
+  connect(filter_, &QLineEdit::textChanged, this, &CrossReferenceWindow::ApplyFilter);
+  export_ = new QPushButton(QStringLiteral("导出CSV(&E)..."), this);
+  export_->setObjectName(QStringLiteral("xrefExport"));
+  connect(export_, &QPushButton::clicked, this, &CrossReferenceWindow::OnExport);
+
+  model_ = new XrefModel(this);
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("xrefTable"));
+  table_->setModel(model_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setWordWrap(false);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  table_->horizontalHeader()->setHighlightSections(false);
+  const QFontMetrics m = table_->fontMetrics();
+  const int widths[] = {m.horizontalAdvance(QStringLiteral("4x65535.15")),
+                        m.horizontalAdvance(QStringLiteral("局号")),
+                        m.horizontalAdvance(QStringLiteral("读写")),
+                        m.horizontalAdvance(QStringLiteral("4字节")),
+                        m.horizontalAdvance(QStringLiteral("个数")),
+                        m.horizontalAdvance(QStringLiteral("65535")),
+                        m.horizontalAdvance(QStringLiteral("控制寄存器")),
+                        m.horizontalAdvance(QStringLiteral("(999,999)"))};
+  for (int c = 0; c < kColumns - 1; ++c) table_->setColumnWidth(c, widths[c] + 16);
+  connect(table_, &QTableView::activated, this,
+          [this](const QModelIndex& index) { emit EntryChosen(model_->EntryOf(index.row())); });
+
+  count_ = new QLabel(this);
+  count_->setObjectName(QStringLiteral("xrefCount"));
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(new QLabel(QStringLiteral("筛选:"), this));
+  top->addWidget(filter_, 1);
+  top->addWidget(export_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(table_, 1);
+  layout->addWidget(count_);
+  resize(640, 420);
+  ApplyFilter();
+}
+
+CrossReferenceWindow::~CrossReferenceWindow() = default;
+
+void CrossReferenceWindow::ShowEntries(const std::vector<XrefEntry>& entries,
+                                       const QString& projectPath) {
+  projectPath_ = projectPath;
+  model_->Set(entries, filter_->text().toStdString());
+  count_->setText(CountText());
+}
+
+void CrossReferenceWindow::ApplyFilter() {
+  model_->Filter(filter_->text().toStdString());
+  count_->setText(CountText());
+}
+
+QString CrossReferenceWindow::CountText() const {
+  return QStringLiteral("共 %1 处，显示 %2 处").arg(model_->Total()).arg(model_->rowCount({}));
+}
+
+std::vector<XrefEntry> CrossReferenceWindow::ShownEntries() const {
+  return model_->Shown();
+}
+
+bool CrossReferenceWindow::ExportCsv(const QString& path) {
+  const std::string csv = XrefToCsv(model_->Shown());
+  const int err = WriteFileSafely(
+      path.toStdString(),
+      std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(csv.data()), csv.size()));
+  if (err == 0) return true;
+  const FileMessage m = ProjectFileMessage(WriteError(err), path.toStdString());
+  CurrentPrompter().Message(m.text, m.caption, MessageIcon::Warning);
+  return false;
+}
+
+void CrossReferenceWindow::OnExport() {
+  // Beside the project, named after it.
+  const QFileInfo project(projectPath_);
+  const QString proposed = projectPath_.isEmpty()
+                               ? QString::fromUtf8(kUntitledExport)
+                               : project.dir().filePath(project.completeBaseName() + ".csv");
+  const QString path = chooseCsvPath_ ? chooseCsvPath_(proposed) : QString();
+  if (path.isEmpty()) return;
+  if (ExportCsv(path)) count_->setText(CountText() + QStringLiteral("，已导出到 ") + path);
+}
+
+}  // namespace tavo::app
