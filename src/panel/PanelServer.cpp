@@ -182,6 +182,9 @@ int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) 
     panel.LoadMemory(memory);
   }
 
+  // Before the path is printed: whoever reads it may ask for a save or a stop
+  // at once, and an unhandled SIGUSR1 would end the panel.
+  InstallSignals();
   Pty pty;
   int fd = -1;
   if (options.device.empty()) {
@@ -202,7 +205,6 @@ int RunPanelServer(const PanelOptions& options, std::FILE* out, std::FILE* err) 
   }
   const bool ownPty = options.device.empty();
 
-  InstallSignals();
   auto save = [&] {
     if (options.memoryFile.empty()) return true;
     if (WriteMemoryFile(options.memoryFile, panel.Memory(), error)) return true;

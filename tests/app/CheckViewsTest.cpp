@@ -268,10 +268,10 @@ TEST_F(CrossReferenceTest, DoubleClickShowsTheElementThatUsesTheAddress) {
 class DownloadCheckTest : public CheckViewsTest {
  protected:
   std::vector<uint8_t> PanelMemory(PanelProcess& panel, const std::string& path) {
+    // The panel writes the whole file under another name, then renames it.
     std::remove(path.c_str());
     panel.Signal(SIGUSR1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return std::ifstream(path).good(); }, 5000));
-    QTest::qWait(50);
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }

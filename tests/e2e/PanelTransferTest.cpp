@@ -131,6 +131,19 @@ TEST_F(PanelTransfer, MatchingDriverStaysAndMemoryIsSavedOnRequest) {
   EXPECT_TRUE(ReadFile(memory_) == Expected(image, &driver));
 }
 
+TEST_F(PanelTransfer, ASaveAskedForAsSoonAsThePathIsPrintedIsMade) {
+  StartPanel({});
+  panel_.Signal(SIGUSR1);
+  Bytes saved;
+  for (int i = 0; i < 200 && saved.size() != link::kPanelMemorySize; ++i) {
+    std::this_thread::sleep_for(10ms);
+    saved = ReadFile(memory_);
+  }
+  EXPECT_EQ(saved.size(), size_t{link::kPanelMemorySize});
+  panel_.Signal(SIGTERM);
+  EXPECT_EQ(panel_.WaitExit(), 0);
+}
+
 TEST_F(PanelTransfer, PanelFaultsReachTheirMessages) {
   struct Case {
     std::vector<std::string> faults;
