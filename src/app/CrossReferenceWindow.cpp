@@ -167,6 +167,11 @@ void CrossReferenceWindow::ShowEntries(const std::vector<XrefEntry>& entries,
   count_->setText(CountText());
 }
 
+void CrossReferenceWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  emit Hidden();
+}
+
 void CrossReferenceWindow::ApplyFilter() {
   model_->Filter(filter_->text().toStdString());
   count_->setText(CountText());

@@ -48,6 +48,11 @@ class CrossReferenceWindow : public QWidget {
  signals:
   // The row of entry `index` (in the list given last) was activated.
   void EntryChosen(int index);
+  // The window was closed or hidden: its entries are not needed meanwhile.
+  void Hidden();
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void ApplyFilter();

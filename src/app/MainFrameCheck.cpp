@@ -105,8 +105,11 @@ void MainFrame::ShowCrossReference() {
       if (index >= 0 && static_cast<size_t>(index) < refs.size())
         view_->ShowElement(refs[static_cast<size_t>(index)]);
     });
+    connect(xref_, &CrossReferenceWindow::Hidden, this,
+            [this] { checker_->SetCrossReferenceWanted(false); });
     PlaceBeside(xref_);
   }
+  checker_->SetCrossReferenceWanted(true);
   checker_->RefreshNow();
   xref_->ShowEntries(checker_->CrossReference(), QString::fromStdString(CurrentProject().m_path));
   xref_->show();

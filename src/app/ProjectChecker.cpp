@@ -61,6 +61,7 @@ void ProjectChecker::RefreshNow() {
     budget_ = {};
     xref_.clear();
     xrefRefs_.clear();
+    xrefStale_ = true;
     emit Refreshed();
     return;
   }
@@ -70,21 +71,31 @@ void ProjectChecker::RefreshNow() {
   } catch (const std::exception&) {
     snapshot.clear();  // not comparable: checked again every time
   }
-  if (hasProject_ && !snapshot.empty() && snapshot == snapshot_) {
-    // Undo and redo rebuild elements whose bytes are the same as before.
-    ResolveRefs();
-    return;
+  const bool changed = !hasProject_ || snapshot.empty() || snapshot != snapshot_;
+  if (changed) {
+    snapshot_ = std::move(snapshot);
+    hasProject_ = true;
+    findings_ = CheckProject(project, {}, &budget_);
+    // Errors first, then warnings and notes, each in the project's order.
+    std::stable_sort(findings_.begin(), findings_.end(),
+                     [](const Finding& a, const Finding& b) { return a.severity < b.severity; });
+    ++checks_;
+    xrefStale_ = true;
   }
-  snapshot_ = std::move(snapshot);
-  hasProject_ = true;
-  findings_ = CheckProject(project, {}, &budget_);
-  // Errors first, then warnings and notes, each in the project's order.
-  std::stable_sort(findings_.begin(), findings_.end(),
-                   [](const Finding& a, const Finding& b) { return a.severity < b.severity; });
-  xref_ = BuildCrossReference(project, CurrentProfile());
-  ++checks_;
+  const bool xrefNow = xrefWanted_ && xrefStale_;
+  if (xrefNow) {
+    xref_ = BuildCrossReference(project, CurrentProfile());
+    xrefStale_ = false;
+  } else if (xrefStale_) {
+    xref_.clear();
+  }
+  // Undo and redo rebuild elements whose bytes are the same as before.
   ResolveRefs();
-  emit Refreshed();
+  if (changed || xrefNow) emit Refreshed();
+}
+
+void ProjectChecker::SetCrossReferenceWanted(bool wanted) {
+  xrefWanted_ = wanted;
 }
 
 void ProjectChecker::ResolveRefs() {

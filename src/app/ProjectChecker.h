@@ -33,9 +33,9 @@ struct ElementRef {
 
 // Checks the editor's project at idle: every change restarts a short
 // single-shot timer, and when it runs out the project's stored content is
-// compared with what was checked last; only a difference runs the check,
-// the image budget and the cross-reference again, so that typing or a drag
-// costs one check at its end and a repaint none.
+// compared with what was checked last; only a difference runs the check and
+// the image budget (and the cross-reference while it is shown) again, so
+// that typing or a drag costs one check at its end and a repaint none.
 class ProjectChecker : public QObject {
   Q_OBJECT
 
@@ -53,6 +53,9 @@ class ProjectChecker : public QObject {
   void RefreshNow();
   // True while a change waits for the quiet time to end.
   bool RefreshPending() const;
+  // The cross-reference is built only while someone shows it; it follows
+  // at the next refresh.
+  void SetCrossReferenceWanted(bool wanted);
 
   // The results of the last check; empty while no project is open. The
   // findings come errors first, then warnings and notes.
@@ -81,6 +84,8 @@ class ProjectChecker : public QObject {
   ImageBudget budget_;
   std::vector<XrefEntry> xref_;
   std::vector<ElementRef> xrefRefs_;
+  bool xrefWanted_ = false;
+  bool xrefStale_ = true;  // the cross-reference is not that of the last check
   int checks_ = 0;
 };
 

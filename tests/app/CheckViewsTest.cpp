@@ -234,6 +234,14 @@ TEST_F(CrossReferenceTest, TheFilterKeepsTheAddressesThatHoldItsText) {
   EXPECT_EQ(w.CountText(), QStringLiteral("共 4 处，显示 2 处"));
   w.Filter()->setText("no such address");
   EXPECT_EQ(w.Table()->model()->rowCount(), 0);
+  // Closed, the window is not kept up to date; opened again, it is.
+  w.close();
+  Proj().PlaceElement(kKindRegister, {0, 45});
+  frame->UpdateCommands();
+  WaitForCheck();
+  w.Filter()->clear();
+  frame->Execute(kCmdCrossReference);
+  EXPECT_EQ(w.CountText(), QStringLiteral("共 5 处，显示 5 处"));
 }
 
 TEST_F(CrossReferenceTest, ExportWritesTheRowsShownAsCsv) {
