@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include <QVBoxLayout>
 #include <span>
 
+#include "app/ListTable.h"
 #include "model/ProjectFile.h"
 #include "model/Prompter.h"
 #include "model/SafeFile.h"
@@ -118,18 +118,7 @@ CrossReferenceWindow::CrossReferenceWindow(std::function<QString(const QString&)
   connect(export_, &QPushButton::clicked, this, &CrossReferenceWindow::OnExport);
 
   model_ = new XrefModel(this);
-  table_ = new QTableView(this);
-  table_->setObjectName(QStringLiteral("xrefTable"));
-  table_->setModel(model_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setWordWrap(false);
-  table_->verticalHeader()->hide();
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
-  table_->horizontalHeader()->setStretchLastSection(true);
-  table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  table_->horizontalHeader()->setHighlightSections(false);
+  table_ = NewListTable(QStringLiteral("xrefTable"), model_, this);
   const QFontMetrics m = table_->fontMetrics();
   const int widths[] = {m.horizontalAdvance(QStringLiteral("4x65535.15")),
                         m.horizontalAdvance(QStringLiteral("局号")),

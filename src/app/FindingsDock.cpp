@@ -2,13 +2,14 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <optional>
+
+#include "app/ListTable.h"
 
 namespace tavo::app {
 
@@ -96,18 +97,7 @@ FindingsDock::FindingsDock(QWidget* parent) : QDockWidget(QStringLiteral("检查
   summary_ = new QLabel(body);
   summary_->setObjectName(QStringLiteral("findingsSummary"));
   model_ = new FindingsModel(this);
-  table_ = new QTableView(body);
-  table_->setObjectName(QStringLiteral("findingsTable"));
-  table_->setModel(model_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setWordWrap(false);
-  table_->verticalHeader()->hide();
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
-  table_->horizontalHeader()->setStretchLastSection(true);
-  table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  table_->horizontalHeader()->setHighlightSections(false);
+  table_ = NewListTable(QStringLiteral("findingsTable"), model_, body);
   const QFontMetrics m = table_->fontMetrics();
   table_->setColumnWidth(0, m.horizontalAdvance(QStringLiteral("警告")) + 40);
   table_->setColumnWidth(1, m.horizontalAdvance(QStringLiteral("too-many-elements")) + 12);

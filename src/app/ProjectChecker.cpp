@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <exception>
+#include <unordered_map>
 
 #include "app/PreviewCompile.h"
 #include "check/ProjectCheck.h"
@@ -13,14 +14,24 @@ namespace tavo::app {
 
 namespace {
 
-ElementRef RefOf(const Project& project, const std::optional<uint16_t>& screen,
+// The screens by number, the first of a number as the project finds it.
+using ScreenIndex = std::unordered_map<uint16_t, const CMainView*>;
+
+ScreenIndex IndexScreens(const Project& project) {
+  ScreenIndex index;
+  index.reserve(project.m_screens.size());
+  for (const auto& s : project.m_screens) index.emplace(s->m_number, s.get());
+  return index;
+}
+
+ElementRef RefOf(const ScreenIndex& screens, const std::optional<uint16_t>& screen,
                  const std::optional<size_t>& element) {
   ElementRef ref;
   if (!screen) return ref;
   ref.number = *screen;
-  const Project::Found found = project.FindScreen(*screen);
-  if (!found.found) return ref;
-  const CMainView* s = project.ScreenAt(found.position);
+  const auto found = screens.find(*screen);
+  if (found == screens.end()) return ref;
+  const CMainView* s = found->second;
   ref.screen = s;
   if (element && *element < s->m_elements.size()) {
     ref.element = s->m_elements[*element].get();
@@ -99,13 +110,13 @@ void ProjectChecker::SetCrossReferenceWanted(bool wanted) {
 }
 
 void ProjectChecker::ResolveRefs() {
-  const Project& project = project_();
+  const ScreenIndex screens = IndexScreens(project_());
   findingRefs_.clear();
   findingRefs_.reserve(findings_.size());
-  for (const Finding& f : findings_) findingRefs_.push_back(RefOf(project, f.screen, f.element));
+  for (const Finding& f : findings_) findingRefs_.push_back(RefOf(screens, f.screen, f.element));
   xrefRefs_.clear();
   xrefRefs_.reserve(xref_.size());
-  for (const XrefEntry& e : xref_) xrefRefs_.push_back(RefOf(project, e.screen, e.element));
+  for (const XrefEntry& e : xref_) xrefRefs_.push_back(RefOf(screens, e.screen, e.element));
 }
 
 }  // namespace tavo::app

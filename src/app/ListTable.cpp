@@ -1,0 +1,24 @@
+#include "app/ListTable.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+namespace tavo::app {
+
+QTableView* NewListTable(const QString& name, QAbstractItemModel* model, QWidget* parent) {
+  auto* table = new QTableView(parent);
+  table->setObjectName(name);
+  table->setModel(model);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setWordWrap(false);
+  table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+  table->horizontalHeader()->setStretchLastSection(true);
+  table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  table->horizontalHeader()->setHighlightSections(false);
+  return table;
+}
+
+}  // namespace tavo::app
