@@ -66,6 +66,8 @@ void BudgetGauge::SetBudget(const std::optional<ImageBudget>& budget) {
   level_ = b.Level();
   share_ = b.limit ? std::min(1.0, double(b.Total()) / double(b.limit)) : 1.0;
   setToolTip(Tip(b));
+  // The status bar would squeeze it before the message pane.
+  setMinimumWidth(sizeHint().width());
   updateGeometry();
   show();
   update();
@@ -77,7 +79,7 @@ QSize BudgetGauge::sizeHint() const {
   const QFontMetrics m = fontMetrics();
   const int text = std::max(m.horizontalAdvance(text_),
                             m.horizontalAdvance(QStringLiteral("画面数据 32,767 / 32,767 字节")));
-  return {text + 2 * frameWidth() + 12, m.height() + 2 * frameWidth()};
+  return {text + 2 * frameWidth() + 20, m.height() + 2 * frameWidth()};
 }
 
 void BudgetGauge::paintEvent(QPaintEvent* event) {

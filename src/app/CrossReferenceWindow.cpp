@@ -1,6 +1,5 @@
 #include "app/CrossReferenceWindow.h"
 
-#include <QAbstractTableModel>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -9,6 +8,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <iterator>
 #include <span>
 
 #include "app/ListTable.h"
@@ -21,14 +21,13 @@ namespace tavo::app {
 namespace {
 const char* const kHeaders[] = {"地址", "局号", "读写", "宽度",    "个数",
                                 "画面", "元件", "位置", "画面说明"};
-constexpr int kColumns = 9;
 const char kUntitledExport[] = "地址交叉引用.csv";
 }  // namespace
 
 // The entries the filter keeps, as rows.
-class XrefModel : public QAbstractTableModel {
+class XrefModel : public ListModel {
  public:
-  using QAbstractTableModel::QAbstractTableModel;
+  explicit XrefModel(QObject* parent) : ListModel(kHeaders, parent) {}
 
   void Set(std::vector<XrefEntry> entries, const std::string& filter) {
     beginResetModel();
@@ -53,9 +52,6 @@ class XrefModel : public QAbstractTableModel {
 
   int rowCount(const QModelIndex& parent) const override {
     return parent.isValid() ? 0 : static_cast<int>(shown_.size());
-  }
-  int columnCount(const QModelIndex& parent) const override {
-    return parent.isValid() ? 0 : kColumns;
   }
 
   QVariant data(const QModelIndex& index, int role) const override {
@@ -82,13 +78,6 @@ class XrefModel : public QAbstractTableModel {
       default:
         return QString::fromStdString(e.screenDescription);
     }
-  }
-
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= kColumns)
-      return {};
-    return QString::fromUtf8(kHeaders[section]);
   }
 
  private:
@@ -128,7 +117,9 @@ CrossReferenceWindow::CrossReferenceWindow(std::function<QString(const QString&)
                         m.horizontalAdvance(QStringLiteral("65535")),
                         m.horizontalAdvance(QStringLiteral("控制寄存器")),
                         m.horizontalAdvance(QStringLiteral("(999,999)"))};
-  for (int c = 0; c < kColumns - 1; ++c) table_->setColumnWidth(c, widths[c] + 16);
+  // Every column but the description, which takes the rest.
+  for (int c = 0; c < static_cast<int>(std::size(widths)); ++c)
+    table_->setColumnWidth(c, widths[c] + 16);
   connect(table_, &QTableView::activated, this,
           [this](const QModelIndex& index) { emit EntryChosen(model_->EntryOf(index.row())); });
 

@@ -1,6 +1,5 @@
 #include "app/FindingsDock.h"
 
-#include <QAbstractTableModel>
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
@@ -15,7 +14,6 @@ namespace tavo::app {
 
 namespace {
 const char* const kHeaders[] = {"类别", "代码", "画面", "元件", "说明"};
-constexpr int kColumns = 5;
 constexpr int kMessageColumn = 4;
 
 QStyle::StandardPixmap SeverityIcon(Severity severity) {
@@ -37,9 +35,9 @@ bool SameFinding(const Finding& a, const Finding& b) {
 }  // namespace
 
 // The findings as rows; the table asks only for the rows it shows.
-class FindingsModel : public QAbstractTableModel {
+class FindingsModel : public ListModel {
  public:
-  using QAbstractTableModel::QAbstractTableModel;
+  explicit FindingsModel(QObject* parent) : ListModel(kHeaders, parent) {}
 
   void Set(const std::vector<Finding>& findings) {
     beginResetModel();
@@ -50,9 +48,6 @@ class FindingsModel : public QAbstractTableModel {
 
   int rowCount(const QModelIndex& parent) const override {
     return parent.isValid() ? 0 : static_cast<int>(findings_.size());
-  }
-  int columnCount(const QModelIndex& parent) const override {
-    return parent.isValid() ? 0 : kColumns;
   }
 
   QVariant data(const QModelIndex& index, int role) const override {
@@ -75,13 +70,6 @@ class FindingsModel : public QAbstractTableModel {
       default:
         return QString::fromStdString(f.message);
     }
-  }
-
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= kColumns)
-      return {};
-    return QString::fromUtf8(kHeaders[section]);
   }
 
  private:

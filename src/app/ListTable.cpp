@@ -5,6 +5,13 @@
 
 namespace tavo::app {
 
+QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+      section >= columnCount({}))
+    return {};
+  return QString::fromUtf8(headers_[static_cast<size_t>(section)]);
+}
+
 QTableView* NewListTable(const QString& name, QAbstractItemModel* model, QWidget* parent) {
   auto* table = new QTableView(parent);
   table->setObjectName(name);
