@@ -1,7 +1,9 @@
 #include "render/Canvas.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <utility>
 
 #include "render/StbIo.h"
 
@@ -132,20 +134,24 @@ void Canvas::Line(Point a, Point b, Color c, int pen) {
   if (includeEnd) plot(x, y);
 }
 
-void Canvas::DottedOutline(const Rect& r, Color c) {
-  // The closed path left-top -> right-top -> right-bottom -> left-bottom ->
-  // left-top, one dot every second pixel along it; each pixel's place on the
-  // path is computed, so only the visible stretch is walked.
+namespace {
+
+// Calls `dot(x, y)` for the dots of the closed path left-top -> right-top ->
+// right-bottom -> left-bottom -> left-top, one every second pixel along it,
+// within `clip`. Each pixel's place on the path is computed, so only the
+// visible stretch is walked.
+template <typename Dot>
+void WalkDottedOutline(const Rect& r, const Rect& clip, Dot dot) {
   const long long l = r.left, t = r.top, rr = r.right, b = r.bottom;
   if (rr < l || b < t) return;
   const long long w = rr - l, h = b - t;
   if (w == 0 && h == 0) {
-    SetPixel(r.left, r.top, c);
+    dot(l, t);
     return;
   }
-  const long long cl = m_clip.left, ct = m_clip.top, cr = m_clip.right, cb = m_clip.bottom;
+  const long long cl = clip.left, ct = clip.top, cr = clip.right, cb = clip.bottom;
   auto put = [&](long long x, long long y, long long n) {
-    if ((n & 1) == 0) SetPixel(static_cast<int>(x), static_cast<int>(y), c);
+    if ((n & 1) == 0) dot(x, y);
   };
   // Top edge: x from l to rr - 1, n = x - l.
   if (t >= ct && t < cb)
@@ -161,6 +167,32 @@ void Canvas::DottedOutline(const Rect& r, Color c) {
   if (l >= cl && l < cr)
     for (long long y = std::max(t + 1, ct); y <= std::min(b, cb - 1); ++y)
       put(l, y, 2 * w + h + b - y);
+}
+
+// Lit by the eye's weighting of red, green and blue: at least half of white.
+bool IsLight(Color c) {
+  const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+  return 299 * r + 587 * g + 114 * b >= 128 * 1000;
+}
+
+}  // namespace
+
+void Canvas::DottedOutline(const Rect& r, Color c) {
+  WalkDottedOutline(r, m_clip, [&](long long x, long long y) {
+    SetPixel(static_cast<int>(x), static_cast<int>(y), c);
+  });
+}
+
+void Canvas::DottedOutline(const Rect& r, Color overDark, Color overLight) {
+  // Every dot's colour is chosen from the pixels as they were before the
+  // outline: a degenerate rectangle visits some pixels twice.
+  std::vector<std::pair<size_t, Color>> dots;
+  WalkDottedOutline(r, m_clip, [&](long long x, long long y) {
+    if (x < m_clip.left || y < m_clip.top || x >= m_clip.right || y >= m_clip.bottom) return;
+    const size_t i = static_cast<size_t>(y) * m_width + static_cast<size_t>(x);
+    dots.emplace_back(i, IsLight(m_pixels[i]) ? overLight : overDark);
+  });
+  for (const auto& [i, c] : dots) m_pixels[i] = c;
 }
 
 template <typename Sample>

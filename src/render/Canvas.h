@@ -16,10 +16,12 @@ constexpr Color RgbColor(int r, int g, int b) {
          static_cast<Color>(b & 0xFF);
 }
 
-// The simulated display's two colours, and the light grey of outlines.
+// The simulated display's two colours, the light grey of outlines, and the
+// dark grey an outline takes over lit pixels.
 constexpr Color kDisplayDark = RgbColor(64, 64, 64);
 constexpr Color kDisplayLit = RgbColor(255, 255, 255);
 constexpr Color kOutlineGrey = RgbColor(192, 192, 192);
+constexpr Color kOutlineDarkGrey = RgbColor(96, 96, 96);
 constexpr Color kBlack = RgbColor(0, 0, 0);
 
 // A one-bit-per-pixel source for scaled copies: `rows` top row first, each row
@@ -68,6 +70,9 @@ class Canvas {
   // right-bottom, left-bottom (right and bottom inclusive here), one pixel
   // wide, every other pixel set along the path.
   void DottedOutline(const Rect& r, Color c);
+  // The same dots in `overDark` where the pixel under a dot is dark and in
+  // `overLight` where it is light, so that the outline shows on both.
+  void DottedOutline(const Rect& r, Color overDark, Color overLight);
 
   // Copies `src` (its `from` part) stretched into `to`, nearest neighbour.
   void CopyScaled(const Canvas& src, const Rect& from, const Rect& to);

@@ -84,6 +84,23 @@ TEST(Canvas, DottedOutlineAlternatesAroundTheClosedPath) {
   EXPECT_EQ(PixelsOf(big, W).size(), 432u);
 }
 
+TEST(Canvas, ContrastOutlineTakesItsColourFromThePixelUnderEachDot) {
+  // Left half dark, right half lit; the outline crosses both.
+  Canvas canvas(8, 4, D);
+  canvas.FillRect({4, 0, 8, 4}, W);
+  const Color light = kOutlineGrey, dark = kOutlineDarkGrey;
+  canvas.DottedOutline({0, 0, 7, 3}, light, dark);
+  using P = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(PixelsOf(canvas, light), (P{{0, 0}, {2, 0}, {0, 2}, {1, 3}, {3, 3}}));
+  EXPECT_EQ(PixelsOf(canvas, dark), (P{{4, 0}, {6, 0}, {7, 1}, {5, 3}, {7, 3}}));
+  // A flat outline walks its row twice: the dots keep the colour of what was
+  // under them, not of the first pass.
+  Canvas flat(8, 1, W);
+  flat.DottedOutline({0, 0, 6, 0}, light, dark);
+  EXPECT_EQ(PixelsOf(flat, dark), (P{{0, 0}, {2, 0}, {4, 0}, {6, 0}}));
+  EXPECT_TRUE(PixelsOf(flat, light).empty());
+}
+
 TEST(Canvas, ScaledCopiesTakeTheSourcePixelUnderEachCentre) {
   // 8 panel pixels over 18 display pixels: each source column 2 or 3 wide.
   std::vector<int> widths(8, 0);
