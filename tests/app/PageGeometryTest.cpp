@@ -20,7 +20,9 @@
 #include "app/pages/PageArea.h"
 #include "app/pages/PageWidgets.h"
 #include "app/pages/SettingsDialogs.h"
+#include "elements/Dynamic.h"
 #include "elements/Function.h"
+#include "model/Gbk.h"
 #include "model/PageHooks.h"
 #include "model/Project.h"
 #include "model/Screen.h"
@@ -179,6 +181,16 @@ TEST(PageGeometry, EveryPageForEveryProtocolAndType) {
   Report(faults);
 }
 
+// The rightmost column of a cell's picture that holds a dark (text) pixel,
+// relative to the cell; -1 when none.
+int LastInkColumn(const QImage& grid, const QRect& cell) {
+  int last = -1;
+  for (int x = cell.left(); x <= cell.right(); ++x)
+    for (int y = cell.top() + 1; y < cell.bottom(); ++y)
+      if (qGray(grid.pixel(x, y)) < 128) last = x - cell.left();
+  return last;
+}
+
 TEST(PageGeometry, TheDynamicTextGridShowsItsValuesAndTextsWhole) {
   CMainView screen{1, "screen"};
   RecordingEnv rec;
@@ -189,17 +201,30 @@ TEST(PageGeometry, TheDynamicTextGridShowsItsValuesAndTextsWhole) {
   SetPageHooks(&area);
   area.show();
   ProfileScope protocol(3);
-  screen.AddElement(kKindDynamic, {0, 0});
+  auto* dyn = static_cast<CDynamic*>(screen.AddElement(kKindDynamic, {0, 0}));
+  // 24 bytes each: 24 wide capitals, 12 Chinese characters.
+  dyn->m_texts[0] = std::string(24, 'W');
+  dyn->m_texts[1] = G("温度压力流量液位报警停止");
+  dyn->m_valueTexts[0] = "-32768";
+  area.LoadPage(*dyn);
   QCoreApplication::processEvents();
   auto* page = static_cast<DynamicPage*>(area.Current());
   QTableWidget* grid = page->Grid();
+  grid->clearSelection();
   const QFontMetrics fm = grid->fontMetrics();
   const int cellMargin = 2 * grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 2;
   EXPECT_GE(grid->columnWidth(0), fm.horizontalAdvance(QStringLiteral("-32768")) + cellMargin);
-  // 24 bytes: twelve Chinese characters.
-  EXPECT_GE(grid->columnWidth(1),
-            fm.horizontalAdvance(QStringLiteral("温度压力流量液位报警停止")) + cellMargin);
+  EXPECT_GE(grid->columnWidth(1), 8 * 24);
+  EXPECT_LE(grid->columnWidth(0) + grid->columnWidth(1), grid->viewport()->width());
   EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+  // Drawn, both texts end inside their cell after 23 characters' width.
+  const QImage shot = grid->viewport()->grab().toImage();
+  for (int row : {0, 1}) {
+    const QRect cell = grid->visualItemRect(grid->item(row, 1));
+    const int last = LastInkColumn(shot, cell);
+    EXPECT_GE(last, 8 * 23) << "row " << row;
+    EXPECT_LT(last, cell.width() - 1) << "row " << row;
+  }
   SetPageHooks(nullptr);
 }
 

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include "app/pages/PageWidgets.h"
+#include "app/pages/PanelTextDelegate.h"
 #include "model/Gbk.h"
 
 namespace tavo::app {
@@ -36,20 +37,28 @@ DynamicPage::DynamicPage(QWidget* parent) : PageWidget(QStringLiteral("动态文
   b.Radio(*modes, 0, QStringLiteral("HEX/BCD"), "c1131", 50, 195, 80);
   b.Radio(*modes, 1, QStringLiteral("十进制"), "c1130", 132, 195, 70);
   modes->Attach(&logic_.mode);
-  b.Check(logic_.isSigned, QStringLiteral("有符号数"), "c1091", 136, 170, 88);
+  b.Check(logic_.isSigned, QStringLiteral("有符号数"), "c1091", 136, 170, 76);
 
   auto* frame = new QGroupBox(QStringLiteral("显示文本"), this);
   frame->setObjectName(QStringLiteral("c1153"));
-  frame->setGeometry(226, 14, 280, 212);
+  frame->setGeometry(214, 14, 296, 212);
   grid_ = new QTableWidget(DynamicPageLogic::kRows, 2, frame);
   grid_->setObjectName(QStringLiteral("page256"));
-  grid_->setGeometry(6, 18, 268, 188);
+  grid_->setGeometry(3, 18, 290, 188);
   grid_->setHorizontalHeaderLabels({QStringLiteral("数值"), QStringLiteral("内容")});
-  // The value column holds "-32768", the text column the rest of the width,
-  // for a text of 24 bytes; no sideways scrolling.
+  // The texts show in the panel's characters, so that a text of 24 bytes
+  // (24 narrow or 12 wide characters) is 192 pixels whatever the system font:
+  // the text column holds that, the value column the rest ("-32768"); no
+  // sideways scrolling.
+  grid_->setItemDelegateForColumn(DynamicPageLogic::kTextColumn, new PanelTextDelegate(grid_));
+  grid_->horizontalHeader()->setStretchLastSection(false);
+  grid_->horizontalHeader()->setSectionResizeMode(DynamicPageLogic::kValueColumn,
+                                                  QHeaderView::Stretch);
+  grid_->horizontalHeader()->setSectionResizeMode(DynamicPageLogic::kTextColumn,
+                                                  QHeaderView::Fixed);
+  grid_->setColumnWidth(DynamicPageLogic::kTextColumn,
+                        PanelTextDelegate::CellWidth(DynamicPageLogic::kMaxCellText));
   const QFontMetrics metrics = grid_->fontMetrics();
-  grid_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("-32768")) + 12);
-  grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid_->verticalHeader()->setDefaultSectionSize(20);
   grid_->verticalHeader()->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("32")) + 8);
@@ -85,8 +94,13 @@ void DynamicPage::FillGrid(int row) {
   const int first = row < 0 ? 0 : row;
   const int last = row < 0 ? DynamicPageLogic::kRows - 1 : row;
   for (int r = first; r <= last && r < DynamicPageLogic::kRows; ++r)
-    for (int col = 0; col < 2; ++col)
-      grid_->item(r, col)->setText(QString::fromStdString(GbkToUtf8(logic_.CellText(r, col))));
+    for (int col = 0; col < 2; ++col) {
+      const std::string text = logic_.CellText(r, col);
+      QTableWidgetItem* item = grid_->item(r, col);
+      item->setText(QString::fromStdString(GbkToUtf8(text)));
+      if (col == DynamicPageLogic::kTextColumn)
+        item->setData(PanelTextDelegate::kGbkRole, QByteArray::fromStdString(text));
+    }
 }
 
 void DynamicPage::OpenCell(int row, int column) {
