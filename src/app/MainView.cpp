@@ -102,9 +102,12 @@ MainView::MainView(QWidget* parent)
   properties_->SetEnv(env);
   connect(properties_, &PageArea::LoadCorrected, this, &MainView::StatusMessage);
   SetPageHooks(properties_);
-  // Leaving a control of a page ends its edit: the next one is a new step.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    // Leaving a control of a page ends its edit: the next one is a new step.
     if (editOpen_ && old && properties_->isAncestorOf(old)) EndEdit();
+    // Ctrl is seen only while the view or the screen list has the keyboard;
+    // a release elsewhere (in a dialog, another window) would never reach it.
+    if (now != this && now != screenList_) controller_.ControlKey(false);
   });
 
   setFocusPolicy(Qt::StrongFocus);
@@ -112,7 +115,8 @@ MainView::MainView(QWidget* parent)
 }
 
 MainView::~MainView() {
-  SetPageHooks(nullptr);
+  // Another editor window may have taken the hooks since.
+  if (&CurrentPageHooks() == properties_) SetPageHooks(nullptr);
 }
 
 void MainView::InitialUpdate() {
@@ -375,11 +379,36 @@ bool MainView::HandleKey(QKeyEvent* event) {
     controller_.ControlKey(event->type() == QEvent::KeyPress);
     return false;
   }
-  if (event->type() == QEvent::KeyPress && event->key() == Qt::Key_Delete) {
+  if (event->type() != QEvent::KeyPress) return false;
+  if (event->key() == Qt::Key_Delete) {
     DeleteKey();
     return true;
   }
-  return false;
+  // The arrows move a selected element: a grid step (4 panel pixels), with
+  // Shift one panel pixel. Without a selection they are the screen list's.
+  const int step = event->modifiers() & Qt::ShiftModifier ? 1 : 4;
+  int dx = 0, dy = 0;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      dx = -step;
+      break;
+    case Qt::Key_Right:
+      dx = step;
+      break;
+    case Qt::Key_Up:
+      dy = -step;
+      break;
+    case Qt::Key_Down:
+      dy = step;
+      break;
+    default:
+      return false;
+  }
+  if (!ElementSelected()) return false;
+  EndEdit();
+  controller_.ArrowKey(dx, dy);
+  emit Changed();
+  return true;
 }
 
 void MainView::keyPressEvent(QKeyEvent* event) {
@@ -401,6 +430,13 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
       if (mouse->button() == Qt::RightButton) {
         // A right press anywhere in the view also ends a pending insertion.
         controller_.RightButtonDown();
+        // The menu acts on the current screen: the row under the mouse
+        // becomes it first.
+        const int row = screenList_->rowAt(mouse->position().toPoint().y());
+        if (row >= 0 && row != project_->m_curScreen) {
+          OnRowChosen(row);
+          SelectCurrentRow();
+        }
         emit Changed();
         ShowScreenMenu(mouse->globalPosition().toPoint());
         return true;

@@ -116,6 +116,28 @@ Rect CBase::MoveBy(Point pointer, Point& anchor) {
   return old.United(m_rect).Inflated(1);
 }
 
+namespace {
+// `from` moved by `by` toward [0, max]: not past a bound it had not passed yet.
+int32_t StepWithin(int32_t from, int by, int max) {
+  const long long to = static_cast<long long>(from) + by;
+  if (by > 0) return static_cast<int32_t>(std::min<long long>(to, std::max(from, max)));
+  if (by < 0) return static_cast<int32_t>(std::max<long long>(to, std::min(from, 0)));
+  return from;
+}
+}  // namespace
+
+Rect CBase::NudgeBy(int dx, int dy) {
+  const int32_t x = StepWithin(m_x, dx, MaxXOf(m_rect));
+  const int32_t y = StepWithin(m_y, dy, MaxYOf(m_rect));
+  if (x == m_x && y == m_y) return Rect{};
+  m_x = x;
+  m_y = y;
+  const Rect old = m_rect;
+  PlaceAtStoredPosition();
+  ShowPosition();
+  return old.United(m_rect).Inflated(1);
+}
+
 void CBase::PlaceAt(int left, int top) {
   SetScreenPos(left, top);
   if (!IsInsideDisplay()) ClampToDisplay();

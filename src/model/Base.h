@@ -59,6 +59,11 @@ class CBase {
   // One drag step: moves on the 4-panel-pixel grid and advances the anchor by
   // what was used. Returns the editor area to repaint (empty when nothing moved).
   Rect MoveBy(Point pointer, Point& anchor);
+  // A keyboard move by (dx, dy) panel pixels. The element stops at the
+  // display's edges (X and Y within 0 and MaxXOf / MaxYOf, the property
+  // page's ranges); one already beyond an edge is never pushed further out.
+  // Returns the editor area to repaint (empty when nothing moved).
+  Rect NudgeBy(int dx, int dy);
   void PlaceAt(int left, int top);
   void Replace();
   // Appends kind and the running offset (high byte first); adds m_codeSize.

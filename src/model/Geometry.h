@@ -46,4 +46,14 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+// The largest panel X and Y of an element whose rectangle is `rect` (editor
+// pixels): 192 - width / 2.25 and 64 - height / 2.25, truncated toward zero.
+// The property pages' X and Y ranges and the keyboard moves share them.
+inline int MaxXOf(const Rect& rect) {
+  return static_cast<int>(kPanelWidth - rect.Width() / 2.25);
+}
+inline int MaxYOf(const Rect& rect) {
+  return static_cast<int>(kPanelHeight - rect.Height() / 2.25);
+}
+
 }  // namespace tavo

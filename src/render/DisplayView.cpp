@@ -89,7 +89,10 @@ bool DisplayView::PaintDisplay(Canvas& canvas) {
   const Rect frame = screen->DrawAll(canvas, selected);
   if (selected && screen->Head()) m_markRect = frame;
   canvas.ResetClip();
-  if (m_selectMode != 1 || m_insertKind != -1) canvas.DottedOutline(m_markRect, kOutlineGrey);
+  // Light grey over the dark display, dark grey over lit pixels (an inverse
+  // element), so that the outline shows on both.
+  if (m_selectMode != 1 || m_insertKind != -1)
+    canvas.DottedOutline(m_markRect, kOutlineGrey, kOutlineDarkGrey);
   return true;
 }
 
@@ -244,6 +247,27 @@ void DisplayView::DeleteKey() {
   SetSelectMode(1);
   m_dragging = 0;
   RepaintAll();
+}
+
+bool DisplayView::ArrowKey(int dx, int dy) {
+  CMainView* screen = Screen();
+  if (!screen) return false;
+  SyncSelection();
+  if (m_selectMode != 0) return false;
+  // A drag still held is a step of its own, and so is the rest of it.
+  const bool held = m_gesture != nullptr;
+  FinishGesture();
+  if (held) {
+    m_gesture = "移动元件";
+    m_gestureChanged = false;
+  }
+  const Rect changed = screen->Head()->NudgeBy(dx, dy);
+  if (changed.Width() > 0) {
+    m_project->SetModified();
+    Commit("移动元件");
+    Repaint(changed);
+  }
+  return true;
 }
 
 bool DisplayView::ScreenListClick(size_t row) {

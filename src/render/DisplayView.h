@@ -69,6 +69,11 @@ class DisplayView {
   // The Delete key while the view or the screen list has the focus: deletes
   // the selected element, or else (after asking) the current screen.
   void DeleteKey();
+  // An arrow key while the view or the screen list has the focus: with an
+  // element selected it moves by (dx, dy) panel pixels, held on the display,
+  // as one step "移动元件". False when no element is selected (the key is then
+  // the screen list's).
+  bool ArrowKey(int dx, int dy);
   void ControlKey(bool down) { m_controlDown = down; }
   bool ControlDown() const { return m_controlDown; }
 

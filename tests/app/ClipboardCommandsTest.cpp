@@ -5,6 +5,7 @@
 
 #include "EditorFixture.h"
 #include "model/ClipboardForm.h"
+#include "plc/Protocol.h"
 
 namespace tavo::test {
 namespace {
@@ -78,6 +79,44 @@ TEST_F(ClipboardCommandsTest, ScreenCopiedToTheClipboardPastesUnderTheNextFreeNu
   frame->Execute(kCmdUndo);
   EXPECT_EQ(Proj().ScreenCount(), 1u);
   EXPECT_EQ(View().ScreenList()->rowCount(), 1);
+}
+
+TEST_F(ClipboardCommandsTest, AnElementCopiedInOneEditorPastesIntoAnotherOfAnotherProtocol) {
+  // The fixture's editor holds a protocol 1 project.
+  ASSERT_EQ(CurrentProtocol(), 1);
+  CBase* reg = Proj().PlaceElement(kKindRegister, {90, 54});
+  reg->m_regType = 2;  // "D"
+  reg->m_addr = 1234;
+  reg->m_station = 3;
+  View().Commit("放置元件");
+  frame->Execute(kCmdCopy);
+  const std::string copied = QGuiApplication::clipboard()->text().toStdString();
+
+  // A second editor, as a second window would be, on a protocol 20 project
+  // (its word types begin with "D").
+  app::MainFrame second(settings.get());
+  ASSERT_TRUE(second.Create(false));
+  second.show();
+  PlcChoice choice;
+  choice.protocol = 20;
+  choice.plcPos = 19;
+  prompter.plcAnswers.push_back(choice);
+  second.Execute(kCmdNewProject);
+  ASSERT_EQ(CurrentProtocol(), 20);
+  ASSERT_TRUE(second.IsCommandEnabled(kCmdPaste));
+  second.Execute(kCmdPaste);
+  CBase* pasted = second.CurrentProject().SelectedElement();
+  ASSERT_NE(pasted, nullptr);
+  EXPECT_EQ(pasted->m_kind, kKindRegister);
+  EXPECT_EQ(pasted->m_regType, 0);  // "D" by name
+  EXPECT_EQ(pasted->m_addr, 1234);
+  EXPECT_EQ(pasted->m_station, 3);
+  EXPECT_EQ(pasted->m_x, reg->m_x);  // nothing identical there: the same place
+  EXPECT_TRUE(second.isWindowModified());
+  EXPECT_EQ(second.Action(kCmdUndo)->text(), QStringLiteral("撤销 粘贴元件(&U)"));
+
+  EXPECT_EQ(Screen().ElementCount(), 2u);  // the first project is as it was
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), copied);
 }
 
 }  // namespace

@@ -142,5 +142,36 @@ TEST_F(ScreenCommandsTest, RightClickOnTheListOpensTheScreenMenu) {
                                 QStringLiteral("复制到剪贴板"), QStringLiteral("粘贴画面")}));
 }
 
+TEST_F(ScreenCommandsTest, RightClickMakesTheRowUnderTheMouseCurrentBeforeTheMenuActs) {
+  AddScreenByDialog(2, QString());
+  AddScreenByDialog(3, QString());
+  ASSERT_EQ(SelectedRow(), 2);
+  QAction* chosen = nullptr;
+  QTimer::singleShot(50, [&] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      chosen = menu->actions().value(0);  // "删除画面(&D)"
+      menu->close();
+    }
+  });
+  QTableWidget* list = View().ScreenList();
+  QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                    list->visualItemRect(list->item(0, 1)).center());
+  ASSERT_NE(chosen, nullptr);
+  EXPECT_EQ(Proj().m_curScreen, 0);
+  EXPECT_EQ(SelectedRow(), 0);
+  chosen->trigger();  // scripted OK
+  EXPECT_EQ(prompter.said.back().text, "确实要删除1号画面吗?");
+  EXPECT_EQ(Rows(), QStringList({" 2|", " 3|"}));
+  // Below the last row the menu acts on the current screen.
+  QTimer::singleShot(50, [] {
+    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+  });
+  const int current = Proj().m_curScreen;
+  QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                    QPoint(20, list->viewport()->height() - 5));
+  EXPECT_EQ(Proj().m_curScreen, current);
+  EXPECT_EQ(SelectedRow(), current);
+}
+
 }  // namespace
 }  // namespace tavo::test

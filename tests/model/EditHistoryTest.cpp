@@ -66,6 +66,12 @@ TEST(EditHistory, EveryChangeKindUndoesAndRedoesToTheSavedBytes) {
       // Selecting the element at the back brings it to the front: one step
       // with the drag that follows.
       {"移动元件", [](Editor& e) { e.Drag(5, 5, 9, 27); }},
+      {"移动元件",  // the arrow keys: one step each
+       [](Editor& e) {
+         e.view.LeftButtonDown(ViewAt(95, 50));
+         e.view.LeftButtonUp();
+         e.view.ArrowKey(0, -4);
+       }},
       {"删除元件",
        [](Editor& e) {
          e.view.LeftButtonDown(ViewAt(95, 50));
@@ -213,7 +219,7 @@ TEST(EditHistory, RandomSequenceUndoesToTheStartAndRedoesToTheEnd) {
     const auto start = e.Bytes();
     for (int i = 0; i < 3000; ++i) {
       Project& p = e.project;
-      switch (below(14)) {
+      switch (below(15)) {
         case 0:
           e.Place(static_cast<uint8_t>(1 + below(4) * 2), 9 * below(40), 9 * below(14));
           break;
@@ -265,6 +271,13 @@ TEST(EditHistory, RandomSequenceUndoesToTheStartAndRedoesToTheEnd) {
         case 12:
           e.history.Redo();
           break;
+        case 13: {
+          const int step = below(2) ? 1 : 4;
+          const int dir = below(4);
+          e.view.ArrowKey(dir == 0 ? -step : dir == 1 ? step : 0,
+                          dir == 2 ? -step : dir == 3 ? step : 0);
+          break;
+        }
         default:
           if (below(20) == 0) e.view.DeleteKey();  // deletes the screen after asking
           break;

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <fstream>
 
+#include "elements/Chars.h"
 #include "elements/UpLoadPic.h"
+#include "model/EditHistory.h"
 #include "model/PageHooks.h"
 #include "render/DisplayView.h"
 #include "render/TestBmp.h"
@@ -229,6 +231,83 @@ TEST_F(DisplayViewTest, ScreenListClicksChangeTheCurrentScreen) {
   EXPECT_EQ(view.m_selectMode, 1);
   EXPECT_FALSE(view.ScreenListClick(2));
   EXPECT_EQ(project.m_curScreen, 0);
+}
+
+TEST_F(DisplayViewTest, ArrowKeysMoveTheSelectionByAStepOrAPixelAndStopAtTheEdges) {
+  Place(kKindLight, 50, 30);  // panel (20, 12)
+  EditHistory history(project);
+  view.m_history = &history;
+  project.SetModified(false);
+  auto light = [&] { return project.CurrentScreen()->Head(); };
+  struct Key {
+    int dx, dy;
+    int expectX, expectY;
+    bool step;  // recorded as a step of its own
+  };
+  const Key keys[] = {
+      {4, 0, 24, 12, true},    // a grid step: 9 display pixels
+      {0, 1, 24, 13, true},    // Shift: one panel pixel, off the grid
+      {-1, 0, 23, 13, true},   //
+      {0, -4, 23, 9, true},    //
+      {0, -4, 23, 5, true},    //
+      {0, -4, 23, 1, true},    //
+      {0, -4, 23, 0, true},    // stops on the top edge
+      {0, -4, 23, 0, false},   // nothing left to move: no step
+      {160, 0, 176, 0, true},  // 192 - 36 / 2.25: the right edge
+      {4, 0, 176, 0, false},
+  };
+  size_t steps = 0;
+  for (const Key& k : keys) {
+    EXPECT_TRUE(view.ArrowKey(k.dx, k.dy));
+    EXPECT_EQ(light()->m_x, k.expectX) << k.dx << "," << k.dy;
+    EXPECT_EQ(light()->m_y, k.expectY) << k.dx << "," << k.dy;
+    EXPECT_EQ(light()->m_rect.left, PanelToEditor(k.expectX));
+    steps += k.step;
+    EXPECT_EQ(history.StepCount(), steps) << k.dx << "," << k.dy;
+  }
+  EXPECT_EQ(light()->m_rect.right, 432);
+  EXPECT_TRUE(project.IsModified());
+  EXPECT_EQ(history.UndoName(), "移动元件");
+  history.Undo();
+  EXPECT_EQ(light()->m_x, 23);
+  view.SetProject(&project);  // the selection ends with the rebuilt screen
+
+  // An element a file put beyond the right edge is not pushed further out,
+  // but comes back in.
+  view.LeftButtonDown(V(60, 5));
+  view.LeftButtonUp();
+  ASSERT_EQ(view.m_selectMode, 0);
+  light()->m_x = 190;
+  light()->PlaceAtStoredPosition();
+  view.ArrowKey(4, 0);
+  EXPECT_EQ(light()->m_x, 190);
+  view.ArrowKey(-1, 0);
+  EXPECT_EQ(light()->m_x, 189);
+  // Without a selection the keys are not the display's.
+  view.LeftButtonDown(V(10, 130));
+  view.LeftButtonUp();
+  const size_t before = history.StepCount();
+  EXPECT_FALSE(view.ArrowKey(4, 0));
+  EXPECT_EQ(light()->m_x, 189);
+  EXPECT_EQ(history.StepCount(), before);
+}
+
+TEST_F(DisplayViewTest, SelectionOutlineShowsOverALitInverseElement) {
+  auto* text = static_cast<CChars*>(Place(kKindText, 45, 27));
+  text->m_text = "    ";  // four blanks: inverse, the whole rectangle is lit
+  text->m_inverse = 1;
+  text->PlaceAtStoredPosition();
+  const Canvas c = view.Paint();
+  // The outline runs along the element's last row and column, on lit pixels.
+  EXPECT_EQ(c.Pixel(45, 27), kOutlineDarkGrey);
+  EXPECT_EQ(c.Pixel(45 + 71, 27 + 35), kOutlineDarkGrey);
+  int light = 0, dark = 0;
+  for (Color p : c.Pixels()) {
+    light += p == kOutlineGrey;
+    dark += p == kOutlineDarkGrey;
+  }
+  EXPECT_EQ(light, 0);
+  EXPECT_EQ(dark, 71 + 35);  // every second pixel of the closed path
 }
 
 class PictureInsertionTest : public DisplayViewTest {

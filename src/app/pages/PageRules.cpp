@@ -5,14 +5,6 @@
 
 namespace tavo::app {
 
-int MaxXOf(const Rect& rect) {
-  return static_cast<int>(kPanelWidth - rect.Width() / 2.25);
-}
-
-int MaxYOf(const Rect& rect) {
-  return static_cast<int>(kPanelHeight - rect.Height() / 2.25);
-}
-
 Range StationRange(const ProtocolProfile& profile) {
   return {static_cast<double>(profile.m_stationMin), static_cast<double>(profile.m_stationMax)};
 }

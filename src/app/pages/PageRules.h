@@ -1,8 +1,9 @@
 #pragma once
 
-// Rules the property pages share: panel-coordinate maxima, the ranges the
-// protocol profile gives the address boxes, the value ranges of a register's
-// width and sign, and the protocol-31 variable fields.
+// Rules the property pages share: the ranges the protocol profile gives the
+// address boxes, the value ranges of a register's width and sign, and the
+// protocol-31 variable fields (the X and Y maxima are the model's MaxXOf and
+// MaxYOf).
 
 #include <cstdint>
 #include <string>
@@ -18,11 +19,6 @@ struct Range {
   double min = 0;
   double max = 0;
 };
-
-// X and Y maxima of an element whose rectangle is `rect` (display pixels):
-// 192 - width / 2.25 and 64 - height / 2.25, truncated toward zero.
-int MaxXOf(const Rect& rect);
-int MaxYOf(const Rect& rect);
 
 // ---- address boxes ----
 Range StationRange(const ProtocolProfile& profile);
