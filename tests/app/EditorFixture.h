@@ -77,4 +77,17 @@ class EditorTest : public ::testing::Test {
   std::unique_ptr<app::MainFrame> frame;
 };
 
+// The window active and a new project open: the keyboard focus moves as it
+// does for a user (leaving a page's control ends its undo step, keys reach
+// the control that has the focus).
+class ActiveEditorTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    NewProject();
+  }
+};
+
 }  // namespace tavo::test

@@ -16,15 +16,8 @@ namespace {
 
 using namespace tavo::app;
 
-class UndoCommandsTest : public EditorTest {
+class UndoCommandsTest : public ActiveEditorTest {
  protected:
-  void SetUp() override {
-    EditorTest::SetUp();
-    // Leaving a page's control ends its step: the window must have the focus.
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    NewProject();
-  }
   std::vector<uint8_t> Bytes() { return WriteProjectBytes(Proj(), CurrentProtocol()); }
   QString UndoText() { return frame->Action(kCmdUndo)->text(); }
   // A press, a move and a release on the view, at display coordinates.

@@ -15,14 +15,8 @@ namespace {
 
 using namespace tavo::app;
 
-class ViewKeyboardTest : public EditorTest {
+class ViewKeyboardTest : public ActiveEditorTest {
  protected:
-  void SetUp() override {
-    EditorTest::SetUp();
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    NewProject();
-  }
   QTableWidget* List() { return View().ScreenList(); }
   // The mouse moved to a point of the display and clicked there.
   void Click(QPoint at) {
