@@ -38,6 +38,14 @@ void QtPrompter::Message(const std::string& text, const std::string& caption, Me
   box.exec();
 }
 
+void QtPrompter::DetailedMessage(const std::string& text, const std::string& caption,
+                                 MessageIcon icon, const std::string& details) {
+  QMessageBox box(BoxIcon(icon), Caption(caption), QString::fromStdString(text), QMessageBox::Ok,
+                  Parent());
+  box.setDetailedText(QString::fromStdString(details));
+  box.exec();
+}
+
 bool QtPrompter::OkCancel(const std::string& text, const std::string& caption) {
   QMessageBox box(QMessageBox::Question, Caption(caption), QString::fromStdString(text),
                   QMessageBox::Ok | QMessageBox::Cancel, Parent());

@@ -16,6 +16,9 @@ class QtPrompter : public Prompter {
   explicit QtPrompter(std::function<QWidget*()> parent = {}) : parent_(std::move(parent)) {}
 
   void Message(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  // The details in the box's details pane.
+  void DetailedMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                       const std::string& details) override;
   bool OkCancel(const std::string& text, const std::string& caption) override;
   Answer YesNoCancel(const std::string& text, const std::string& caption) override;
   std::optional<PlcChoice> ChoosePlc(const PlcChoice& proposed) override;

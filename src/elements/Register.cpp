@@ -1,6 +1,7 @@
 #include "elements/Register.h"
 
 #include "elements/ElementCommon.h"
+#include "model/Project.h"
 #include "model/Prompter.h"
 #include "plc/Protocol.h"
 
@@ -52,9 +53,24 @@ int CRegister::RecordCells() const {
 }
 
 void CRegister::SetScreenPos(int left, int top) {
-  if (m_decimals > m_digits) CurrentPrompter().Message("寄存器出现错误", "", MessageIcon::Warning);
+  if (m_decimals > m_digits) CurrentPrompter().Message(kRegisterErrorText, "", MessageIcon::Warning);
   const int scale = 1 + Flag(m_double);
   m_rect = {left, top, left + scale * 18 * Cells(), top + 36 * scale};
+}
+
+std::string RegisterErrorPlaces(const Project& project) {
+  std::string places;
+  for (const auto& screen : project.m_screens) {
+    for (const auto& element : screen->m_elements) {
+      const auto* r = dynamic_cast<const CRegister*>(element.get());
+      if (!r || r->m_decimals <= r->m_digits) continue;
+      if (!places.empty()) places += '\n';
+      places += std::to_string(screen->m_number) + "号画面 寄存器(" + std::to_string(r->m_x) + "," +
+                std::to_string(r->m_y) + "): 小数位" + std::to_string(r->m_decimals) + "多于位数" +
+                std::to_string(r->m_digits);
+    }
+  }
+  return places;
 }
 
 }  // namespace tavo

@@ -1,10 +1,17 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "model/Base.h"
 
 namespace tavo {
+
+class Project;
+
+// Shown when a register's rectangle is set while it has more decimals than
+// digits.
+inline constexpr char kRegisterErrorText[] = "寄存器出现错误";
 
 // A numeric register: shows a PLC register's value with a fixed number of
 // digits and decimals; may let the operator enter a value within limits,
@@ -57,5 +64,9 @@ class CRegister : public CBase {
  protected:
   CRegister(const CRegister&) = default;
 };
+
+// Where the project's registers with more decimals than digits are, a line
+// each in screen and element order: "3号画面 寄存器(40,0): 小数位5多于位数3".
+std::string RegisterErrorPlaces(const Project& project);
 
 }  // namespace tavo

@@ -69,7 +69,8 @@ bool CheckProjectFile(const std::string& path);
 // does it replace `project`'s content, become the selected protocol (applied
 // with Project::ApplyProtocol) and give the project its path. On failure it
 // shows the message and leaves `project`, the protocol and its profile as
-// they were.
+// they were. Registers with more decimals than digits are reported in one
+// "寄存器出现错误" that names their screens and positions.
 bool ReadProjectFile(Project& project, const std::string& path);
 // The Open command after a file was chosen: CheckProjectFile, then
 // ReadProjectFile.

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "elements/Register.h"
 #include "model/PageHooks.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectTextForm.h"
@@ -182,7 +183,8 @@ void AdoptReadProject(Project& project, Project&& fresh, const ReadInfo& info) {
   CurrentPageHooks().ShowScreenPage();
 }
 
-bool ReadProjectFile(Project& project, const std::string& path) {
+// The reading of ReadProjectFile, its messages as they come.
+static bool ReadProjectFileShowing(Project& project, const std::string& path) {
   if (IsTextFormPath(path)) {
     Project fresh;
     ReadInfo info;
@@ -208,6 +210,17 @@ bool ReadProjectFile(Project& project, const std::string& path) {
   project.m_path = path;
   project.m_title = BaseName(path);
   return true;
+}
+
+bool ReadProjectFile(Project& project, const std::string& path) {
+  // Every register with more decimals than digits says "寄存器出现错误" as it
+  // is placed: the project's registers say it once, naming where they are.
+  bool read = false;
+  MessageBatch batch(kRegisterErrorText,
+                     [&] { return read ? RegisterErrorPlaces(project) : std::string(); });
+  read = ReadProjectFileShowing(project, path);
+  batch.Release();
+  return read;
 }
 
 bool OpenProjectFile(Project& project, const std::string& path) {

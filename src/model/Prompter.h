@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,12 @@ class Prompter {
  public:
   virtual ~Prompter() = default;
   virtual void Message(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
+  // A message with lines the user may look into (the places it concerns, one
+  // a line). Where they cannot be shown apart they follow the text.
+  virtual void DetailedMessage(const std::string& text, const std::string& caption,
+                               MessageIcon icon, const std::string& details) {
+    Message(details.empty() ? text : text + "\n" + details, caption, icon);
+  }
   // OK/Cancel question; true for OK.
   virtual bool OkCancel(const std::string& text, const std::string& caption) = 0;
   // Yes/No/Cancel question.
@@ -55,6 +62,41 @@ class SilentPrompter : public Prompter {
 // The prompter in force. Defaults to a SilentPrompter; programs install their own.
 Prompter& CurrentPrompter();
 void SetPrompter(Prompter* prompter);  // nullptr restores the silent one
+
+// While it lives, the messages shown are held back; Release() (or the end of
+// its life) shows them, in order, through the prompter in force before. A
+// message whose text is `merged` is shown once, at its first place, with the
+// lines `details` gives at that time: a reader that meets the same fault in
+// many elements says so once, with where. Questions are asked at once.
+class MessageBatch : public Prompter {
+ public:
+  MessageBatch(std::string merged, std::function<std::string()> details);
+  ~MessageBatch() override { Release(); }
+  MessageBatch(const MessageBatch&) = delete;
+  MessageBatch& operator=(const MessageBatch&) = delete;
+
+  void Release();
+
+  void Message(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  void DetailedMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                       const std::string& details) override;
+  bool OkCancel(const std::string& text, const std::string& caption) override;
+  Answer YesNoCancel(const std::string& text, const std::string& caption) override;
+  std::optional<PlcChoice> ChoosePlc(const PlcChoice& proposed) override;
+  std::optional<std::string> ChooseSavePath(const std::string& proposed) override;
+
+ private:
+  struct Held {
+    std::string text, caption;
+    MessageIcon icon;
+    std::string details;
+  };
+  Prompter* previous_;
+  std::string merged_;
+  std::function<std::string()> details_;
+  std::vector<Held> held_;
+  bool released_ = false;
+};
 
 // Installs a prompter for the life of the scope and puts back the one in
 // force before (the editor's dialogs, a command's console).

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
@@ -8,8 +9,11 @@
 #include "EditorFixture.h"
 #include "app/EditorApp.h"
 #include "app/ImportDialog.h"
+#include "app/QtPrompter.h"
+#include "elements/Register.h"
 #include "model/DataFiles.h"
 #include "model/Gbk.h"
+#include "model/ProjectFile.h"
 #include "support/OldProjectBuilder.h"
 
 namespace tavo::test {
@@ -146,6 +150,40 @@ TEST_F(FileCommandsTest, AFileNamedOnTheCommandLineIsOpenedThroughTheCheck) {
   auto failed = StartEditor(ParseCommandLine({"tavo-editor", "--no-splash", cut}), nullptr, code);
   EXPECT_FALSE(failed);
   EXPECT_EQ(code, 1);
+}
+
+TEST_F(FileCommandsTest, RegisterErrorsOfAnOpenedFileComeInOneBoxThatSaysWhere) {
+  Project written;
+  written.AddScreen(1, "");
+  written.AddScreen(3, "");
+  for (auto [screen, x] : {std::pair{0, 8}, {0, 64}, {1, 40}}) {
+    auto r = std::make_unique<CRegister>(Point{0, 0});
+    r->m_x = x;
+    r->m_digits = 2;
+    r->m_decimals = 4;
+    written.ScreenAt(screen)->m_elements.push_back(std::move(r));
+  }
+  const QString path = Path("registers.orx");
+  ASSERT_TRUE(SaveProjectFile(written, path.toStdString()));
+
+  QtPrompter boxes([this]() -> QWidget* { return frame.get(); });
+  PrompterScope scope(&boxes);
+  QStringList texts, details;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      texts << box->text();
+      details << box->detailedText();
+      box->accept();
+    }
+  });
+  closer.start(5);
+  EXPECT_EQ(frame->OpenDocumentFile(path), OpenResult::Opened);
+  closer.stop();
+  ASSERT_EQ(texts, QStringList{QStringLiteral("寄存器出现错误")});
+  EXPECT_EQ(details[0], QStringLiteral("1号画面 寄存器(8,0): 小数位4多于位数2\n"
+                                       "1号画面 寄存器(64,0): 小数位4多于位数2\n"
+                                       "3号画面 寄存器(40,0): 小数位4多于位数2"));
 }
 
 TEST_F(FileCommandsTest, ImportConvertsAnOldProjectBesideItAndOpensIt) {

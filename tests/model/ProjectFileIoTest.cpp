@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "elements/Register.h"
 #include "model/Gbk.h"
 #include "model/OrxBytes.h"
 #include "model/ProjectFile.h"
@@ -122,6 +123,57 @@ TEST(ProjectFileOpen, SuccessfulReadReplacesTheProject) {
   p.SetModified();
   EXPECT_TRUE(p.SaveModified());
   EXPECT_TRUE(saverCalled);
+  SetCurrentProtocol(1);
+}
+
+// Registers with more decimals than digits, on screens 1 and 3, and a sound one.
+void AddRegisters(Project& p) {
+  p.AddScreen(1, "");
+  p.AddScreen(3, "");
+  auto add = [&](size_t screen, int x, int y, uint8_t digits, uint8_t decimals) {
+    auto r = std::make_unique<CRegister>(Point{0, 0});
+    r->m_x = x;
+    r->m_y = y;
+    r->m_digits = digits;
+    r->m_decimals = decimals;
+    p.ScreenAt(screen)->m_elements.push_back(std::move(r));
+  };
+  add(0, 8, 16, 2, 4);
+  add(0, 100, 16, 5, 2);
+  add(1, 40, 0, 3, 5);
+}
+
+TEST(ProjectFileOpen, RegisterErrorsAreShownOnceWithTheirPlaces) {
+  TempDir dir;
+  ScriptedPrompter prompter;
+  SetCurrentProtocol(3);
+  Project written;
+  AddRegisters(written);
+  const std::string path = dir.File("registers.orx");
+  ASSERT_TRUE(SaveProjectFile(written, path));
+
+  prompter.said.clear();
+  Project p;
+  ASSERT_TRUE(ReadProjectFile(p, path));
+  ASSERT_EQ(prompter.said.size(), 1u);
+  EXPECT_EQ(prompter.said[0].text, "寄存器出现错误");
+  EXPECT_EQ(prompter.said[0].details,
+            "1号画面 寄存器(8,16): 小数位4多于位数2\n"
+            "3号画面 寄存器(40,0): 小数位5多于位数3");
+
+  // A read that fails after its registers: the same message once, without
+  // places (the project was not taken), before the refusal as it came.
+  auto bytes = ReadBytes(path);
+  bytes.resize(bytes.size() - 1);
+  const std::string cut = dir.File("cut.orx");
+  WriteBytes(cut, bytes);
+  prompter.said.clear();
+  Project untouched;
+  EXPECT_FALSE(ReadProjectFile(untouched, cut));
+  ASSERT_EQ(prompter.said.size(), 2u);
+  EXPECT_EQ(prompter.said[0].text, "寄存器出现错误");
+  EXPECT_EQ(prompter.said[0].details, "");
+  EXPECT_EQ(prompter.said[1].text, "试图越过其尾端对 " + cut + " 进行读写。");
   SetCurrentProtocol(1);
 }
 

@@ -16,23 +16,28 @@ class ScriptedPrompter : public Prompter {
     std::string kind;  // "message", "okcancel", "yesnocancel", "plc"
     std::string text;
     std::string caption;
+    std::string details;  // of a detailed message
   };
   ScriptedPrompter() { SetPrompter(this); }
   ~ScriptedPrompter() override { SetPrompter(nullptr); }
 
   void Message(const std::string& text, const std::string& caption, MessageIcon) override {
-    said.push_back({"message", text, caption});
+    said.push_back({"message", text, caption, ""});
+  }
+  void DetailedMessage(const std::string& text, const std::string& caption, MessageIcon,
+                       const std::string& details) override {
+    said.push_back({"message", text, caption, details});
   }
   bool OkCancel(const std::string& text, const std::string& caption) override {
-    said.push_back({"okcancel", text, caption});
+    said.push_back({"okcancel", text, caption, ""});
     return Next(Answer::Ok) == Answer::Ok;
   }
   Answer YesNoCancel(const std::string& text, const std::string& caption) override {
-    said.push_back({"yesnocancel", text, caption});
+    said.push_back({"yesnocancel", text, caption, ""});
     return Next(Answer::Yes);
   }
   std::optional<PlcChoice> ChoosePlc(const PlcChoice& proposed) override {
-    said.push_back({"plc", "", ""});
+    said.push_back({"plc", "", "", ""});
     if (!plcAnswers.empty()) {
       auto c = plcAnswers.front();
       plcAnswers.pop_front();
@@ -41,7 +46,7 @@ class ScriptedPrompter : public Prompter {
     return proposed;
   }
   std::optional<std::string> ChooseSavePath(const std::string& proposed) override {
-    said.push_back({"savepath", proposed, ""});
+    said.push_back({"savepath", proposed, "", ""});
     if (savePaths.empty()) return std::nullopt;
     auto p = savePaths.front();
     savePaths.pop_front();
