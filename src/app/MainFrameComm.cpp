@@ -70,6 +70,15 @@ void MainFrame::OnDownload() {
   ProtocolFiles& files = CurrentProtocolFiles();
   if (!ConfirmDownloadErrors()) return;
   CompiledImage compiled = CompileImage(project);
+  if (!compiled.correctedScreens.empty()) {
+    // Limits and scales the compiler put in order stay in the elements,
+    // whatever the answer to its question: one step, and the project is
+    // modified, so that closing offers to save them.
+    for (uint16_t number : compiled.correctedScreens) view_->History().Note(number);
+    view_->Commit("改正上下限");
+    if (CBase* element = project.SelectedElement()) element->LoadPage();
+    UpdateCommands();
+  }
   if (!compiled.Ok()) return;
 
   const QString device = DownloadDevice(MachineSerialPorts(), files.m_comPort, device_);

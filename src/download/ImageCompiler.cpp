@@ -94,13 +94,17 @@ void ImageCompiler::CompileRecords() {
   shared_.Clear();
   for (auto& screen : project_.m_screens) {
     NumberTrends(*screen);
+    const size_t corrections = shared_.corrections;
     for (auto& e : screen->m_elements) {
       e->CalcCodeSize();
       e->Compile();
       e->CollectShared(shared_);
       if (e->m_kind == kKindLight) shared_.lightsUsed = true;
     }
+    if (shared_.corrections != corrections) result_.correctedScreens.push_back(screen->m_number);
   }
+  // The corrected values stay in the elements: a change of the project.
+  if (!result_.correctedScreens.empty()) project_.SetModified();
   result_.screens = project_.m_screens.size();
   for (auto& screen : project_.m_screens) result_.elements += screen->ElementCount();
   // The alarm texts' characters follow those of every screen; their glyph

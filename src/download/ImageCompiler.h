@@ -66,6 +66,10 @@ struct CompiledImage {
   size_t elements = 0;
   size_t wideGlyphs = 0;
   size_t narrowGlyphs = 0;
+  // Numbers of the screens whose elements had limits or scales out of order
+  // and now hold them corrected (the project is then marked modified),
+  // whatever the outcome.
+  std::vector<uint16_t> correctedScreens;
 
   bool Ok() const { return outcome == CompileOutcome::kCompiled; }
   size_t Size() const { return image.size(); }

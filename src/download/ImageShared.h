@@ -31,8 +31,12 @@ class ImageShared {
   uint8_t KeyPictureIndex(uint8_t id);
   // A dynamic text whose row tables and text block follow the records.
   void AddDynamicText(CDynamic& dynamic) { dynamicTexts.push_back(&dynamic); }
-  // Raises a download warning; the last one raised is kept.
-  void RaiseWarning(uint8_t w) { warning = w; }
+  // Raises a download warning (an element corrected its values); the last
+  // one raised is kept.
+  void RaiseWarning(uint8_t w) {
+    warning = w;
+    ++corrections;
+  }
   void Clear();
 
   WideCharList wide;                    // 16 x 16 glyphs, in order of first use
@@ -44,6 +48,7 @@ class ImageShared {
   bool usesFlagA = false;               // a protected key or register
   bool usesFlagB = false;               // a register whose word code is 0x51
   uint8_t warning = kNoWarning;
+  size_t corrections = 0;  // warnings raised, one per correcting element
 };
 
 }  // namespace tavo

@@ -48,6 +48,9 @@ class EditHistory {
   // element brings it to the front, which the file keeps): it is compared at
   // the next Commit.
   void Note();
+  // Screen `number` changed outside a step (the download corrected values of
+  // its elements): it is compared at the next Commit.
+  void Note(uint16_t number) { noted_.insert(number); }
   // Ends a change: when the project differs from the state after the last
   // step, records a step of that name. True when a step was recorded.
   bool Commit(const std::string& name);

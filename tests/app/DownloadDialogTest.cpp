@@ -10,6 +10,7 @@
 #include "app/DownloadDialog.h"
 #include "download/LinkConstants.h"
 #include "download/TermiosPort.h"
+#include "elements/Register.h"
 #include "e2e/PanelProcess.h"
 #include "model/Base.h"
 #include "panel/InProcessPanel.h"
@@ -160,6 +161,44 @@ TEST_F(EditorTest, DownloadWithoutAPortSaysWhichPortItCouldNotOpen) {
   frame->Execute(app::kCmdDownload);
   ASSERT_FALSE(prompter.Messages().empty());
   EXPECT_EQ(prompter.Messages().back(), "无法打开通信口/nonexistent/tty!");
+}
+
+TEST_F(EditorTest, LimitsTheDownloadCorrectsAreOneStepOfAModifiedProject) {
+  NewProject();
+  // A register with its input limits the wrong way round on screen 1, while
+  // screen 2 is being edited.
+  Proj().PlaceElement(kKindRegister, {0, 0});
+  auto* reg = dynamic_cast<CRegister*>(Proj().SelectedElement());
+  ASSERT_NE(reg, nullptr);
+  reg->m_inHigh = 10;
+  reg->m_inLow = 20;
+  View().Commit("放置元件");
+  Proj().AddScreen(2, "");
+  View().Commit("新建画面");
+  View().Saved();
+  Proj().SetModified(false);
+  frame->UpdateCommands();
+  ASSERT_FALSE(frame->isWindowModified());
+  ASSERT_EQ(Proj().CurrentScreen()->m_number, 2);
+
+  for (Answer answer : {Answer::Cancel, Answer::Ok}) {  // continue, or cancel the download
+    SCOPED_TRACE(answer == Answer::Ok ? "cancelled" : "continued");
+    prompter.answers = {answer};
+    frame->SetDownloadDevicePath("/nonexistent/tty");
+    frame->Execute(app::kCmdDownload);
+    EXPECT_EQ(reg->m_inHigh, 21);  // put above the lower limit
+    EXPECT_EQ(reg->m_inLow, 20);
+    EXPECT_TRUE(Proj().IsModified());
+    EXPECT_TRUE(frame->isWindowModified());
+    EXPECT_EQ(View().UndoName(), "改正上下限");
+    // Undone, the limits are as they were; the next download corrects again.
+    frame->Execute(app::kCmdUndo);
+    ASSERT_EQ(Proj().ScreenAt(0)->m_elements.size(), 1u);
+    reg = dynamic_cast<CRegister*>(Proj().ScreenAt(0)->m_elements.front().get());
+    ASSERT_NE(reg, nullptr);
+    EXPECT_EQ(reg->m_inHigh, 10);
+    EXPECT_EQ(reg->m_inLow, 20);
+  }
 }
 
 }  // namespace

@@ -104,11 +104,18 @@ TEST(ImageWarning, LimitsOrScaleOutOfOrderAskWhetherToCancel) {
     CRegister& reg = p.Add<CRegister>(1, 0, 0);
     reg.m_limited = 1;
     if (c.badRegister) reg.m_inHigh = reg.m_inLow = 100;
-    CBar& bar = p.Add<CBar>(1, 0, 16);
+    CBar& bar = p.Add<CBar>(2, 0, 16);
     if (c.badBar) bar.m_zeroScale = bar.m_fullScale;
     p.prompter.answers = c.answers;
+    p.project.SetModified(false);
     const CompiledImage image = p.Compile();
     EXPECT_EQ(image.outcome, c.outcome);
+    // A correction is a change of the project, whatever the answer.
+    std::vector<uint16_t> corrected;
+    if (c.badRegister) corrected.push_back(1);
+    if (c.badBar) corrected.push_back(2);
+    EXPECT_EQ(image.correctedScreens, corrected);
+    EXPECT_EQ(p.project.IsModified(), !corrected.empty());
     ASSERT_EQ(p.prompter.said.size(), c.questions);
     if (c.questions) {
       EXPECT_EQ(p.prompter.said[0].kind, "okcancel");
