@@ -4,7 +4,7 @@
 // the panel needs it, over a serial line at 115200 8N1. Progress goes to
 // stderr, the completion message to stdout. Ctrl+C asks whether to cancel; a
 // second Ctrl+C cancels at once. A panel that has not answered the handshake
-// within --timeout seconds (10 by default) is given up.
+// within --timeout seconds of the first try (10 by default) is given up.
 #include <unistd.h>
 
 #include <algorithm>
@@ -109,17 +109,14 @@ link::TransferResult Transfer(const DownloadArgs& args, const CompiledProject& p
   options.protocol = project.protocol;
   options.driverVersion = project.compiled.driver.version;
   options.forceDriver = args.forceDriver;
-  // The first handshake exchange waits its own tick limit before the panel
-  // counts as silent; the retries take the rest of the timeout (never none:
-  // zero would retry for ever).
-  const auto firstExchange =
-      std::chrono::duration_cast<std::chrono::milliseconds>(options.tick * link::kMaxTicks);
-  const auto retries = std::max(args.timeout - firstExchange, std::chrono::milliseconds(1));
-  options.noResponseGiveUp = retries;
+  // The timeout counts from the first handshake frame, the first exchange's
+  // own wait (about a second) included: a shorter one ends that wait early.
+  options.handshakeGiveUp = args.timeout;
+  const auto start = std::chrono::steady_clock::now();
 
   link::TransferCallbacks callbacks;
   callbacks.progress = [&bar](int position) { bar.Update(position); };
-  callbacks.message = [&bar, retries](const link::TransferMessage& m) {
+  callbacks.message = [&bar, &args, start](const link::TransferMessage& m) {
     if (m.notice == link::Notice::NoResponseEnded) return;  // the transfer goes on
     bar.Break();
     if (m.notice == link::Notice::Completed) {
@@ -128,9 +125,12 @@ link::TransferResult Transfer(const DownloadArgs& args, const CompiledProject& p
       return;
     }
     CurrentPrompter().Message(m.text, m.caption, m.icon);
-    if (m.notice == link::Notice::NoResponse)
-      std::fprintf(stderr, "tavo download: trying again for %.3g s (Ctrl+C cancels)\n",
-                   std::chrono::duration<double>(retries).count());
+    if (m.notice == link::Notice::NoResponse &&
+        std::chrono::steady_clock::now() - start < args.timeout)
+      std::fprintf(stderr,
+                   "tavo download: trying again until %.3g s have passed (--timeout; Ctrl+C "
+                   "cancels)\n",
+                   std::chrono::duration<double>(args.timeout).count());
   };
 
   link::TermiosPort port(args.device);
@@ -201,8 +201,8 @@ constexpr char kHelp[] =
     "  --force-driver   send the protocol driver whatever the panel holds\n"
     "  --on-warning cancel|continue   the answer to the question about corrected\n"
     "                   register limits (without it: asked on a terminal, else cancel)\n"
-    "  --timeout SECONDS   give up a panel that has not answered for so long\n"
-    "                   (10 by default)\n";
+    "  --timeout SECONDS   give up a panel that has not answered the handshake\n"
+    "                   so long after the first try (10 by default)\n";
 
 const CommandRegistration kRegistration({"download", kUsage, RunDownload, kHelp});
 

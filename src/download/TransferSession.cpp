@@ -217,6 +217,7 @@ AwaitResult TransferSession::SendAndAwait(const Bytes& frame, bool handshakeMode
   const auto fallback = options_.tick * (2 * kTicksPerReceiveWake);
   int errors = 0;
   bool resent = false;  // an attempt ended without a reply
+  bool timeUp = false;  // handshake mode: the handshake's own time has passed
   ticks_ = 0;
   auto abandoned = [&] { return cancel_ || (handshakeMode && handshake_ == kGivenUp); };
   for (int k = 1; k <= attempts; ++k) {
@@ -253,6 +254,10 @@ AwaitResult TransferSession::SendAndAwait(const Bytes& frame, bool handshakeMode
         ++errors;
         break;
       }
+      if (handshakeMode && HandshakeTimeUp()) {
+        timeUp = true;
+        break;
+      }
       if (ticks_ > ticksPerAttempt * k) {
         resent = true;
         break;
@@ -263,7 +268,7 @@ AwaitResult TransferSession::SendAndAwait(const Bytes& frame, bool handshakeMode
       waiting_ = false;
     }
     if (errors > kMaxErrors) return AwaitResult::TooManyErrors;
-    if (ticks_ > kMaxTicks) {
+    if (ticks_ > kMaxTicks || timeUp) {
       if (!handshakeMode) return AwaitResult::DelayExceeded;
       int expected = kPending;
       handshake_.compare_exchange_strong(expected, kUnanswered);
@@ -325,16 +330,22 @@ bool TransferSession::Handshake() {
   if (r != AwaitResult::NoAnswer) return true;
 
   Say(Notice::NoResponse, text::kNoResponse, text::kNoResponseCaption, MessageIcon::Information);
-  try {
-    retry_ = std::thread(&TransferSession::RetryHandshake, this);
-  } catch (const std::system_error&) {
-    GiveUpHandshake();
+  if (HandshakeTimeUp()) {
+    GiveUpHandshake();  // the first exchange took all the time there was
+  } else {
+    try {
+      retry_ = std::thread(&TransferSession::RetryHandshake, this);
+    } catch (const std::system_error&) {
+      GiveUpHandshake();
+    }
   }
-  const bool timed = options_.noResponseGiveUp.count() > 0;
-  const auto giveUpAt = std::chrono::steady_clock::now() + options_.noResponseGiveUp;
+  auto giveUpAt = std::chrono::steady_clock::time_point::max();
+  if (options_.noResponseGiveUp.count() > 0)
+    giveUpAt = std::chrono::steady_clock::now() + options_.noResponseGiveUp;
+  if (options_.handshakeGiveUp.count() > 0) giveUpAt = std::min(giveUpAt, handshakeDeadline_);
   while (!cancel_ && handshake_ == kUnanswered) {
     handshakeEvent_.WaitFor(kHandshakeWatch);
-    if (timed && std::chrono::steady_clock::now() >= giveUpAt) GiveUpHandshake();
+    if (std::chrono::steady_clock::now() >= giveUpAt) GiveUpHandshake();
   }
   if (retry_.joinable()) retry_.join();
   if (cancel_) {
@@ -360,6 +371,10 @@ void TransferSession::RetryHandshake() {
   while (!cancel_ && handshake_ != kGivenUp) {
     AwaitResult r = SendAndAwait(frame, true);
     if (r == AwaitResult::Cancelled) return;
+    if (r == AwaitResult::NoAnswer && HandshakeTimeUp()) {
+      GiveUpHandshake();
+      return;
+    }
     if (r == AwaitResult::Done) {
       int expected = kUnanswered;
       if (handshake_.compare_exchange_strong(expected, kAnswered)) {
@@ -371,8 +386,14 @@ void TransferSession::RetryHandshake() {
   }
 }
 
+bool TransferSession::HandshakeTimeUp() const {
+  return options_.handshakeGiveUp.count() > 0 &&
+         std::chrono::steady_clock::now() >= handshakeDeadline_;
+}
+
 void TransferSession::Work() {
   t_session = this;
+  handshakeDeadline_ = std::chrono::steady_clock::now() + options_.handshakeGiveUp;
   if (!Handshake()) return;
 
   Advance(kProgressAfterHandshake);

@@ -91,6 +91,11 @@ struct TransferOptions {
   // Give the unanswered handshake up after this long, as if the user had
   // closed the no-response box; zero keeps retrying until GiveUpHandshake().
   std::chrono::milliseconds noResponseGiveUp{0};
+  // Give the handshake up, in the same way, when the panel has not answered
+  // within this long of the first handshake frame. A time shorter than the
+  // first exchange's own tick limit ends that exchange early. Zero: no such
+  // limit.
+  std::chrono::milliseconds handshakeGiveUp{0};
 };
 
 struct TransferCallbacks {
@@ -145,6 +150,8 @@ class TransferSession {
   void Work();
   bool Handshake();
   void RetryHandshake();
+  // The time of handshakeGiveUp has passed.
+  bool HandshakeTimeUp() const;
   void RunClock();
   void RunReader();
   void ResetPulse();
@@ -168,6 +175,7 @@ class TransferSession {
   bool waiting_ = false;
   ReplyState replyState_ = ReplyState::None;
 
+  std::chrono::steady_clock::time_point handshakeDeadline_{};  // with handshakeGiveUp
   std::atomic<int> ticks_{0};
   std::atomic<uint64_t> received_{0};  // bytes received in all
   std::atomic<bool> cancel_{false};

@@ -344,6 +344,33 @@ TEST(TransferSession, HandshakeAnsweredLateGoesOn) {
   }
 }
 
+TEST(TransferSession, AHandshakeTimeShorterThanTheFirstWaitIsHonoured) {
+  // At the real tick the first handshake exchange alone waits 100 ticks (1 s)
+  // and sends about fifty handshakes, one per two ticks.
+  PanelConfig cfg;
+  cfg.faults.silent = true;
+  InProcessPanel panel(cfg);
+  HandshakeCount handshakes;
+  handshakes.Watch(panel);
+  Watch watch;
+  TransferOptions o = Options();
+  o.handshakeGiveUp = 100ms;
+  auto r = RunDownload(Pattern(10, 1), {}, o, panel, watch.Callbacks());
+  EXPECT_EQ(r.outcome, TransferOutcome::NoResponse);
+  EXPECT_EQ(watch.Texts(), (std::vector<std::string>{"通讯无响应!!!", "本次通信失败!!!"}));
+  EXPECT_GE(handshakes.Now(), 1);
+  EXPECT_LT(handshakes.Now(), 25);
+
+  // A panel that answers within the time goes on as ever.
+  PanelConfig late;
+  late.faults.silentHandshakes = 3;
+  InProcessPanel answering(late);
+  Watch done;
+  o.handshakeGiveUp = 5s;
+  EXPECT_EQ(RunDownload(Pattern(10, 1), {}, o, answering, done.Callbacks()).outcome,
+            TransferOutcome::Completed);
+}
+
 TEST(TransferSession, SilentPanelEndsWithNoResponseWhenTheUserGivesUp) {
   PanelConfig cfg;
   cfg.faults.silent = true;
