@@ -55,6 +55,7 @@ ModbusLink::ModbusLink(LinkOptions options)
 }
 
 ModbusLink::~ModbusLink() {
+  m_stopping = true;
   {
     std::lock_guard lock(m_mutex);
     m_stop = true;
@@ -218,6 +219,7 @@ void ModbusLink::Poll(std::unique_lock<std::mutex>& lock) {
     }
   };
   auto read = [&](const ReadBlock& b) {
+    if (m_stopping) return RequestResult{Outcome::LinkLost, 0, "the link is closing"};
     if (!m_session.Connected()) {
       mark(b, ItemState::Error, "the connection broke");
       return RequestResult{Outcome::LinkLost, 0, {}};

@@ -5,6 +5,7 @@
 // interval. Callers never wait on the PLC: they hand over items and writes
 // and take snapshots of what was read.
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -115,6 +116,10 @@ class ModbusLink {
   mutable std::condition_variable m_wake;     // the worker: work or stop
   mutable std::condition_variable m_changed;  // waiters: a poll or write finished
   bool m_stop = false;
+  // Read without the lock between the requests of a poll: a closing link
+  // asks nothing more (quitting the editor waits for one request at most,
+  // not for one timeout of every silent station).
+  std::atomic<bool> m_stopping{false};
   std::shared_ptr<const PollPlan> m_plan;
   bool m_planChanged = false;
   std::vector<bool> m_split;  // per block of m_plan: read item by item

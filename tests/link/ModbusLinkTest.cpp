@@ -1,6 +1,9 @@
 // The link's worker against a Modbus server in this process.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <thread>
+
 #include "link/LinkTestSupport.h"
 #include "panel/ValueFormat.h"
 
@@ -124,6 +127,22 @@ TEST_F(ModbusLinkTest, ASilentPlcIsAStateAndCostsOneTimeoutPerStation) {
   EXPECT_EQ(back.stats.state, LinkState::Connected);
   EXPECT_EQ(back.items.at(Key(k4x, 1)).state, ItemState::Ok);
   EXPECT_EQ(back.items.at(Key(k4x, 1)).value, 43u);
+}
+
+TEST_F(ModbusLinkTest, ClosingWaitsForTheRequestUnderWayOnly) {
+  // Six silent stations: one poll would ask each and wait a timeout for each.
+  server.SetSilent(true);
+  auto link = std::make_unique<ModbusLink>(FastLink(server.TcpTarget()));
+  std::vector<LinkItem> items;
+  for (uint8_t station = 1; station <= 6; ++station) items.push_back({Key(k4x, 1, station), 2});
+  link->Watch(items);
+  for (int i = 0; i < 500 && server.RequestCount() == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  const size_t asked = server.RequestCount();
+  ASSERT_GE(asked, 1u);
+  link.reset();
+  // The request that was under way (or the one just sent) is the last.
+  EXPECT_LE(server.RequestCount(), asked + 1);
 }
 
 TEST_F(ModbusLinkTest, RefusedAddressesAndMissingStations) {
