@@ -95,6 +95,18 @@ struct HandshakeCount {
   }
 };
 
+// A panel that never answers, its handshakes counted.
+struct SilentPanel {
+  SilentPanel() : panel(Config()) { handshakes.Watch(panel); }
+  static PanelConfig Config() {
+    PanelConfig c;
+    c.faults.silent = true;
+    return c;
+  }
+  InProcessPanel panel;
+  HandshakeCount handshakes;
+};
+
 // Transfers that must succeed run at the real tick, so that a busy machine
 // cannot push a reply past its limit; tests that wait for the limits shorten it.
 TransferOptions Options(uint8_t protocol = 1, uint8_t version = 1, bool force = false) {
@@ -347,11 +359,9 @@ TEST(TransferSession, HandshakeAnsweredLateGoesOn) {
 TEST(TransferSession, AHandshakeTimeShorterThanTheFirstWaitIsHonoured) {
   // At the real tick the first handshake exchange alone waits 100 ticks (1 s)
   // and sends about fifty handshakes, one per two ticks.
-  PanelConfig cfg;
-  cfg.faults.silent = true;
-  InProcessPanel panel(cfg);
-  HandshakeCount handshakes;
-  handshakes.Watch(panel);
+  SilentPanel silent;
+  InProcessPanel& panel = silent.panel;
+  HandshakeCount& handshakes = silent.handshakes;
   Watch watch;
   TransferOptions o = Options();
   o.handshakeGiveUp = 100ms;
@@ -372,11 +382,9 @@ TEST(TransferSession, AHandshakeTimeShorterThanTheFirstWaitIsHonoured) {
 }
 
 TEST(TransferSession, SilentPanelEndsWithNoResponseWhenTheUserGivesUp) {
-  PanelConfig cfg;
-  cfg.faults.silent = true;
-  InProcessPanel panel(cfg);
-  HandshakeCount handshakes;
-  handshakes.Watch(panel);
+  SilentPanel silent;
+  InProcessPanel& panel = silent.panel;
+  HandshakeCount& handshakes = silent.handshakes;
   Watch watch;
   TransferSession session(panel, ShortTick(1ms), watch.Callbacks());
   ASSERT_TRUE(session.Start(Pattern(100, 1), {}));
@@ -517,11 +525,9 @@ TEST(TransferSession, MessagesGoToThePrompterWithoutACallback) {
 TEST(TransferSession, ClosingReleasesEveryWait) {
   // A silent panel and nobody to close the no-response box: the session
   // must still end when its owner closes it.
-  PanelConfig cfg;
-  cfg.faults.silent = true;
-  InProcessPanel panel(cfg);
-  HandshakeCount handshakes;
-  handshakes.Watch(panel);
+  SilentPanel silent;
+  InProcessPanel& panel = silent.panel;
+  HandshakeCount& handshakes = silent.handshakes;
   Watch watch;
   bool retried = false;
   auto done = std::async(std::launch::async, [&] {
