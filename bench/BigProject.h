@@ -4,6 +4,7 @@
 // kind.
 #include <memory>
 
+#include "base/Gbk.h"
 #include "elements/Bar.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
@@ -12,7 +13,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 #include "model/Project.h"
 
 namespace tavo::bench {

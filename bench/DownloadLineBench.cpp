@@ -20,10 +20,10 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFiles.h"
 #include "download/LinkConstants.h"
 #include "download/RunDownload.h"
 #include "download/TermiosPort.h"
-#include "model/DataFiles.h"
 
 extern char** environ;
 

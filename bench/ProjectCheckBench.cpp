@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "base/Gbk.h"
 #include "check/CrossReference.h"
 #include "check/ImageBudget.h"
 #include "check/ProjectCheck.h"
@@ -20,7 +21,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 #include "model/Project.h"
 #include "plc/Catalogue.h"
 

@@ -1,12 +1,24 @@
-# One test executable per folder of tests/, run through CTest.
+# One test executable per folder of tests/, run through CTest, each linked
+# with the lowest layer that holds what it tests.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-foreach(area model elements plc render download check panel link cli e2e)
+set(_layer_of_plc tavo_plc)
+set(_layer_of_render tavo_model)     # element drawing is tested with the canvas
+set(_layer_of_model tavo_download)   # round trips compile the read project
+set(_layer_of_elements tavo_download)
+set(_layer_of_pages tavo_pages)
+set(_layer_of_download tavo_panel)   # transfers run against the emulator
+set(_layer_of_check tavo_check)
+set(_layer_of_panel tavo_panel)
+set(_layer_of_link tavo_link)
+set(_layer_of_cli tavo_cli)
+set(_layer_of_e2e tavo_cli)
+foreach(area plc render model elements pages download check panel link cli e2e)
   file(GLOB_RECURSE _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${area}/*.cpp)
   if(_srcs)
     add_executable(tests_${area} ${_srcs} ${CMAKE_SOURCE_DIR}/tests/support/TestMain.cpp)
-    target_link_libraries(tests_${area} PRIVATE tavo_cli tavo_link tavo_panel tavo_check tavo_core GTest::gtest GTest::gmock)
+    target_link_libraries(tests_${area} PRIVATE ${_layer_of_${area}} GTest::gtest GTest::gmock)
     target_include_directories(tests_${area} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(tests_${area} PRIVATE
       TAVO_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TAVO_BIN_DIR="${TAVO_BIN_DIR}")
@@ -24,3 +36,7 @@ foreach(area model elements plc render download check panel link cli e2e)
     gtest_discover_tests(tests_${area} DISCOVERY_TIMEOUT 120 PROPERTIES ${_props})
   endif()
 endforeach()
+
+# The arrows between the core's layers point one way.
+add_test(NAME Layers.IncludesPointDown
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckLayers.cmake)

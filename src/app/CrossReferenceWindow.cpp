@@ -12,9 +12,9 @@
 #include <span>
 
 #include "app/ListTable.h"
+#include "base/Prompter.h"
+#include "base/SafeFile.h"
 #include "model/ProjectFile.h"
-#include "model/Prompter.h"
-#include "model/SafeFile.h"
 
 namespace tavo::app {
 

@@ -29,7 +29,7 @@
 #include "app/SplashWindow.h"
 #include "app/ToolIcons.h"
 #include "app/pages/SettingsDialogs.h"
-#include "model/Prompter.h"
+#include "base/Prompter.h"
 #include "render/FontLibrary.h"
 
 namespace tavo::app {

@@ -11,9 +11,9 @@
 #include "app/MainFrame.h"
 #include "app/MainView.h"
 #include "app/ProjectChecker.h"
+#include "base/Prompter.h"
 #include "download/ImageCompiler.h"
 #include "model/Project.h"
-#include "model/Prompter.h"
 
 // The project check in the main window: the findings list in a dock, the
 // image budget in the status bar, the cross-reference window, and the

@@ -14,7 +14,7 @@
 #include "app/DisplayWidget.h"
 #include "app/ScreenDialogs.h"
 #include "app/pages/PageArea.h"
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 #include "plc/Catalogue.h"
 #include "plc/ProtocolFiles.h"
 #include "render/Canvas.h"

@@ -4,9 +4,9 @@
 #include <functional>
 #include <memory>
 
+#include "model/DisplayView.h"
 #include "model/EditHistory.h"
 #include "model/Project.h"
-#include "render/DisplayView.h"
 
 class QAction;
 class QFrame;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "model/Prompter.h"
+#include "base/Prompter.h"
 #include "plc/PlcSelection.h"
 
 class QComboBox;

@@ -2,10 +2,10 @@
 
 #include <new>
 
+#include "base/Prompter.h"
 #include "download/ImageCompiler.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
-#include "model/Prompter.h"
 #include "plc/Protocol.h"
 
 namespace tavo::app {

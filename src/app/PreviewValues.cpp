@@ -3,8 +3,8 @@
 #include <QHeaderView>
 #include <limits>
 
+#include "base/Gbk.h"
 #include "model/Base.h"
-#include "model/Gbk.h"
 #include "panel/ValueFormat.h"
 #include "plc/Catalogue.h"
 

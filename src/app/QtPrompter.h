@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "model/Prompter.h"
+#include "base/Prompter.h"
 
 class QWidget;
 

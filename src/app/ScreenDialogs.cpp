@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 namespace tavo::app {
 

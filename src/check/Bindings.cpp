@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/PanelSettings.h"
 #include "elements/AlarmList.h"
 #include "elements/Bar.h"
 #include "elements/Dynamic.h"
@@ -10,7 +11,6 @@
 #include "elements/Light.h"
 #include "elements/Register.h"
 #include "elements/Tide.h"
-#include "model/PanelSettings.h"
 #include "plc/Catalogue.h"
 
 // Where each element kind meets the PLC, read from its fields the way its

@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/Gbk.h"
 #include "check/CheckContext.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
-#include "model/Gbk.h"
 #include "model/Project.h"
 #include "render/FontLibrary.h"
 #include "render/TextEncoding.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 #include "model/JsonWriter.h"
 #include "model/Project.h"
 

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include "base/Prompter.h"
 #include "check/ProjectCopy.h"
 #include "model/JsonWriter.h"
 #include "model/Project.h"
-#include "model/Prompter.h"
 
 namespace tavo {
 

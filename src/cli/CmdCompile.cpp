@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFiles.h"
+#include "base/SafeFile.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/ConsolePrompter.h"
 #include "cli/ProjectCompile.h"
-#include "model/DataFiles.h"
-#include "model/SafeFile.h"
 
 namespace tavo::cli {
 
@@ -67,7 +67,7 @@ int RunCompile(const std::vector<std::string>& args) {
   if (input.empty() || imagePath.empty()) return Usage();
 
   ConsolePrompter prompter(policy);
-  ScopedPrompter installed(prompter);
+  PrompterScope installed(&prompter);
 
   CompiledProject project;
   if (const int status = CompileProjectFile(input, project); status != kExitOk) return status;

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFiles.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/ConsolePrompter.h"
@@ -23,7 +24,6 @@
 #include "cli/ProjectCompile.h"
 #include "download/TermiosPort.h"
 #include "download/TransferSession.h"
-#include "model/DataFiles.h"
 
 namespace tavo::cli {
 
@@ -163,7 +163,7 @@ int RunDownload(const std::vector<std::string>& argv) {
   if (!args) return Usage();
 
   ConsolePrompter prompter(args->onWarning);
-  ScopedPrompter installed(prompter);
+  PrompterScope installed(&prompter);
 
   CompiledProject project;
   if (const int status = CompileProjectFile(args->project, project); status != kExitOk)

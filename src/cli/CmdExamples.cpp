@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Gbk.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "elements/Bar.h"
@@ -15,7 +16,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 #include "model/ProjectFile.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol31.h"

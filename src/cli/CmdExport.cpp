@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFiles.h"
+#include "base/Prompter.h"
+#include "base/SafeFile.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/ProjectRead.h"
-#include "model/DataFiles.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectTextForm.h"
-#include "model/Prompter.h"
-#include "model/SafeFile.h"
 
 namespace tavo::cli {
 

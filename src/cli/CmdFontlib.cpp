@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFiles.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
-#include "model/DataFiles.h"
 #include "render/FontLibBuilder.h"
 
 namespace tavo::cli {

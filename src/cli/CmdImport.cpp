@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFiles.h"
+#include "base/Prompter.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
-#include "model/DataFiles.h"
 #include "model/OldProjectImport.h"
 #include "model/Project.h"
-#include "model/Prompter.h"
 
 namespace tavo::cli {
 

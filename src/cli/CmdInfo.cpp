@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFiles.h"
+#include "base/Prompter.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/ProjectRead.h"
-#include "model/DataFiles.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectJson.h"
-#include "model/Prompter.h"
 
 namespace tavo::cli {
 

@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFiles.h"
+#include "base/Prompter.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/PlcLinkArgs.h"
 #include "cli/ProjectCompile.h"
 #include "cli/ProjectRead.h"
 #include "download/ImageCompiler.h"
-#include "model/DataFiles.h"
 #include "model/ProjectFile.h"
-#include "model/Prompter.h"
 #include "panel/PanelRender.h"
 
 namespace tavo::cli {

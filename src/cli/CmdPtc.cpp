@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFiles.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
-#include "model/DataFiles.h"
 #include "plc/Catalogue.h"
 #include "plc/ProtocolFiles.h"
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFiles.h"
+#include "base/Prompter.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/ProjectRead.h"
-#include "model/DataFiles.h"
+#include "model/DisplayView.h"
 #include "model/ProjectFile.h"
-#include "model/Prompter.h"
-#include "render/DisplayView.h"
 #include "render/FontLibrary.h"
 
 namespace tavo::cli {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "model/Prompter.h"
+#include "base/Prompter.h"
 
 namespace tavo::cli {
 
@@ -37,15 +37,6 @@ class ConsolePrompter : public SilentPrompter {
   QuestionPolicy policy_;
   std::FILE* in_;
   bool interactive_;
-};
-
-// Installs a prompter for the lifetime of the scope.
-class ScopedPrompter {
- public:
-  explicit ScopedPrompter(Prompter& p) { SetPrompter(&p); }
-  ~ScopedPrompter() { SetPrompter(nullptr); }
-  ScopedPrompter(const ScopedPrompter&) = delete;
-  ScopedPrompter& operator=(const ScopedPrompter&) = delete;
 };
 
 }  // namespace tavo::cli

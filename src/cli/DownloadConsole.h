@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "model/Prompter.h"
+#include "base/Prompter.h"
 
 namespace tavo::cli {
 

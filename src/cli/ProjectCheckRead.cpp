@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <span>
 
+#include "base/DataFiles.h"
+#include "base/Prompter.h"
 #include "cli/Cli.h"
 #include "cli/ProjectRead.h"
-#include "model/DataFiles.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
-#include "model/Prompter.h"
 
 namespace tavo::cli {
 

@@ -8,11 +8,11 @@
 #include <cstring>
 #include <vector>
 
+#include "base/DataFiles.h"
+#include "base/Prompter.h"
+#include "base/SafeFile.h"
 #include "cli/Cli.h"
-#include "model/DataFiles.h"
 #include "model/ProjectTextForm.h"
-#include "model/Prompter.h"
-#include "model/SafeFile.h"
 
 namespace tavo::cli {
 

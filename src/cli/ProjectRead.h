@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Prompter.h"
 #include "model/ProjectFile.h"
-#include "model/Prompter.h"
 
 namespace tavo::cli {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "base/DataFiles.h"
+#include "base/Prompter.h"
 #include "elements/Tide.h"
-#include "model/DataFiles.h"
 #include "model/Project.h"
-#include "model/Prompter.h"
 #include "plc/Protocol.h"
 #include "plc/ProtocolFiles.h"
 #include "render/FontLibrary.h"

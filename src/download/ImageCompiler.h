@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "download/ImageShared.h"
-#include "model/PanelSettings.h"
+#include "base/PanelSettings.h"
+#include "elements/ImageShared.h"
 #include "render/GlyphTables.h"
 
 namespace tavo {

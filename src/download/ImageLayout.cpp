@@ -1,7 +1,7 @@
+#include "base/Prompter.h"
 #include "download/ImageCompiler.h"
 #include "elements/Dynamic.h"
 #include "model/Project.h"
-#include "model/Prompter.h"
 #include "render/EditorPictures.h"
 
 // Pass 2 of the compilation and the assembly: where every part of the image

@@ -26,12 +26,12 @@
 #include <thread>
 #include <vector>
 
+#include "base/Prompter.h"
 #include "download/AutoResetEvent.h"
 #include "download/Frame.h"
 #include "download/LinkConstants.h"
 #include "download/TransferTexts.h"
 #include "download/Transport.h"
-#include "model/Prompter.h"
 
 namespace tavo::link {
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "download/ImageShared.h"
 #include "elements/AlarmList.h"
 #include "elements/DownloadRecord.h"
+#include "elements/ImageShared.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
 

@@ -1,5 +1,5 @@
+#include "base/Archive.h"
 #include "elements/AlarmList.h"
-#include "model/Archive.h"
 
 // The alarm list's file record, stored after the screens without an object tag.
 namespace tavo {

@@ -1,5 +1,5 @@
+#include "base/Archive.h"
 #include "elements/Bar.h"
-#include "model/Archive.h"
 
 // The bar graph's project-file record.
 namespace tavo {

@@ -1,7 +1,7 @@
-#include "download/ImageShared.h"
 #include "elements/BarTide.h"
 #include "elements/DownloadRecord.h"
 #include "elements/ElementCommon.h"
+#include "elements/ImageShared.h"
 #include "plc/Protocol.h"
 
 // The part of the bar's and the trend's download record they share.

@@ -1,5 +1,5 @@
+#include "base/Archive.h"
 #include "elements/BarTide.h"
-#include "model/Archive.h"
 
 // The part of the bar's and the trend's project-file record they share. Files
 // of version 10 and older lack the protocol-31 fields.

@@ -1,7 +1,7 @@
-#include "download/ImageShared.h"
 #include "elements/Chars.h"
 #include "elements/DownloadRecord.h"
 #include "elements/ElementCommon.h"
+#include "elements/ImageShared.h"
 
 // The text's download record: header, then the text encoded into glyph codes.
 namespace tavo {

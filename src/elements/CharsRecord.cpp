@@ -1,5 +1,5 @@
+#include "base/Archive.h"
 #include "elements/Chars.h"
-#include "model/Archive.h"
 
 // The text's project-file record; the same in every file version.
 namespace tavo {

@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "download/ImageShared.h"
 #include "elements/DownloadRecord.h"
 #include "elements/Dynamic.h"
 #include "elements/ElementCommon.h"
+#include "elements/ImageShared.h"
 #include "plc/Protocol.h"
 
 // The dynamic text's download record, its row table and its text block.

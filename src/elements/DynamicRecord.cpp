@@ -1,5 +1,5 @@
+#include "base/Archive.h"
 #include "elements/Dynamic.h"
-#include "model/Archive.h"
 
 // The dynamic text's project-file record. The signed flag and the width are
 // not stored; files of version 10 and older lack the protocol-31 fields.

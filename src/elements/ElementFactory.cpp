@@ -1,5 +1,6 @@
 #include "model/ElementFactory.h"
 
+#include "base/Gbk.h"
 #include "elements/Bar.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
@@ -8,7 +9,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 
 // Creates elements by kind code (placing on a screen) or by registered class
 // name (reading a project file).

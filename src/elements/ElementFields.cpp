@@ -1,3 +1,4 @@
+#include "base/PanelSettings.h"
 #include "elements/AlarmList.h"
 #include "elements/Bar.h"
 #include "elements/Chars.h"
@@ -7,7 +8,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/PanelSettings.h"
 #include "model/ProjectFields.h"
 #include "model/Screen.h"
 

@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "download/ImageShared.h"
 #include "elements/DownloadRecord.h"
 #include "elements/ElementCommon.h"
 #include "elements/Function.h"
+#include "elements/ImageShared.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
 

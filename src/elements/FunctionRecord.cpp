@@ -1,5 +1,5 @@
+#include "base/Archive.h"
 #include "elements/Function.h"
-#include "model/Archive.h"
 
 // The function key's project-file record. Files of version 10 and older lack
 // the protocol-31 fields; those keep their defaults.

@@ -4,19 +4,9 @@
 #include <cstdint>
 
 #include "model/Base.h"
+#include "render/EditorPictures.h"
 
 namespace tavo {
-
-// The editor's 66 built-in pictures, 36 x 36 editor pixels each (16 x 16 panel
-// pixels): picture n has the identifier 330 + n.
-constexpr int kPictureCount = 66;
-constexpr uint16_t kFirstPictureId = 330;
-// Picture numbers within the set.
-constexpr int kPicRoundLamp = 0;      // 0 dark, 1 bright
-constexpr int kPicSquareLamp = 2;     // 2 dark, 3 bright
-constexpr int kPicFirstKey = 4;       // three per key: dark face, bright face, dotted outline
-constexpr int kPicHand = 64;          // 64 dark, 65 bright
-constexpr int kKeyPictureCount = 20;  // keys with pictures (the 19 of the key list and +/-)
 
 // Common base of the indicator light and the function key: the picture style
 // and the picture table. Never placed on a screen itself; sets no kind code.

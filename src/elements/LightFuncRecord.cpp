@@ -1,5 +1,5 @@
+#include "base/Archive.h"
 #include "elements/LightFunc.h"
-#include "model/Archive.h"
 
 // The part of the light's and the key's project-file record they share.
 namespace tavo {

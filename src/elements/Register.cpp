@@ -1,8 +1,8 @@
 #include "elements/Register.h"
 
+#include "base/Prompter.h"
 #include "elements/ElementCommon.h"
 #include "model/Project.h"
-#include "model/Prompter.h"
 #include "plc/Protocol.h"
 
 namespace tavo {

@@ -1,6 +1,6 @@
-#include "download/ImageShared.h"
 #include "elements/DownloadRecord.h"
 #include "elements/ElementCommon.h"
+#include "elements/ImageShared.h"
 #include "elements/Register.h"
 #include "plc/Protocol.h"
 

@@ -1,5 +1,5 @@
+#include "base/Archive.h"
 #include "elements/Tide.h"
-#include "model/Archive.h"
 
 // The trend graph's project-file record.
 namespace tavo {

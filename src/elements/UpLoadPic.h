@@ -6,16 +6,12 @@
 #include <vector>
 
 #include "model/Base.h"
+#include "render/PictureFile.h"
 
 namespace tavo {
 
 // A bitmap loaded for placing as a picture: size in pixels and the pixels as
 // 0xRRGGBB, rows top-down.
-struct PictureBitmap {
-  int width = 0;
-  int height = 0;
-  std::vector<uint32_t> pixels;
-};
 
 // The bitmap the view's picture-placing mode holds; the next picture created
 // at a point takes it (and the mode ends).
@@ -27,8 +23,8 @@ std::optional<PictureBitmap> TakeBitmapToPlace();
 class CUpLoadPic : public CBase {
  public:
   // Largest bitmap accepted (196, not 192: a picture may overhang the display).
-  static constexpr int kMaxWidth = 196;
-  static constexpr int kMaxHeight = 64;
+  static constexpr int kMaxWidth = kPictureMaxWidth;
+  static constexpr int kMaxHeight = kPictureMaxHeight;
 
   CUpLoadPic();
   // Created where the user clicked (editor pixels) with the loaded bitmap's

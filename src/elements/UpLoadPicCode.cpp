@@ -1,5 +1,5 @@
-#include "download/ImageShared.h"
 #include "elements/DownloadRecord.h"
+#include "elements/ImageShared.h"
 #include "elements/UpLoadPic.h"
 
 // The picture's 9-byte download record and its picture data.

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/Archive.h"
 #include "elements/UpLoadPic.h"
-#include "model/Archive.h"
 
 // The picture's project-file record: the 48-byte header with its colour
 // table, the pixel rows, 20 reserved bytes.

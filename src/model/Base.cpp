@@ -1,7 +1,7 @@
 #include "model/Base.h"
 
+#include "base/Prompter.h"
 #include "model/PageHooks.h"
-#include "model/Prompter.h"
 #include "plc/Protocol.h"
 
 namespace tavo {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 
 namespace tavo {
 

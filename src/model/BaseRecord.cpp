@@ -1,4 +1,4 @@
-#include "model/Archive.h"
+#include "base/Archive.h"
 #include "model/Base.h"
 
 // The element's file record.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Archive.h"
+#include "base/Archive.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
 #include "plc/Protocol.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/PanelSettings.h"
+#include "base/PanelSettings.h"
 
 namespace tavo {
 

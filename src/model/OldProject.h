@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Archive.h"
+#include "base/Archive.h"
 #include "model/OrxRecord.h"
 
 // Projects of the previous generation of the editor (.qse): a flat

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "base/SafeFile.h"
 #include "model/OldProject.h"
 #include "model/ProjectFile.h"
-#include "model/SafeFile.h"
 
 namespace tavo {
 

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 #include "model/OldProject.h"
 #include "model/OldProjectBytes.h"
 

@@ -1,6 +1,6 @@
 #include "model/OrxRecord.h"
 
-#include "model/Archive.h"
+#include "base/Archive.h"
 
 namespace tavo {
 

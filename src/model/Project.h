@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/PanelSettings.h"
+#include "base/Prompter.h"
 #include "elements/AlarmList.h"
-#include "model/PanelSettings.h"
-#include "model/Prompter.h"
 #include "model/Screen.h"
 #include "plc/ProtocolFiles.h"
 

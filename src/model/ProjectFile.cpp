@@ -1,8 +1,9 @@
 #include "model/ProjectFile.h"
 
 #include <cstring>
+#include <optional>
 
-#include "model/Archive.h"
+#include "base/Archive.h"
 #include "model/ElementFactory.h"
 #include "plc/Protocol.h"
 
@@ -129,7 +130,9 @@ ProjectFileError CheckProjectHeader(std::span<const uint8_t> head) {
 
 ProjectFileError ReadProjectBytes(std::span<const uint8_t> data, Project& out, ReadInfo& info) {
   if (auto e = CheckProjectHeader(data); e != ProjectFileError::None) return e;
-  const uint8_t savedProtocol = CurrentProtocol();
+  // New elements take their defaults from the file's protocol while it is
+  // read; the program's own comes back on every way out.
+  std::optional<ProtocolScope> fileProtocol;
   ProjectFileError result = ProjectFileError::None;
   try {
     CArchive ar(data);
@@ -139,8 +142,7 @@ ProjectFileError ReadProjectBytes(std::span<const uint8_t> data, Project& out, R
     uint8_t protocol = 0;
     SerializeSettings(ar, out, protocol);
     info.protocol = protocol;
-    // New elements take their defaults from the file's protocol.
-    SetCurrentProtocol(protocol);
+    fileProtocol.emplace(protocol);
     ar.SkipReserved(kSettingsReserved);
     const size_t screens = ar.ReadCount(kMinObjectBytes);
     out.m_screens.clear();
@@ -157,7 +159,7 @@ ProjectFileError ReadProjectBytes(std::span<const uint8_t> data, Project& out, R
   } catch (const std::bad_alloc&) {
     result = ProjectFileError::ReadFailed;
   }
-  SetCurrentProtocol(savedProtocol);
+  fileProtocol.reset();
   if (result != ProjectFileError::None) return result;
   // A project always has a screen, and the current one exists.
   if (out.m_screens.empty()) out.m_screens.push_back(std::make_unique<CMainView>(1, ""));

@@ -4,11 +4,11 @@
 
 #include <cerrno>
 
+#include "base/SafeFile.h"
 #include "elements/Register.h"
 #include "model/PageHooks.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectTextForm.h"
-#include "model/SafeFile.h"
 #include "plc/Protocol.h"
 
 // Reading and writing project files on disk, with the user's messages.

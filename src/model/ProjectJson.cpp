@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 #include "model/Project.h"
 #include "model/ProjectFields.h"
 #include "plc/Catalogue.h"

@@ -5,10 +5,10 @@
 #include <functional>
 #include <map>
 
+#include "base/Archive.h"
+#include "base/Gbk.h"
 #include "elements/UpLoadPic.h"
-#include "model/Archive.h"
 #include "model/ElementFactory.h"
-#include "model/Gbk.h"
 #include "model/JsonReader.h"
 #include "model/ProjectFields.h"
 #include "model/ProjectTextForm.h"

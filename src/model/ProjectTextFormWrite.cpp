@@ -2,8 +2,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "base/Gbk.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 #include "model/JsonWriter.h"
 #include "model/ProjectFields.h"
 #include "model/ProjectJson.h"

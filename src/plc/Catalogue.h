@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/PanelSettings.h"
+#include "base/PanelSettings.h"
 
 namespace tavo {
 

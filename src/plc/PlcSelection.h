@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "model/PanelSettings.h"
-#include "model/Prompter.h"
+#include "base/PanelSettings.h"
+#include "base/Prompter.h"
 
 namespace tavo {
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "base/WindowThread.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
 
@@ -180,6 +181,7 @@ ProtocolProfile BuildProfile(uint8_t protocol, uint8_t panelStation) {
 }
 
 void RebuildProfile(uint8_t protocol, PanelSettings& settings) {
+  ExpectWindowThread("the protocol profile");
   Current() = BuildProfile(protocol, settings.m_commParam);
   settings.m_protoMode = Current().m_addrStep;
   if (protocol == 1) settings.m_ctrlFlags = 0;

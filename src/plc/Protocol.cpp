@@ -1,5 +1,7 @@
 #include "plc/Protocol.h"
 
+#include "base/WindowThread.h"
+
 namespace tavo {
 
 namespace {
@@ -7,6 +9,9 @@ uint8_t g_protocol = 1;
 }
 
 uint8_t CurrentProtocol() { return g_protocol; }
-void SetCurrentProtocol(uint8_t protocol) { g_protocol = protocol; }
+void SetCurrentProtocol(uint8_t protocol) {
+  ExpectWindowThread("the protocol");
+  g_protocol = protocol;
+}
 
 }  // namespace tavo

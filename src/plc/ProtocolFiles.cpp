@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "model/DataFiles.h"
-#include "model/Prompter.h"
+#include "base/DataFiles.h"
+#include "base/Prompter.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
 

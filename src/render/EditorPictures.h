@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "elements/LightFunc.h"
 #include "render/Canvas.h"
 
 namespace tavo {
@@ -17,8 +16,15 @@ namespace tavo {
 //           outline; keys in the order ESC, left, right, down, up, SET, ENT,
 //           ALM, 0-9, CLR, plus-minus
 //   64, 65  pointing hand, dark and bright
-// (kPictureCount, kFirstPictureId, kPicFirstKey, kKeyPictureCount and kPicHand
-// come with the light and key base.)
+constexpr int kPictureCount = 66;
+constexpr uint16_t kFirstPictureId = 330;
+// Picture numbers within the set.
+constexpr int kPicRoundLamp = 0;      // 0 dark, 1 bright
+constexpr int kPicSquareLamp = 2;     // 2 dark, 3 bright
+constexpr int kPicFirstKey = 4;       // three per key: dark face, bright face, dotted outline
+constexpr int kPicHand = 64;          // 64 dark, 65 bright
+constexpr int kKeyPictureCount = 20;  // keys with pictures (the 19 of the key list and +/-)
+
 constexpr int kPictureSide = 36;
 
 // The picture of that number, or nullptr outside 0-65. Drawn once, on first use.

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "model/DataFiles.h"
+#include "base/DataFiles.h"
 
 namespace tavo {
 

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "model/DataFiles.h"
-#include "model/Prompter.h"
+#include "base/DataFiles.h"
+#include "base/Prompter.h"
 #include "render/FontLibrary.h"
 
 namespace tavo {

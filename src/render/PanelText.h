@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 #include "render/Canvas.h"
 
 namespace tavo {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <vector>
 
-#include "model/Prompter.h"
+#include "base/Prompter.h"
 #include "render/Canvas.h"
 #include "render/StbIo.h"
 
@@ -92,7 +92,7 @@ PictureLoadResult DecodePictureBytes(const uint8_t* data, size_t size) {
   PictureLoadResult result;
   BmpLayout layout;
   if (!data || !ReadLayout(data, size, size, layout)) return result;
-  if (layout.width > CUpLoadPic::kMaxWidth || layout.height > CUpLoadPic::kMaxHeight) {
+  if (layout.width > kPictureMaxWidth || layout.height > kPictureMaxHeight) {
     result.status = PictureLoad::TooLarge;
     return result;
   }
@@ -122,7 +122,7 @@ PictureLoadResult LoadPictureFile(const std::string& path) {
     in.read(reinterpret_cast<char*>(head), sizeof head);
     BmpLayout layout;
     if (ReadLayout(head, static_cast<size_t>(in.gcount()), fileSize, layout) &&
-        (layout.width > CUpLoadPic::kMaxWidth || layout.height > CUpLoadPic::kMaxHeight))
+        (layout.width > kPictureMaxWidth || layout.height > kPictureMaxHeight))
       result.status = PictureLoad::TooLarge;
     return result;
   }

@@ -4,9 +4,20 @@
 #include <cstdint>
 #include <string>
 
-#include "elements/UpLoadPic.h"
+#include <vector>
 
 namespace tavo {
+
+// A decoded bitmap: one colour (RgbColor) per pixel, rows top to bottom.
+struct PictureBitmap {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;
+};
+
+// Largest bitmap a picture takes (196, not 192: a picture may overhang the display).
+inline constexpr int kPictureMaxWidth = 196;
+inline constexpr int kPictureMaxHeight = 64;
 
 enum class PictureLoad {
   Ok,

@@ -10,9 +10,9 @@
 #include "app/EditorApp.h"
 #include "app/ImportDialog.h"
 #include "app/QtPrompter.h"
+#include "base/DataFiles.h"
+#include "base/Gbk.h"
 #include "elements/Register.h"
-#include "model/DataFiles.h"
-#include "model/Gbk.h"
 #include "model/ProjectFile.h"
 #include "support/OldProjectBuilder.h"
 

@@ -9,7 +9,7 @@
 #include "app/pages/PageArea.h"
 #include "app/pages/PageWidgets.h"
 #include "app/pages/SettingsDialogs.h"
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 namespace tavo::test {
 namespace {

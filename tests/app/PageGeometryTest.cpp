@@ -16,16 +16,16 @@
 #include <QTableWidget>
 #include <set>
 
-#include "PageTestSupport.h"
 #include "app/pages/PageArea.h"
 #include "app/pages/PageWidgets.h"
 #include "app/pages/SettingsDialogs.h"
+#include "base/Gbk.h"
 #include "elements/Dynamic.h"
 #include "elements/Function.h"
-#include "model/Gbk.h"
 #include "model/PageHooks.h"
 #include "model/Project.h"
 #include "model/Screen.h"
+#include "pages/PageTestSupport.h"
 
 namespace tavo::pagetest {
 namespace {

@@ -9,11 +9,11 @@
 
 #include "PageWidgetFixture.h"
 #include "app/pages/SettingsDialogs.h"
+#include "base/Gbk.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
 #include "elements/Function.h"
 #include "elements/Register.h"
-#include "model/Gbk.h"
 #include "model/Project.h"
 
 namespace tavo::pagetest {

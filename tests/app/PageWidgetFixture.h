@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "PageTestSupport.h"
+#include "pages/PageTestSupport.h"
 #include "app/pages/PageArea.h"
 #include "app/pages/PageWidgets.h"
 #include "model/PageHooks.h"

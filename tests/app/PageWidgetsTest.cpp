@@ -17,6 +17,7 @@
 #include "PageWidgetFixture.h"
 #include "app/pages/PageArea.h"
 #include "app/pages/PageWidgets.h"
+#include "base/Gbk.h"
 #include "elements/Bar.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
@@ -25,7 +26,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 #include "model/PageHooks.h"
 #include "model/Screen.h"
 

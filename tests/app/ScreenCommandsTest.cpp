@@ -9,7 +9,7 @@
 #include "EditorFixture.h"
 #include "app/ScreenDialogs.h"
 #include "app/pages/PageArea.h"
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 namespace tavo::test {
 namespace {

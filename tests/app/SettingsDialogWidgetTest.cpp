@@ -10,10 +10,10 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "PageTestSupport.h"
 #include "app/pages/SettingsDialogs.h"
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 #include "model/Project.h"
+#include "pages/PageTestSupport.h"
 
 namespace tavo::pagetest {
 namespace {

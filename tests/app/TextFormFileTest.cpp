@@ -3,7 +3,7 @@
 
 #include "EditorFixture.h"
 #include "app/FileDialogs.h"
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 // The editor opens and saves the project's text form (.json) like a project
 // file, chosen by the file name's extension.

@@ -1,5 +1,6 @@
 // The image budget against the image the compiler builds, and the address
 // cross-reference with its exports.
+#include "base/DataFiles.h"
 #include "check/CheckSupport.h"
 #include "check/CrossReference.h"
 #include "check/ImageBudget.h"
@@ -10,7 +11,6 @@
 #include "elements/Light.h"
 #include "elements/Register.h"
 #include "elements/UpLoadPic.h"
-#include "model/DataFiles.h"
 #include "plc/Catalogue.h"
 
 namespace tavo::test {

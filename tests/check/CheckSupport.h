@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Gbk.h"
 #include "check/ProjectCheck.h"
 #include "elements/AlarmList.h"
-#include "model/Gbk.h"
 #include "model/Project.h"
 #include "model/TempDir.h"
 #include "render/FontLibrary.h"

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "base/Gbk.h"
 #include "cli/Cli.h"
 #include "cli/ConsolePrompter.h"
 #include "elements/Chars.h"
 #include "elements/Register.h"
-#include "model/Gbk.h"
 #include "model/ProjectFile.h"
 #include "model/TempDir.h"
 #include "plc/ProtocolFiles.h"

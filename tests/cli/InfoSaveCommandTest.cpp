@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Gbk.h"
 #include "cli/Cli.h"
-#include "model/Gbk.h"
 #include "model/OrxBytes.h"
 #include "model/TempDir.h"
 #include "support/CliRun.h"

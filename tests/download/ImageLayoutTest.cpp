@@ -2,6 +2,8 @@
 // gives every part of the image.
 #include <gtest/gtest.h>
 
+#include "base/DataFiles.h"
+#include "base/Gbk.h"
 #include "download/ImageTestSupport.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
@@ -10,8 +12,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/DataFiles.h"
-#include "model/Gbk.h"
 #include "render/EditorPictures.h"
 #include "render/FontLibrary.h"
 

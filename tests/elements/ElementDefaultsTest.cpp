@@ -1,6 +1,7 @@
 // Defaults of new elements under the protocols whose defaults differ.
 #include <gtest/gtest.h>
 
+#include "base/Gbk.h"
 #include "elements/Bar.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
@@ -10,13 +11,11 @@
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
 #include "model/ElementFactory.h"
-#include "model/Gbk.h"
-#include "support/ProtocolScope.h"
+#include "plc/Protocol.h"
 
 namespace tavo {
 namespace {
 
-using test::ProtocolScope;
 
 template <class T>
 T& As(const std::unique_ptr<CBase>& e) {

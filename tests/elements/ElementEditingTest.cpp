@@ -1,6 +1,7 @@
 // Copies, options and the model edits the property pages make.
 #include <gtest/gtest.h>
 
+#include "base/Gbk.h"
 #include "elements/AlarmList.h"
 #include "elements/Bar.h"
 #include "elements/Chars.h"
@@ -11,7 +12,6 @@
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
 #include "model/ElementFactory.h"
-#include "model/Gbk.h"
 
 namespace tavo {
 namespace {

@@ -1,6 +1,7 @@
 // Sizes of each element kind on the editor display, and placement at a point.
 #include <gtest/gtest.h>
 
+#include "base/Gbk.h"
 #include "elements/Bar.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
@@ -9,7 +10,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 #include "support/ScriptedPrompter.h"
 
 namespace tavo {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "download/ImageShared.h"
+#include "elements/ImageShared.h"
 #include "model/Base.h"
 
 namespace tavo::test {

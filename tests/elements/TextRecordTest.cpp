@@ -1,11 +1,11 @@
 // Download records of the text, the picture and the alarm list.
 #include <gtest/gtest.h>
 
+#include "base/Gbk.h"
 #include "elements/AlarmList.h"
 #include "elements/Chars.h"
 #include "elements/RecordTestSupport.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 #include "support/ProfileScope.h"
 
 namespace tavo {

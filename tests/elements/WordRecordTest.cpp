@@ -4,13 +4,13 @@
 
 #include <functional>
 
+#include "base/Gbk.h"
 #include "elements/Bar.h"
 #include "elements/DownloadRecord.h"
 #include "elements/Dynamic.h"
 #include "elements/RecordTestSupport.h"
 #include "elements/Register.h"
 #include "elements/Tide.h"
-#include "model/Gbk.h"
 #include "support/ProfileScope.h"
 
 namespace tavo {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/Archive.h"
-#include "model/Gbk.h"
+#include "base/Archive.h"
+#include "base/Gbk.h"
 #include "model/OrxBytes.h"
 
 namespace tavo {

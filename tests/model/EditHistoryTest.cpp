@@ -5,12 +5,12 @@
 #include <functional>
 #include <random>
 
+#include "model/DisplayView.h"
 #include "model/EditHistory.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectGenerator.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
-#include "render/DisplayView.h"
 #include "support/ScriptedPrompter.h"
 
 namespace tavo {

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "base/Gbk.h"
 #include "elements/Bar.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
@@ -10,7 +11,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 #include "model/OrxBytes.h"
 #include "model/ProjectFile.h"
 

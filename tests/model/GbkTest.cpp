@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 namespace tavo {
 namespace {

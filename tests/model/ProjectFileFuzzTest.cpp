@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 #include "model/OrxBytes.h"
 #include "model/ProjectFile.h"
 #include "model/TempDir.h"

@@ -5,11 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/Gbk.h"
+#include "base/SafeFile.h"
 #include "elements/Register.h"
-#include "model/Gbk.h"
 #include "model/OrxBytes.h"
 #include "model/ProjectFile.h"
-#include "model/SafeFile.h"
 #include "model/TempDir.h"
 #include "plc/Protocol.h"
 #include "support/ScriptedPrompter.h"

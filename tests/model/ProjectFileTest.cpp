@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 #include "model/OrxBytes.h"
 #include "model/ProjectFile.h"
 #include "plc/Protocol.h"

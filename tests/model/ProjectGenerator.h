@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Gbk.h"
 #include "elements/UpLoadPic.h"
 #include "model/ElementFactory.h"
-#include "model/Gbk.h"
 #include "model/Project.h"
 #include "model/ProjectFields.h"
 #include "plc/Catalogue.h"

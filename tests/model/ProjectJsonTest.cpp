@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/Archive.h"
+#include "base/Gbk.h"
 #include "elements/Bar.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
@@ -8,8 +10,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/Archive.h"
-#include "model/Gbk.h"
 #include "model/OrxBytes.h"
 #include "model/ProjectFields.h"
 #include "model/ProjectFile.h"

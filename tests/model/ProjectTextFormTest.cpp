@@ -3,16 +3,16 @@
 #include <filesystem>
 #include <sstream>
 
+#include "base/Gbk.h"
 #include "elements/Chars.h"
 #include "elements/Dynamic.h"
 #include "elements/Register.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 #include "model/JsonReader.h"
 #include "model/ProjectGenerator.h"
 #include "model/ProjectTextForm.h"
 #include "model/TempDir.h"
-#include "support/ProtocolScope.h"
+#include "plc/Protocol.h"
 #include "support/ScriptedPrompter.h"
 
 namespace tavo {
@@ -376,7 +376,7 @@ TEST(TextForm, MutatedTextNeverCrashesAndWhatIsAcceptedRoundTrips) {
 TEST(TextFormFile, ProjectFileFunctionsChooseTheFormByExtension) {
   test::TempDir dir;
   test::ScriptedPrompter prompter;
-  test::ProtocolScope protocol(3);
+  ProtocolScope protocol(3);
   Project p;
   p.AddScreen(1, G("主画面"));
   p.AddScreen(2, G("第二"));

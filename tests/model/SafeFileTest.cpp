@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <random>
 
-#include "model/SafeFile.h"
+#include "base/SafeFile.h"
 #include "model/TempDir.h"
 
 namespace tavo {

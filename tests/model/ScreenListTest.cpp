@@ -1,8 +1,8 @@
 // Screen-list commands of the project with real elements on the screens.
 #include <gtest/gtest.h>
 
+#include "base/Gbk.h"
 #include "elements/Chars.h"
-#include "model/Gbk.h"
 #include "model/Project.h"
 #include "support/ScriptedPrompter.h"
 

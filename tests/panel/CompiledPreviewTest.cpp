@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "base/Gbk.h"
 #include "download/ImageTestSupport.h"
 #include "elements/Bar.h"
 #include "elements/Chars.h"
@@ -14,7 +15,6 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "elements/UpLoadPic.h"
-#include "model/Gbk.h"
 #include "model/ProjectFile.h"
 #include "panel/PanelRuntime.h"
 #include "render/EditorPictures.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "elements/UpLoadPic.h"
 #include "render/PictureFile.h"
 #include "render/TestBmp.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 #include "render/TextEncoding.h"
 
 namespace tavo {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/PanelSettings.h"
+#include "base/PanelSettings.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Prompter.h"
+#include "base/Prompter.h"
 
 namespace tavo::test {
 

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 namespace tavo::app {
 

@@ -13,8 +13,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/pages/BoundControls.h"
-#include "app/pages/NumberBox.h"
+#include "pages/BoundControls.h"
+#include "pages/NumberBox.h"
 
 class QToolButton;
 class QRadioButton;

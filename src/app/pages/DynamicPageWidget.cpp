@@ -9,7 +9,7 @@
 
 #include "app/pages/PageWidgets.h"
 #include "app/pages/PanelTextDelegate.h"
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 namespace tavo::app {
 

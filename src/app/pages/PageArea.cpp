@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/pages/PageWidgets.h"
-#include "model/Archive.h"
+#include "base/Archive.h"
 #include "model/Base.h"
 #include "model/ProjectFile.h"
 #include "model/Screen.h"

@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/pages/PageLogic.h"
 #include "model/PageHooks.h"
+#include "pages/PageLogic.h"
 
 namespace tavo {
 class CMainView;

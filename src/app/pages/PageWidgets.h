@@ -8,12 +8,12 @@
 #include <QString>
 #include <memory>
 
-#include "app/pages/BasicPages.h"
 #include "app/pages/BindControls.h"
-#include "app/pages/DynamicPage.h"
-#include "app/pages/GraphPage.h"
-#include "app/pages/KeyPage.h"
-#include "app/pages/RegisterPage.h"
+#include "pages/BasicPages.h"
+#include "pages/DynamicPage.h"
+#include "pages/GraphPage.h"
+#include "pages/KeyPage.h"
+#include "pages/RegisterPage.h"
 
 class QLabel;
 class QLineEdit;

@@ -12,7 +12,7 @@
 #include <algorithm>
 
 #include "app/pages/PageWidgets.h"
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 #include "model/Project.h"
 
 namespace tavo::app {

@@ -6,9 +6,9 @@
 
 #include <QDialog>
 
-#include "app/pages/AlarmListForm.h"
 #include "app/pages/BindControls.h"
-#include "app/pages/PanelSettingsForm.h"
+#include "pages/AlarmListForm.h"
+#include "pages/PanelSettingsForm.h"
 
 class QLabel;
 class QTableWidget;
