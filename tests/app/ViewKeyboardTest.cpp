@@ -6,9 +6,9 @@
 
 #include "EditorFixture.h"
 #include "app/AboutDialog.h"
-#include "app/pages/NumberBox.h"
 #include "app/pages/PageArea.h"
 #include "app/pages/PageWidgets.h"
+#include "pages/NumberBox.h"
 
 namespace tavo::test {
 namespace {
