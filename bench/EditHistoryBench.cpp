@@ -19,7 +19,9 @@ std::unique_ptr<Project> MakeBigProject() {
 
 using Clock = std::chrono::steady_clock;
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
 
 struct Timings {
   double doMs = 0, undoMs = 0, redoMs = 0;
@@ -55,7 +57,8 @@ void BM_DragStep(benchmark::State& state) {
     ++n;
   }
   t.Report(state, n);
-  state.counters["step_KB"] = double(history.HeldBytes() - held) / double(history.StepCount()) / 1e3;
+  state.counters["step_KB"] =
+      double(history.HeldBytes() - held) / double(history.StepCount()) / 1e3;
   state.counters["project_MB"] = double(held) / 1e6;
 }
 

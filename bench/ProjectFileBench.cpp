@@ -37,8 +37,12 @@ void* operator new(size_t n) {
   Count(p);
   return p;
 }
-void operator delete(void* p) noexcept { Release(p); }
-void operator delete(void* p, size_t) noexcept { Release(p); }
+void operator delete(void* p) noexcept {
+  Release(p);
+}
+void operator delete(void* p, size_t) noexcept {
+  Release(p);
+}
 
 namespace tavo {
 namespace {

@@ -29,7 +29,8 @@ void Seed(const char* target, const std::string& name, const Bytes& bytes) {
   const fs::path dir = g_out / target;
   fs::create_directories(dir);
   std::ofstream(dir / name, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 void Seed(const char* target, const std::string& name, const std::string& text) {
   Seed(target, name, Bytes(text.begin(), text.end()));
@@ -97,7 +98,8 @@ void OldProjects() {
   test::OldFileBuilder all;
   auto& s = all.AddScreen(2, "all");
   for (uint8_t kind = 1; kind <= 8; ++kind)
-    s.elements.push_back(test::OldElement(kind, 8 * kind, 4, kind == 7 ? 32 : 0, kind == 8 ? 2 : 0));
+    s.elements.push_back(
+        test::OldElement(kind, 8 * kind, 4, kind == 7 ? 32 : 0, kind == 8 ? 2 : 0));
   all.AddScreen(3);
   all.alarms = {"alarm", "second"};
   Seed("old_project", "all-kinds.qse", all.Bytes());
@@ -131,7 +133,8 @@ void Line() {
     for (size_t at = 0; at < w.size(); at += 64) {
       const size_t n = std::min<size_t>(64, w.size() - at);
       sent.push_back(static_cast<uint8_t>(n - 1));
-      sent.insert(sent.end(), w.begin() + static_cast<long>(at), w.begin() + static_cast<long>(at + n));
+      sent.insert(sent.end(), w.begin() + static_cast<long>(at),
+                  w.begin() + static_cast<long>(at + n));
     }
   });
   Bytes image(300), driver(200);

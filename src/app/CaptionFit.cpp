@@ -24,7 +24,8 @@ const char kNameSeparator[] = " \u2014 ";
 // A zero-height item that gives a dialog's layout the width of its caption.
 class CaptionRoom : public QSpacerItem {
  public:
-  explicit CaptionRoom(int width) : QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed) {}
+  explicit CaptionRoom(int width)
+      : QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed) {}
 };
 
 CaptionRoom* FindRoom(QLayout& layout) {

@@ -1,7 +1,5 @@
 #include "app/MainView.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
@@ -9,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "app/Commands.h"
 #include "app/DisplayWidget.h"

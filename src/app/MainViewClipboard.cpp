@@ -27,7 +27,8 @@ bool Offers(const char* type) {
   return data && (data->hasFormat(QString::fromLatin1(type)) || data->hasText());
 }
 
-const char kAddressesReset[] = "粘贴的元件的寄存器类型不在当前PLC协议中，已改用该协议的默认局号和地址";
+const char kAddressesReset[] =
+    "粘贴的元件的寄存器类型不在当前PLC协议中，已改用该协议的默认局号和地址";
 
 }  // namespace
 

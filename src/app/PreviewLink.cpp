@@ -26,7 +26,8 @@ PreviewLink::PreviewLink(panel::PanelRuntime& runtime, QWidget* parent)
   layout->addWidget(new QLabel(QStringLiteral("PLC:"), this));
   choice_ = new QComboBox(this);
   choice_->setObjectName(QStringLiteral("previewLinkChoice"));
-  choice_->addItems({QStringLiteral("模拟"), QStringLiteral("Modbus RTU"), QStringLiteral("Modbus TCP")});
+  choice_->addItems(
+      {QStringLiteral("模拟"), QStringLiteral("Modbus RTU"), QStringLiteral("Modbus TCP")});
   layout->addWidget(choice_);
   port_ = new QComboBox(this);
   port_->setEditable(true);
@@ -51,7 +52,8 @@ PreviewLink::PreviewLink(panel::PanelRuntime& runtime, QWidget* parent)
   button_->setObjectName(QStringLiteral("previewLinkConnect"));
   layout->addWidget(button_);
   layout->addStretch(1);
-  for (QWidget* w : std::initializer_list<QWidget*>{choice_, port_, host_, tcpPort_, base_, order_, button_})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{choice_, port_, host_, tcpPort_, base_, order_, button_})
     w->setFocusPolicy(Qt::ClickFocus);  // the keyboard stays with the panel's keys
   connect(choice_, &QComboBox::currentIndexChanged, this, [this] { ShowChoice(); });
   connect(button_, &QPushButton::clicked, this, [this] {
@@ -63,7 +65,9 @@ PreviewLink::PreviewLink(panel::PanelRuntime& runtime, QWidget* parent)
   ShowChoice();
 }
 
-PreviewLink::~PreviewLink() { DisconnectLink(); }
+PreviewLink::~PreviewLink() {
+  DisconnectLink();
+}
 
 void PreviewLink::ShowChoice() {
   const int c = choice_->currentIndex();
@@ -110,7 +114,8 @@ bool PreviewLink::ConnectLink() {
   }
   options.line = link::LineSettingsOf(header);
   options.plan.base = base_->currentIndex() == 0 ? 1 : 0;
-  options.order = order_->currentIndex() == 0 ? link::WordOrder::HighFirst : link::WordOrder::LowFirst;
+  options.order =
+      order_->currentIndex() == 0 ? link::WordOrder::HighFirst : link::WordOrder::LowFirst;
   options.timeout = kWindowTimeout;
   link_ = std::make_unique<link::ModbusLink>(options);
   plc_ = std::make_unique<link::LinkedPlc>(*link_);
@@ -132,18 +137,21 @@ void PreviewLink::DisconnectLink() {
 
 void PreviewLink::ImageChanged() {
   if (!Linked()) return;
-  const std::string refusal = link::LinkProtocolRefusal(runtime_.Image().Header().protocol,
-                                                        link_->Options().target.serial);
+  const std::string refusal =
+      link::LinkProtocolRefusal(runtime_.Image().Header().protocol, link_->Options().target.serial);
   if (!runtime_.Ready() || !refusal.empty()) {
     DisconnectLink();
-    note_ = refusal.empty() ? QStringLiteral("没有可以链接的画面数据") : QString::fromStdString(refusal);
+    note_ = refusal.empty() ? QStringLiteral("没有可以链接的画面数据")
+                            : QString::fromStdString(refusal);
     emit LinkChanged();
     return;
   }
   Follow();
 }
 
-bool PreviewLink::Sync() { return plc_ && plc_->Sync(); }
+bool PreviewLink::Sync() {
+  return plc_ && plc_->Sync();
+}
 
 void PreviewLink::Follow() {
   if (plc_) plc_->Watch(runtime_.WatchedItems());
@@ -153,9 +161,11 @@ QString PreviewLink::StatusText() const {
   if (!plc_) return {};
   const link::LinkOptions& o = link_->Options();
   const link::LinkStats& s = plc_->Stats();
-  QString text = (o.target.serial ? QStringLiteral("Modbus RTU %1") : QStringLiteral("Modbus TCP %1"))
-                     .arg(QString::fromStdString(o.target.serial ? o.target.device
-                                                                 : o.target.host + ":" + std::to_string(o.target.port)));
+  QString text =
+      (o.target.serial ? QStringLiteral("Modbus RTU %1") : QStringLiteral("Modbus TCP %1"))
+          .arg(QString::fromStdString(o.target.serial
+                                          ? o.target.device
+                                          : o.target.host + ":" + std::to_string(o.target.port)));
   text += QStringLiteral(" · %1 · %2 请求/秒 · 错误 %3 · 超时 %4")
               .arg(QString::fromUtf8(link::LinkStateText(s.state)))
               .arg(s.requestsPerSecond, 0, 'f', 0)

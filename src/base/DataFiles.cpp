@@ -12,7 +12,9 @@ namespace {
 std::string g_dataDir;
 }
 
-void SetDataDir(const std::string& dir) { g_dataDir = dir; }
+void SetDataDir(const std::string& dir) {
+  g_dataDir = dir;
+}
 
 std::string ExecutableDir() {
   std::error_code ec;

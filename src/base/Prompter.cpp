@@ -9,7 +9,9 @@ SilentPrompter g_silent;
 Prompter* g_prompter = &g_silent;
 }  // namespace
 
-Prompter& CurrentPrompter() { return *g_prompter; }
+Prompter& CurrentPrompter() {
+  return *g_prompter;
+}
 void SetPrompter(Prompter* prompter) {
   ExpectWindowThread("the prompter");
   g_prompter = prompter ? prompter : &g_silent;

@@ -81,7 +81,9 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 // The hidden name a save gives its new file beside the target while it is
 // put in place: ".NAME.tmp" and up to six digits.
-std::string TempPrefix(const std::string& base) { return "." + base + ".tmp"; }
+std::string TempPrefix(const std::string& base) {
+  return "." + base + ".tmp";
+}
 
 bool IsTempName(const std::string& name, const std::string& prefix) {
   if (name.size() <= prefix.size() || name.size() > prefix.size() + 6) return false;
@@ -245,8 +247,9 @@ int Write(const std::string& path, std::span<const uint8_t> data, bool nameless)
   const std::string base = BaseOf(target);
   RemoveLeftovers(dir, base);
   int err = 0;
-  const Nameless way = nameless ? SaveNameless(dir, target, base, exists ? &old : nullptr, data, err)
-                                : Nameless::Unavailable;
+  const Nameless way = nameless
+                           ? SaveNameless(dir, target, base, exists ? &old : nullptr, data, err)
+                           : Nameless::Unavailable;
   if (way == Nameless::Failed) return err;
   if (way == Nameless::Unavailable) {
     err = SaveNamed(dir, target, base, exists ? &old : nullptr, data);

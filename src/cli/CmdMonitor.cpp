@@ -31,7 +31,9 @@ constexpr char kUsage[] =
 constexpr char kPrefix[] = "tavo monitor: ";
 
 volatile std::sig_atomic_t g_interrupted = 0;
-void OnInterrupt(int) { g_interrupted = 1; }
+void OnInterrupt(int) {
+  g_interrupted = 1;
+}
 
 // Messages of reading and compiling go to stderr; the question about
 // corrected limits is answered by going on, as for the preview.
@@ -46,13 +48,20 @@ class MonitorPrompter : public StderrPrompter {
 
 const char* KindName(uint8_t kind) {
   switch (kind) {
-    case 2: return "register";
-    case 3: return "light";
-    case 4: return "key";
-    case 6: return "bar";
-    case 7: return "trend";
-    case 8: return "dynamic";
-    default: return "control";
+    case 2:
+      return "register";
+    case 3:
+      return "light";
+    case 4:
+      return "key";
+    case 6:
+      return "bar";
+    case 7:
+      return "trend";
+    case 8:
+      return "dynamic";
+    default:
+      return "control";
   }
 }
 
@@ -66,11 +75,12 @@ void PrintTable(const panel::PanelRuntime& runtime, const link::LinkedPlc& plc,
                 const std::string& target) {
   const link::LinkStats& s = plc.Stats();
   std::string screen = runtime.CurrentScreen() ? std::to_string(*runtime.CurrentScreen()) : "-";
-  std::printf("\x1b[H\x1b[J%s  %s  screen %s  %.0f requests/s  %zu per poll  errors %llu  "
-              "timeouts %llu\n",
-              target.c_str(), link::LinkStateText(s.state), screen.c_str(), s.requestsPerSecond,
-              s.requestsLastPoll, static_cast<unsigned long long>(s.errors),
-              static_cast<unsigned long long>(s.timeouts));
+  std::printf(
+      "\x1b[H\x1b[J%s  %s  screen %s  %.0f requests/s  %zu per poll  errors %llu  "
+      "timeouts %llu\n",
+      target.c_str(), link::LinkStateText(s.state), screen.c_str(), s.requestsPerSecond,
+      s.requestsLastPoll, static_cast<unsigned long long>(s.errors),
+      static_cast<unsigned long long>(s.timeouts));
   if (!s.lastError.empty()) std::printf("last error: %s\n", s.lastError.c_str());
   std::printf("\n%-10s %-8s %-9s %12s  %s\n", "item", "station", "element", "value", "state");
   for (const panel::ScreenBinding& b : runtime.WatchedItems())
@@ -88,7 +98,8 @@ class ChangeLines {
     poll_ = poll;
     const link::LinkStats& s = plc.Stats();
     std::string link = link::LinkStateText(s.state);
-    if (s.state != link::LinkState::Connected && !s.lastError.empty()) link += " (" + s.lastError + ")";
+    if (s.state != link::LinkState::Connected && !s.lastError.empty())
+      link += " (" + s.lastError + ")";
     if (link != link_) std::printf("%llu\t-\tlink\t-\t%s\n", ToLong(poll), link.c_str());
     link_ = link;
     for (const panel::ScreenBinding& b : runtime.WatchedItems()) {
@@ -132,8 +143,10 @@ int RunMonitor(const std::vector<std::string>& args) {
                      v.c_str(), a == "--polls" ? 1 : 0);
         return kExitFailure;
       }
-      if (a == "--screen") screen = static_cast<uint16_t>(n);
-      else polls = n;
+      if (a == "--screen")
+        screen = static_cast<uint16_t>(n);
+      else
+        polls = n;
     } else if (input.empty() && !a.empty() && a[0] != '-') {
       input = a;
     } else {
@@ -172,7 +185,8 @@ int RunMonitor(const std::vector<std::string>& args) {
   link::LinkedPlc plc(modbus);
   runtime.Connect(&plc);
   g_interrupted = 0;
-  struct sigaction action {}, previous{};
+  struct sigaction action {
+  }, previous{};
   action.sa_handler = OnInterrupt;
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, &previous);

@@ -113,7 +113,8 @@ int RunPtc(const std::vector<std::string>& args) {
     unsigned protocol = 0, version = 0;
     std::string path, error;
     if (!ParseDriver(driverArg, protocol, version, path))
-      return Fail("--driver wants PROTOCOL:VERSION:PATH with numbers 0-255, not '" + driverArg + "'");
+      return Fail("--driver wants PROTOCOL:VERSION:PATH with numbers 0-255, not '" + driverArg +
+                  "'");
     if (protocol < 1 || protocol > kProtocolCount)
       return Fail("protocol " + std::to_string(protocol) + " is not one of 1-36");
     if (!seen.insert(protocol).second)

@@ -68,9 +68,9 @@ ImageParts ImageCompiler::Parts(bool perScreen) const {
     for (auto& e : screen->m_elements)
       if (e->m_kind == kKindDynamic)
         if (auto* d = dynamic_cast<const CDynamic*>(e.get())) tables += d->m_textBlockLen;
-    parts.screens.push_back({screen->m_number, screen->ElementCount(),
-                             kScreenEntrySize + kIndexEntrySize * screen->ElementCount() +
-                                 records + tables});
+    parts.screens.push_back(
+        {screen->m_number, screen->ElementCount(),
+         kScreenEntrySize + kIndexEntrySize * screen->ElementCount() + records + tables});
   }
   for (const CDynamic* d : shared_.dynamicTexts) parts.dynamicTables += d->m_textBlockLen;
   const CAlarmList& alarms = project_.m_alarmList;
@@ -83,8 +83,7 @@ void ImageCompiler::Layout() {
   const size_t sharedSize = parts.lightPictures + parts.keyPictures + parts.wideGlyphs +
                             parts.narrowGlyphs + parts.pictureData;
   screenTableAddr_ = static_cast<uint16_t>(kFirstSlotAddress + sharedSize);
-  narrowAddr_ =
-      static_cast<uint16_t>(screenTableAddr_ - parts.narrowGlyphs - parts.pictureData);
+  narrowAddr_ = static_cast<uint16_t>(screenTableAddr_ - parts.narrowGlyphs - parts.pictureData);
 
   // The screen table points each screen at its first index entry; after it
   // the running address has passed the whole index and stands at the first

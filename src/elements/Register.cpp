@@ -53,7 +53,8 @@ int CRegister::RecordCells() const {
 }
 
 void CRegister::SetScreenPos(int left, int top) {
-  if (m_decimals > m_digits) CurrentPrompter().Message(kRegisterErrorText, "", MessageIcon::Warning);
+  if (m_decimals > m_digits)
+    CurrentPrompter().Message(kRegisterErrorText, "", MessageIcon::Warning);
   const int scale = 1 + Flag(m_double);
   m_rect = {left, top, left + scale * 18 * Cells(), top + 36 * scale};
 }

@@ -40,8 +40,8 @@ class LinkedPlc : public panel::PlcInterface {
   ModbusLink& m_link;
   std::map<panel::PlcKey, uint8_t> m_widths;  // of the watched items
   std::map<panel::PlcKey, ItemReading> m_items;
-  std::map<panel::PlcKey, uint32_t> m_panel;      // registers the panel keeps
-  std::map<panel::PlcKey, uint64_t> m_pending;    // last write of an item not yet read back
+  std::map<panel::PlcKey, uint32_t> m_panel;    // registers the panel keeps
+  std::map<panel::PlcKey, uint64_t> m_pending;  // last write of an item not yet read back
   LinkStats m_stats;
   uint64_t m_poll = 0;
   uint64_t m_lastWrite = 0;

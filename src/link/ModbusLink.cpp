@@ -189,8 +189,10 @@ void ModbusLink::RunWrites(std::unique_lock<std::mutex>& lock) {
       const RequestResult r = m_session.Write(w.item.key.station, place, w.value, m_options.order);
       lock.lock();
       Count(r, Clock::now());
-      if (r.outcome == Outcome::Ok) ++s.writes;
-      else s.lastError = ModbusItemName(w.item.key) + ": " + r.error;
+      if (r.outcome == Outcome::Ok)
+        ++s.writes;
+      else
+        s.lastError = ModbusItemName(w.item.key) + ": " + r.error;
     }
     m_snapshot.writesDone = w.sequence;
     Publish();

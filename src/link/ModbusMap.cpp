@@ -69,7 +69,8 @@ ItemPlace PlaceItem(const panel::PlcKey& key, uint8_t width, int base) {
   }
   p.count = IsBitTable(p.table) ? 1 : (width > 2 ? 2 : 1);
   if (key.address < base) {
-    p.reason = "address " + std::to_string(key.address) + " does not exist when addresses count from 1";
+    p.reason =
+        "address " + std::to_string(key.address) + " does not exist when addresses count from 1";
     return p;
   }
   const long offset = long{key.address} - base;
@@ -87,12 +88,24 @@ std::string ModbusItemName(const panel::PlcKey& key) {
   char code[8];
   if (!type) {
     switch (key.type) {
-      case kCode0x: type = "0x"; break;
-      case kCode1x: type = "1x"; break;
-      case kCode3x: type = "3x"; break;
-      case kCode4x: type = "4x"; break;
-      case kCode5x: type = "5x"; break;
-      case kCode6x: type = "6x"; break;
+      case kCode0x:
+        type = "0x";
+        break;
+      case kCode1x:
+        type = "1x";
+        break;
+      case kCode3x:
+        type = "3x";
+        break;
+      case kCode4x:
+        type = "4x";
+        break;
+      case kCode5x:
+        type = "5x";
+        break;
+      case kCode6x:
+        type = "6x";
+        break;
       default:
         std::snprintf(code, sizeof code, "[%02x]", static_cast<unsigned>(key.type));
         type = code;
@@ -121,7 +134,11 @@ void SplitValue(uint32_t value, uint16_t count, WordOrder order, uint16_t* regs)
 
 std::string LinkProtocolRefusal(uint8_t protocol, bool serial) {
   switch (protocol) {
-    case 3: case 19: case 21: case 25: case 34:
+    case 3:
+    case 19:
+    case 21:
+    case 25:
+    case 34:
       return {};
     case 16:
       if (!serial) return {};

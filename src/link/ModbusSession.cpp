@@ -10,7 +10,9 @@ ModbusSession::ModbusSession(LinkTarget target, LineSettings line,
                              std::chrono::milliseconds timeout)
     : m_target(std::move(target)), m_line(line), m_timeout(timeout) {}
 
-ModbusSession::~ModbusSession() { Close(); }
+ModbusSession::~ModbusSession() {
+  Close();
+}
 
 bool ModbusSession::Connect(std::string& error) {
   Close();

@@ -25,8 +25,8 @@ enum class Outcome : uint8_t {
 
 struct RequestResult {
   Outcome outcome = Outcome::Ok;
-  int exception = 0;   // the exception code, with Outcome::Exception
-  std::string error;   // libmodbus's text of what went wrong
+  int exception = 0;  // the exception code, with Outcome::Exception
+  std::string error;  // libmodbus's text of what went wrong
 };
 
 class ModbusSession {

@@ -30,9 +30,9 @@ struct PlanOptions {
 struct ReadBlock {
   uint8_t station = 0;
   ModbusTable table = ModbusTable::HoldingRegisters;
-  uint16_t start = 0;           // first register or bit
-  uint16_t count = 0;           // registers or bits read
-  std::vector<size_t> items;    // positions in PollPlan::items
+  uint16_t start = 0;         // first register or bit
+  uint16_t count = 0;         // registers or bits read
+  std::vector<size_t> items;  // positions in PollPlan::items
 };
 
 struct PollPlan {

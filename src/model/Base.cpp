@@ -8,7 +8,14 @@ namespace tavo {
 
 uint16_t DefaultAddress(uint8_t protocol) {
   switch (protocol) {
-    case 3: case 16: case 19: case 20: case 21: case 23: case 25: case 34:
+    case 3:
+    case 16:
+    case 19:
+    case 20:
+    case 21:
+    case 23:
+    case 25:
+    case 34:
       return 1;
     case 5:
       return 16;
@@ -21,7 +28,12 @@ uint8_t DefaultStation(uint8_t protocol) {
   switch (protocol) {
     case 2:
       return 2;
-    case 5: case 11: case 17: case 18: case 22: case 36:
+    case 5:
+    case 11:
+    case 17:
+    case 18:
+    case 22:
+    case 36:
       return 0;
     default:
       return 1;
@@ -54,9 +66,15 @@ CBase::CBase(const CBase& o)
       m_valueHex(o.m_valueHex),
       m_codeSize(0) {}
 
-void CBase::ShowPosition() { CurrentPageHooks().ShowPosition(*this); }
-void CBase::LoadPage() { CurrentPageHooks().LoadPage(*this); }
-void CBase::ShowPage() { CurrentPageHooks().ShowPage(*this); }
+void CBase::ShowPosition() {
+  CurrentPageHooks().ShowPosition(*this);
+}
+void CBase::LoadPage() {
+  CurrentPageHooks().LoadPage(*this);
+}
+void CBase::ShowPage() {
+  CurrentPageHooks().ShowPage(*this);
+}
 
 void CBase::FreeCode() {
   m_code.clear();

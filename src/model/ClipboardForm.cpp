@@ -24,8 +24,7 @@ uint8_t TypeUse(const CBase& e) {
     case kKindLight:
       return kUseBitRead;
     case kKindKey:
-      return static_cast<const CFunction&>(e).m_action == kActionSetCoil ? kUseBitWrite
-                                                                         : kUseWord;
+      return static_cast<const CFunction&>(e).m_action == kActionSetCoil ? kUseBitWrite : kUseWord;
     case kKindRegister:
     case kKindDynamic:
     case kKindBar:

@@ -101,7 +101,9 @@ EditHistory::Diff EditHistory::Compare() const {
   return diff;
 }
 
-bool EditHistory::HasPending() const { return !Compare().Empty(); }
+bool EditHistory::HasPending() const {
+  return !Compare().Empty();
+}
 
 bool EditHistory::Commit(const std::string& name) {
   Diff diff = Compare();
@@ -223,8 +225,8 @@ void EditHistory::Apply(const Step& step, bool forward) {
   p.m_curScreen = fields->curScreen;
   if (p.m_curScreen >= p.m_screens.size()) p.m_curScreen = 0;
   const CMainView* screen = p.CurrentScreen();
-  p.m_elementSelected = (forward ? step.selectedAfter : step.selectedBefore) && screen &&
-                        screen->Head() != nullptr;
+  p.m_elementSelected =
+      (forward ? step.selectedAfter : step.selectedBefore) && screen && screen->Head() != nullptr;
   fields_ = fields;
   selected_ = p.m_elementSelected;
   noted_.clear();

@@ -104,8 +104,8 @@ class EditHistory {
 
   Project& project_;
   std::vector<Step> steps_;
-  size_t index_ = 0;              // steps before it are done
-  size_t clean_ = 0;              // index of the saved state; npos: unreachable
+  size_t index_ = 0;                                 // steps before it are done
+  size_t clean_ = 0;                                 // index of the saved state; npos: unreachable
   std::vector<std::pair<uint16_t, Bytes>> screens_;  // by number, as after the last step
   std::shared_ptr<const ProjectFields> fields_;
   bool selected_ = false;

@@ -7,7 +7,11 @@ PageHooks g_none;
 PageHooks* g_hooks = &g_none;
 }  // namespace
 
-PageHooks& CurrentPageHooks() { return *g_hooks; }
-void SetPageHooks(PageHooks* hooks) { g_hooks = hooks ? hooks : &g_none; }
+PageHooks& CurrentPageHooks() {
+  return *g_hooks;
+}
+void SetPageHooks(PageHooks* hooks) {
+  g_hooks = hooks ? hooks : &g_none;
+}
 
 }  // namespace tavo

@@ -4,8 +4,8 @@
 
 #include "model/PageHooks.h"
 #include "plc/PlcSelection.h"
-#include "plc/ProtocolFiles.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolFiles.h"
 
 namespace tavo {
 
@@ -182,7 +182,9 @@ void Project::ResetSettings() {
   s.m_ctrlFlags = 0;
 }
 
-void Project::ApplyLineSettings(const PlcChoice& c) { ApplyChoice(c, m_settings); }
+void Project::ApplyLineSettings(const PlcChoice& c) {
+  ApplyChoice(c, m_settings);
+}
 
 bool Project::SaveModified() {
   if (!m_hasProject || !m_modified) return true;

@@ -85,7 +85,9 @@ class Project {
 
   // The new-project check of the protocol file: true when its catalogue offers
   // protocols, else it says "文件ormed_Ptc.dat出错!!!". Tests may replace it.
-  std::function<bool()> m_protocolFileOk = [] { return CurrentProtocolFiles().CheckForNewProject(); };
+  std::function<bool()> m_protocolFileOk = [] {
+    return CurrentProtocolFiles().CheckForNewProject();
+  };
   // Saves the project (to m_path, or asking for one); the project file's
   // SaveProject unless replaced.
   std::function<bool(Project&)> m_save;

@@ -44,7 +44,9 @@ void CMainView::DeleteSelected() {
   if (!m_elements.empty()) m_elements.erase(m_elements.begin());
 }
 
-void CMainView::ClearElements() { m_elements.clear(); }
+void CMainView::ClearElements() {
+  m_elements.clear();
+}
 
 void CMainView::CopyContentFrom(const CMainView& source) {
   m_description = source.m_description;

@@ -78,8 +78,7 @@ void KeyPageLogic::LoadSubPage() {
   switch (SubPage()) {
     case kSubPageCoil: {
       const bool setRegister = action.Value() == kActionSetRegister;
-      const bool subShown =
-          setRegister ? profile.m_protocol == 1 : SubAddressShown(profile);
+      const bool subShown = setRegister ? profile.m_protocol == 1 : SubAddressShown(profile);
       coil.Load(*key_, setRegister ? VariableUse::WordWrite : VariableUse::BitWrite, !setRegister,
                 subShown ? 1 : 0);
       format.Bind(key_->m_valueFormat, profile.m_dataFormats);

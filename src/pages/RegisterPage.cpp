@@ -52,8 +52,9 @@ void RegisterPageLogic::Load(CBase& element) {
 void RegisterPageLogic::TakeBaseline() {
   ElementPageLogic::TakeBaseline();
   if (!reg_) return;
-  base_ = {reg_->m_digits, reg_->m_decimals, reg_->m_signed, reg_->m_settable, reg_->m_regCount,
-           {reg_->m_inHigh, reg_->m_inLow, reg_->m_engHigh, reg_->m_engLow}};
+  base_ = {reg_->m_digits,   reg_->m_decimals,
+           reg_->m_signed,   reg_->m_settable,
+           reg_->m_regCount, {reg_->m_inHigh, reg_->m_inLow, reg_->m_engHigh, reg_->m_engLow}};
 }
 
 void RegisterPageLogic::ApplyMode(bool fromIdle) {

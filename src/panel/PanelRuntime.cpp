@@ -194,8 +194,7 @@ std::vector<ScreenBinding> PanelRuntime::WatchedItems() const {
     if (h.ctrlFlags & 0x01) add({h.ctrlStation, h.ctrlType, h.ctrlAddress, 0}, width, false);
     if (h.ctrlFlags & 0x02) {
       const uint16_t step = h.wordStep == 0 ? 1 : h.wordStep;
-      add({h.ctrlStation, h.ctrlType, static_cast<uint16_t>(h.ctrlAddress + step), 0}, width,
-          true);
+      add({h.ctrlStation, h.ctrlType, static_cast<uint16_t>(h.ctrlAddress + step), 0}, width, true);
     }
   }
   if (m_view == PanelView::AlarmList)
@@ -269,7 +268,7 @@ void PanelRuntime::ReportScreen() {
   const uint16_t step = h.wordStep == 0 ? 1 : h.wordStep;
   if (auto current = CurrentScreen())
     Source().Set({h.ctrlStation, h.ctrlType, static_cast<uint16_t>(h.ctrlAddress + step), 0},
-              *current);
+                 *current);
 }
 
 void PanelRuntime::Wake() {

@@ -8,7 +8,9 @@ namespace {
 uint8_t g_protocol = 1;
 }
 
-uint8_t CurrentProtocol() { return g_protocol; }
+uint8_t CurrentProtocol() {
+  return g_protocol;
+}
 void SetCurrentProtocol(uint8_t protocol) {
   ExpectWindowThread("the protocol");
   g_protocol = protocol;

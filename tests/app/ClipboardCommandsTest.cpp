@@ -69,8 +69,8 @@ TEST_F(ClipboardCommandsTest, CutRemovesTheElementAndUndoBringsItBack) {
 
 TEST_F(ClipboardCommandsTest, ScreenCopiedToTheClipboardPastesUnderTheNextFreeNumber) {
   frame->Execute(kCmdCopyScreenToClipboard);
-  EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(
-      QString::fromLatin1(kScreenClipType)));
+  EXPECT_TRUE(
+      QGuiApplication::clipboard()->mimeData()->hasFormat(QString::fromLatin1(kScreenClipType)));
   frame->Execute(kCmdPasteScreen);
   ASSERT_EQ(Proj().ScreenCount(), 2u);
   EXPECT_EQ(Screen().m_number, 2);

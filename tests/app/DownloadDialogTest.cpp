@@ -10,8 +10,8 @@
 #include "app/DownloadDialog.h"
 #include "download/LinkConstants.h"
 #include "download/TermiosPort.h"
-#include "elements/Register.h"
 #include "e2e/PanelProcess.h"
+#include "elements/Register.h"
 #include "model/Base.h"
 #include "panel/InProcessPanel.h"
 

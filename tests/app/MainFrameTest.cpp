@@ -23,24 +23,15 @@ struct EnableRule {
   bool withProject;
 };
 const EnableRule kRules[] = {
-    {kCmdNewProject, true, true},
-    {kCmdPanelType, true, true},
-    {kCmdImport, true, true},
-    {kCmdPlc, false, true},
-    {kCmdComPort, true, true},
-    {kCmdDownload, false, true},
-    {kCmdSettings, false, true},
-    {kCmdAlarmList, false, true},
-    {kCmdExit, true, true},
-    {kCmdAbout, true, true},
-    {kCmdNewScreen, false, true},
-    {kCmdCopyScreen, false, true},
-    {kCmdDeleteScreen, false, true},
-    {kCmdScreenProperties, false, false},
-    {kCmdCut, false, false},
-    {kCmdCopy, false, false},
-    {kCmdUndo, false, false},
-    {kCmdRedo, false, false},
+    {kCmdNewProject, true, true},    {kCmdPanelType, true, true},
+    {kCmdImport, true, true},        {kCmdPlc, false, true},
+    {kCmdComPort, true, true},       {kCmdDownload, false, true},
+    {kCmdSettings, false, true},     {kCmdAlarmList, false, true},
+    {kCmdExit, true, true},          {kCmdAbout, true, true},
+    {kCmdNewScreen, false, true},    {kCmdCopyScreen, false, true},
+    {kCmdDeleteScreen, false, true}, {kCmdScreenProperties, false, false},
+    {kCmdCut, false, false},         {kCmdCopy, false, false},
+    {kCmdUndo, false, false},        {kCmdRedo, false, false},
 };
 
 TEST_F(EditorTest, CommandEnableRulesFollowTheProject) {
@@ -121,7 +112,8 @@ TEST_F(EditorTest, NewProjectWithoutAProtocolFileSaysSoBeforeAnythingElse) {
   QFile(empty).open(QIODevice::WriteOnly);
   for (const QString& path : {dir.filePath("missing.dat"), empty}) {
     SCOPED_TRACE(path.toStdString());
-    CurrentProtocolFiles() = ProtocolFiles(path.toStdString(), dir.filePath("In.dat").toStdString());
+    CurrentProtocolFiles() =
+        ProtocolFiles(path.toStdString(), dir.filePath("In.dat").toStdString());
     View().InitialUpdate();
     prompter.said.clear();
     frame->Execute(kCmdNewProject);

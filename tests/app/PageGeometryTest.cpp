@@ -108,8 +108,7 @@ void CheckLayout(QWidget* root, const QString& where, std::set<QString>& faults)
           if (fm.horizontalAdvance(combo->itemText(k)) > ComboRoom(combo))
             fault(Name(w) + " cannot show " + combo->itemText(k));
       } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-        if (fm.horizontalAdvance(group->title()) + 16 > group->width())
-          fault(Name(w) + " is cut");
+        if (fm.horizontalAdvance(group->title()) + 16 > group->width()) fault(Name(w) + " is cut");
       }
     }
   }

@@ -10,11 +10,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "pages/PageTestSupport.h"
 #include "app/pages/PageArea.h"
 #include "app/pages/PageWidgets.h"
 #include "model/PageHooks.h"
 #include "model/Screen.h"
+#include "pages/PageTestSupport.h"
 
 namespace tavo::pagetest {
 

@@ -20,7 +20,8 @@ using namespace tavo::app;
 class PreviewLinkTest : public EditorTest {
  protected:
   PreviewWindow& Open(const char* example) {
-    const QString path = QStringLiteral(TAVO_SOURCE_DIR "/examples/") + QString::fromLatin1(example);
+    const QString path =
+        QStringLiteral(TAVO_SOURCE_DIR "/examples/") + QString::fromLatin1(example);
     EXPECT_EQ(frame->OpenDocumentFile(path), OpenResult::Opened);
     frame->Execute(kCmdPreview);
     PreviewWindow* w = frame->Preview();
@@ -63,11 +64,15 @@ TEST_F(PreviewLinkTest, ShowsTheLivePlcAndGoesBackToTheSimulatedOne) {
   EXPECT_FALSE(w.Values()->isColumnHidden(PreviewValues::kStateColumn));
   const int row = 0;
   ASSERT_TRUE(TickUntil(w, [&] {
-    return w.Values()->item(row, PreviewValues::kStateColumn)->text().startsWith(QStringLiteral("正常"));
+    return w.Values()
+        ->item(row, PreviewValues::kStateColumn)
+        ->text()
+        .startsWith(QStringLiteral("正常"));
   })) << w.StatusText().toStdString();
   const panel::ScreenBinding& first = w.Values()->Rows()[row];
   EXPECT_EQ(w.Runtime().Source().Get(first.key), first.width == 0 ? 1u : 7u);
-  EXPECT_TRUE(w.StatusText().contains(QStringLiteral("Modbus TCP 127.0.0.1:%1 · 已连接").arg(server.Port())))
+  EXPECT_TRUE(w.StatusText().contains(
+      QStringLiteral("Modbus TCP 127.0.0.1:%1 · 已连接").arg(server.Port())))
       << w.StatusText().toStdString();
 
   // A silent PLC is a state, not a frozen window.

@@ -70,7 +70,8 @@ class CaptionTest : public EditorTest {
 TEST_F(CaptionTest, TheRoomACaptionNeedsIncludesTheProgramsName) {
   const int own = CaptionWidth(QString::fromUtf8(kAppTitle));
   EXPECT_GT(CaptionWidth(QStringLiteral("选择通信口")), own);
-  EXPECT_GT(CaptionWidth(QStringLiteral("下载画面数据")), CaptionWidth(QStringLiteral("选择通信口")));
+  EXPECT_GT(CaptionWidth(QStringLiteral("下载画面数据")),
+            CaptionWidth(QStringLiteral("选择通信口")));
   QGuiApplication::setApplicationDisplayName(QString());
   EXPECT_LT(CaptionWidth(QStringLiteral("选择通信口")), own);
 }

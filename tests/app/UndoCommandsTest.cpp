@@ -100,7 +100,7 @@ TEST_F(UndoCommandsTest, TypingInOneBoxIsOneStepAndLeavingItEndsTheStep) {
   frame->Execute(kCmdUndo);  // the X edit, though the box still has the focus
   EXPECT_EQ(Bytes(), typed);
   EXPECT_EQ(x->text(), QStringLiteral("0"));  // the page shows the restored element
-  frame->Execute(kCmdUndo);  // all three letters at once
+  frame->Execute(kCmdUndo);                   // all three letters at once
   EXPECT_EQ(Proj().CurrentScreen()->Head()->m_kind, kKindText);
   EXPECT_EQ(OnPage<CBindEdit>("c1086")->text(), QStringLiteral("文字串"));
   frame->Execute(kCmdUndo);

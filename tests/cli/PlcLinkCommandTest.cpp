@@ -39,7 +39,8 @@ int LitIn(const std::string& png, int x, int y) {
   if (!DecodeRgb(bytes.data(), bytes.size(), rgb, w, h)) return -1;
   int n = 0;
   for (int yy = 4 * y; yy < 4 * (y + 16); ++yy)
-    for (int xx = 4 * x; xx < 4 * (x + 16); ++xx) n += rgb[3 * (static_cast<size_t>(yy) * w + xx)] == 255;
+    for (int xx = 4 * x; xx < 4 * (x + 16); ++xx)
+      n += rgb[3 * (static_cast<size_t>(yy) * w + xx)] == 255;
   return n;
 }
 
@@ -64,7 +65,8 @@ class PlcLinkCommandTest : public ::testing::Test {
     p.Add<CRegister>(2, 0, 0).m_addr = 20;
     const auto bytes = WriteProjectBytes(p.project, protocol);
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   }
   test::CliRun Tavo(std::vector<std::string> args) {
     args.insert(args.end(), {"--data-dir", TAVO_BIN_DIR});
@@ -85,25 +87,29 @@ TEST_F(PlcLinkCommandTest, PreviewDrawsThePlcsValuesAndItsKeysWriteToIt) {
   ASSERT_EQ(on.status, 0) << on.err;
   EXPECT_GT(LitIn(dir.File("on.png"), 20, 12), LitIn(dir.File("off.png"), 20, 12));
   // ENT toggles the PLC's coil: the lamp goes out, and so does the coil.
-  test::CliRun press = Tavo({"preview", project, "--plc", plc, "--press", "ENT", "-o", dir.File("pressed.png")});
+  test::CliRun press =
+      Tavo({"preview", project, "--plc", plc, "--press", "ENT", "-o", dir.File("pressed.png")});
   ASSERT_EQ(press.status, 0) << press.err;
   EXPECT_FALSE(server.Coil(2));
   EXPECT_EQ(server.CountOf(5), 1u);
   EXPECT_EQ(LitIn(dir.File("pressed.png"), 20, 12), LitIn(dir.File("off.png"), 20, 12));
   // With --plc-base 0, "0x 3" is coil 3.
   server.SetCoil(3, true);
-  ASSERT_EQ(Tavo({"preview", project, "--plc", plc, "--plc-base", "0", "-o", dir.File("zero.png")}).status, 0);
+  ASSERT_EQ(Tavo({"preview", project, "--plc", plc, "--plc-base", "0", "-o", dir.File("zero.png")})
+                .status,
+            0);
   EXPECT_EQ(LitIn(dir.File("zero.png"), 20, 12), LitIn(dir.File("on.png"), 20, 12));
 }
 
 TEST_F(PlcLinkCommandTest, PreviewFailsWithTheLinksReason) {
   server.SetSilent(true);
-  test::CliRun silent = Tavo({"preview", project, "--plc", server.TcpTarget(), "--timeout", "1",
-                              "-o", dir.File("x.png")});
+  test::CliRun silent = Tavo(
+      {"preview", project, "--plc", server.TcpTarget(), "--timeout", "1", "-o", dir.File("x.png")});
   EXPECT_EQ(silent.status, 1);
   EXPECT_NE(silent.err.find("did not answer"), std::string::npos) << silent.err;
   server.Stop();
-  test::CliRun gone = Tavo({"preview", project, "--plc", server.TcpTarget(), "-o", dir.File("x.png")});
+  test::CliRun gone =
+      Tavo({"preview", project, "--plc", server.TcpTarget(), "-o", dir.File("x.png")});
   EXPECT_EQ(gone.status, 1);
   EXPECT_NE(gone.err.find("refused"), std::string::npos) << gone.err;  // libmodbus's text
   test::CliRun fx = Tavo({"preview", other, "--plc", "tcp:127.0.0.1:502", "-o", dir.File("x.png")});
@@ -111,13 +117,17 @@ TEST_F(PlcLinkCommandTest, PreviewFailsWithTheLinksReason) {
   EXPECT_NE(fx.err.find("not a Modbus protocol"), std::string::npos) << fx.err;
   for (const char* bad : {"udp:host:1", "tcp:host", "tcp:host:0", "rtu:"})
     EXPECT_EQ(Tavo({"preview", project, "--plc", bad, "-o", dir.File("x.png")}).status, 1) << bad;
-  EXPECT_EQ(Tavo({"preview", project, "--plc", "tcp:h:1", "--plc-base", "2", "-o", dir.File("x.png")}).status, 1);
+  EXPECT_EQ(
+      Tavo({"preview", project, "--plc", "tcp:h:1", "--plc-base", "2", "-o", dir.File("x.png")})
+          .status,
+      1);
   EXPECT_FALSE(std::filesystem::exists(dir.File("x.png")));
 }
 
 TEST_F(PlcLinkCommandTest, MonitorPrintsWhatChangesWhenPiped) {
   server.SetHolding(9, 321);
-  test::CliRun run = Tavo({"monitor", project, "--plc", server.TcpTarget(), "--interval", "20", "--polls", "3"});
+  test::CliRun run =
+      Tavo({"monitor", project, "--plc", server.TcpTarget(), "--interval", "20", "--polls", "3"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.rfind("poll\tstation\titem\tvalue\tstate\n", 0), 0u) << run.out;
   EXPECT_NE(run.out.find("\t1\t4x10\t321\t正常\n"), std::string::npos) << run.out;
@@ -127,9 +137,11 @@ TEST_F(PlcLinkCommandTest, MonitorPrintsWhatChangesWhenPiped) {
   // watch list reached the link may show the item as still waiting first).
   size_t count = 0;
   const std::string value = "\t4x10\t321\t";
-  for (size_t at = run.out.find(value); at != std::string::npos; at = run.out.find(value, at + 1)) ++count;
+  for (size_t at = run.out.find(value); at != std::string::npos; at = run.out.find(value, at + 1))
+    ++count;
   EXPECT_EQ(count, 1u);
-  test::CliRun two = Tavo({"monitor", project, "--plc", server.TcpTarget(), "--screen", "2", "--polls", "1"});
+  test::CliRun two =
+      Tavo({"monitor", project, "--plc", server.TcpTarget(), "--screen", "2", "--polls", "1"});
   EXPECT_NE(two.out.find("4x20"), std::string::npos) << two.out;
   EXPECT_EQ(two.out.find("4x10"), std::string::npos);
   EXPECT_EQ(Tavo({"monitor", project}).status, 1);

@@ -26,15 +26,17 @@ TEST(MonitorCommand, FollowsTheValuesUntilCtrlC) {
     p.Add<CRegister>(1, 0, 0).m_addr = 10;
     const auto bytes = WriteProjectBytes(p.project, 3);
     std::ofstream(project, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   }
   server.SetHolding(9, 5);
   test::CommandProcess monitor;
   ASSERT_TRUE(monitor.Start({"monitor", project, "--plc", server.TcpTarget(), "--interval", "20",
                              "--data-dir", TAVO_BIN_DIR}));
   auto shows = [&](const std::string& text) {
-    return monitor.WaitForError([&](const std::string&) { return monitor.out.find(text) != std::string::npos; },
-                                std::chrono::seconds(10));
+    return monitor.WaitForError(
+        [&](const std::string&) { return monitor.out.find(text) != std::string::npos; },
+        std::chrono::seconds(10));
   };
   EXPECT_TRUE(shows("\t4x10\t5\t")) << monitor.out << monitor.err;
   server.SetHolding(9, 6);

@@ -16,7 +16,6 @@
 namespace tavo {
 namespace {
 
-
 template <class T>
 T& As(const std::unique_ptr<CBase>& e) {
   auto* p = dynamic_cast<T*>(e.get());

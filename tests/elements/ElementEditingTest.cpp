@@ -199,7 +199,7 @@ TEST(DynamicRows, ClampRewritesTheValueCellsOfRowsInUse) {
   d.m_texts[1] = "big";
   d.m_values[2] = -300;
   d.m_valueTexts[2] = "-300";  // a value without a text: clamped too
-  d.m_texts[3] = "zero";        // a text without a value: not in use
+  d.m_texts[3] = "zero";       // a text without a value: not in use
   // rows 4..31: no value and no text: left alone
   d.ClampValues(1, 1000, -5);
   EXPECT_EQ(d.m_values[0], 1);

@@ -78,13 +78,13 @@ TEST_F(LinkedRuntimeTest, TheScreenShowsThePlcsValues) {
 
 TEST_F(LinkedRuntimeTest, KeysAndEntriesWriteToThePlc) {
   Poll();
-  rt.PressKey(keys[0]);                       // toggle: off -> on
-  EXPECT_EQ(rt.Source().Get(Coil(3)), 1u);    // shown at once
-  plc.Sync();                                 // a poll from before the write changes nothing
+  rt.PressKey(keys[0]);                     // toggle: off -> on
+  EXPECT_EQ(rt.Source().Get(Coil(3)), 1u);  // shown at once
+  plc.Sync();                               // a poll from before the write changes nothing
   EXPECT_EQ(rt.Source().Get(Coil(3)), 1u);
   Poll();
   EXPECT_TRUE(server.Coil(2));
-  rt.PressKey(keys[0]);                       // toggle reads the PLC's value: on -> off
+  rt.PressKey(keys[0]);  // toggle reads the PLC's value: on -> off
   Poll();
   EXPECT_FALSE(server.Coil(2));
 

@@ -27,12 +27,12 @@ class ModbusLinkTest : public ::testing::Test {
 };
 
 TEST_F(ModbusLinkTest, ReadsEveryTableAndWidthInBothWordOrders) {
-  server.SetHolding(0, 0xFFFE);                              // 4x1: -2 as a signed word
-  server.SetHolding(2, 0xFFFF);                              // 4x3..4x4: -10 high word first
+  server.SetHolding(0, 0xFFFE);  // 4x1: -2 as a signed word
+  server.SetHolding(2, 0xFFFF);  // 4x3..4x4: -10 high word first
   server.SetHolding(3, 0xFFF6);
-  server.SetInput(9, 777);                                   // 3x10
-  server.SetCoil(4, true);                                   // 0x5
-  server.SetDiscrete(6, true);                               // 1x7
+  server.SetInput(9, 777);      // 3x10
+  server.SetCoil(4, true);      // 0x5
+  server.SetDiscrete(6, true);  // 1x7
   const std::vector<LinkItem> items{{Key(k4x, 1), 2}, {Key(k4x, 3), 4}, {Key(k3x, 10), 2},
                                     {Key(k0x, 5), 0}, {Key(k0x, 6), 0}, {Key(k1x, 7), 0}};
   for (WordOrder order : {WordOrder::HighFirst, WordOrder::LowFirst}) {

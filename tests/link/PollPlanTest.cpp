@@ -18,9 +18,8 @@ LinkItem Bit(uint8_t station, uint16_t address, uint8_t type = k0x) {
 TEST(PollPlan, NearItemsOfOneStationAndTableShareARequest) {
   // 4x1, 4x3 (two registers: 3 and 4) and 4x12 are within the gap of 8;
   // 4x30 is not; station 2 and the 3x table are groups of their own.
-  const PollPlan plan = PlanPolls({Word(1, 12), Word(1, 1), Word(1, 3, 4), Word(1, 30),
-                                   Word(2, 2), Word(1, 5, 2, k3x)},
-                                  {});
+  const PollPlan plan = PlanPolls(
+      {Word(1, 12), Word(1, 1), Word(1, 3, 4), Word(1, 30), Word(2, 2), Word(1, 5, 2, k3x)}, {});
   ASSERT_EQ(plan.blocks.size(), 4u);
   EXPECT_EQ(plan.blocks[0].table, ModbusTable::InputRegisters);
   EXPECT_EQ(plan.blocks[0].start, 4);

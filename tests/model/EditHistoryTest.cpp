@@ -18,7 +18,9 @@ namespace {
 
 using test::ScriptedPrompter;
 
-Point ViewAt(int x, int y) { return {kViewDisplayArea.left + x, kViewDisplayArea.top + y}; }
+Point ViewAt(int x, int y) {
+  return {kViewDisplayArea.left + x, kViewDisplayArea.top + y};
+}
 
 struct Editor {
   explicit Editor(size_t maxSteps = EditHistory::kMaxSteps) : history(project, maxSteps) {
@@ -274,8 +276,12 @@ TEST(EditHistory, RandomSequenceUndoesToTheStartAndRedoesToTheEnd) {
         case 13: {
           const int step = below(2) ? 1 : 4;
           const int dir = below(4);
-          e.view.ArrowKey(dir == 0 ? -step : dir == 1 ? step : 0,
-                          dir == 2 ? -step : dir == 3 ? step : 0);
+          e.view.ArrowKey(dir == 0   ? -step
+                          : dir == 1 ? step
+                                     : 0,
+                          dir == 2   ? -step
+                          : dir == 3 ? step
+                                     : 0);
           break;
         }
         default:

@@ -86,11 +86,11 @@ TEST(SafeFile, OnlyUnlockedLeftoversOfTheSameFileAreRemoved) {
     TempDir dir;
     const std::vector<uint8_t> data = {1, 2, 3};
     const std::vector<std::string> kept = {
-        ".other.orx.tmp123",   // another file's
-        ".p.orx.tmp12x",       // not a save's name
-        ".p.orx.tmp1234567",   // too many digits
-        ".p.orx.tmp555",       // held by a save that is running
-        "p.orx.tmp123",        // not hidden
+        ".other.orx.tmp123",  // another file's
+        ".p.orx.tmp12x",      // not a save's name
+        ".p.orx.tmp1234567",  // too many digits
+        ".p.orx.tmp555",      // held by a save that is running
+        "p.orx.tmp123",       // not hidden
     };
     for (const auto& name : kept) WriteBytes(dir.File(name), data);
     WriteBytes(dir.File(".p.orx.tmp42"), data);      // a dead save's

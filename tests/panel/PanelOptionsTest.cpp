@@ -1,6 +1,6 @@
-#include "panel/PanelOptions.h"
-
 #include <gtest/gtest.h>
+
+#include "panel/PanelOptions.h"
 
 namespace tavo::panel {
 namespace {

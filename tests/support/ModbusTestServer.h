@@ -118,12 +118,24 @@ class ModbusTestServer {
   const std::string& Device() const { return m_device; }
 
   // ---- the tables ----
-  void SetHolding(int address, uint16_t value) { Locked([&] { m_map->tab_registers[address] = value; }); }
-  void SetInput(int address, uint16_t value) { Locked([&] { m_map->tab_input_registers[address] = value; }); }
-  void SetCoil(int address, bool on) { Locked([&] { m_map->tab_bits[address] = on; }); }
-  void SetDiscrete(int address, bool on) { Locked([&] { m_map->tab_input_bits[address] = on; }); }
-  uint16_t Holding(int address) { return Locked([&] { return m_map->tab_registers[address]; }); }
-  bool Coil(int address) { return Locked([&] { return m_map->tab_bits[address] != 0; }); }
+  void SetHolding(int address, uint16_t value) {
+    Locked([&] { m_map->tab_registers[address] = value; });
+  }
+  void SetInput(int address, uint16_t value) {
+    Locked([&] { m_map->tab_input_registers[address] = value; });
+  }
+  void SetCoil(int address, bool on) {
+    Locked([&] { m_map->tab_bits[address] = on; });
+  }
+  void SetDiscrete(int address, bool on) {
+    Locked([&] { m_map->tab_input_bits[address] = on; });
+  }
+  uint16_t Holding(int address) {
+    return Locked([&] { return m_map->tab_registers[address]; });
+  }
+  bool Coil(int address) {
+    return Locked([&] { return m_map->tab_bits[address] != 0; });
+  }
 
   // ---- behaviour ----
   void SetSilent(bool silent) { m_silent = silent; }
@@ -133,8 +145,12 @@ class ModbusTestServer {
   void AnswerOnly(int station) { m_only = station; }
 
   // ---- what it saw ----
-  std::vector<ModbusRequest> Requests() { return Locked([&] { return m_log; }); }
-  size_t RequestCount() { return Locked([&] { return m_log.size(); }); }
+  std::vector<ModbusRequest> Requests() {
+    return Locked([&] { return m_log; });
+  }
+  size_t RequestCount() {
+    return Locked([&] { return m_log.size(); });
+  }
   size_t CountOf(int function) {
     return Locked([&] {
       size_t n = 0;
@@ -142,7 +158,9 @@ class ModbusTestServer {
       return n;
     });
   }
-  void ClearRequests() { Locked([&] { m_log.clear(); }); }
+  void ClearRequests() {
+    Locked([&] { m_log.clear(); });
+  }
 
  private:
   void Handle(const uint8_t* q, int length) {

@@ -42,9 +42,8 @@ void PanelTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
   const QByteArray gbk = index.data(kGbkRole).toByteArray();
   if (gbk.isEmpty()) return;
-  const QPalette::ColorGroup group = cell.state & QStyle::State_Enabled
-                                         ? QPalette::Normal
-                                         : QPalette::Disabled;
+  const QPalette::ColorGroup group =
+      cell.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
   const QColor color = cell.palette.color(
       group, cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
   const QImage text = PanelTextImage(std::string_view(gbk.constData(), gbk.size()), color);
