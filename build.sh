@@ -17,6 +17,8 @@ PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev q
           rapidjson-dev)
 # Qt's own dialogs and buttons (file dialogs, message-box buttons) in Chinese.
 PACKAGES+=(qt6-translations-l10n)
+# The programs' catalogues: lupdate and lrelease, and their CMake package.
+PACKAGES+=(qt6-l10n-tools qt6-tools-dev)
 # Installing and packaging: the validators of the installed files, the
 # package tools and the manual-page reader.
 PACKAGES+=(desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file man-db)

@@ -9,7 +9,7 @@ file(GLOB_RECURSE TAVO_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app
 list(FILTER TAVO_APP_SOURCES EXCLUDE REGEX ".*/app/main\\.cpp$")
 file(GLOB_RECURSE TAVO_APP_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.h)
 add_library(tavo_app STATIC ${TAVO_APP_SOURCES} ${TAVO_APP_HEADERS})
-target_link_libraries(tavo_app PUBLIC tavo_pages tavo_check tavo_link Qt6::Widgets Qt6::SerialPort)
+target_link_libraries(tavo_app PUBLIC tavo_pages tavo_check tavo_link tavo_lang Qt6::Widgets Qt6::SerialPort)
 if(X11_FOUND AND X11_Xkb_FOUND)
   # The lock-key panes of the status bar follow the keyboard indicators on X11.
   target_compile_definitions(tavo_app PRIVATE TAVO_HAVE_X11=1)

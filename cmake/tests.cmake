@@ -14,7 +14,8 @@ set(_layer_of_panel tavo_panel)
 set(_layer_of_link tavo_link)
 set(_layer_of_cli tavo_cli)
 set(_layer_of_e2e tavo_cli)
-foreach(area plc render model elements pages download check panel link cli e2e)
+set(_layer_of_lang tavo_lang)
+foreach(area plc render model elements pages download check panel link lang cli e2e)
   file(GLOB_RECURSE _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${area}/*.cpp)
   if(_srcs)
     add_executable(tests_${area} ${_srcs} ${CMAKE_SOURCE_DIR}/tests/support/TestMain.cpp)
@@ -28,6 +29,7 @@ foreach(area plc render model elements pages download check panel link cli e2e)
     if(TARGET tavo-panel)
       add_dependencies(tests_${area} tavo-panel tavo)
     endif()
+    add_dependencies(tests_${area} tavo_translations)
     set(_props ENVIRONMENT "TAVO_DATA_DIR=${TAVO_BIN_DIR}")
     if(area STREQUAL "e2e")
       # Programs talking over a line: a hang must end the test, not the run.
@@ -40,3 +42,15 @@ endforeach()
 # The arrows between the core's layers point one way.
 add_test(NAME Layers.IncludesPointDown
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckLayers.cmake)
+
+# Every marked text of the sources is in its catalogue: lupdate over a copy of
+# each catalogue, then the catalogue checks over the copies (a text marked
+# but never brought into the catalogue comes in unfinished and fails them).
+get_property(_catalogues GLOBAL PROPERTY TAVO_CATALOGUES)
+list(JOIN _catalogues "|" _catalogues)
+list(JOIN TAVO_LUPDATE_OPTIONS "|" _lupdate_options)
+add_test(NAME Catalogues.HoldEveryMarkedText
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DLUPDATE=${TAVO_LUPDATE}
+          "-DLUPDATE_OPTIONS=${_lupdate_options}" "-DCATALOGUES=${_catalogues}"
+          -DCHECKER=$<TARGET_FILE:tests_lang> -DWORK_DIR=${CMAKE_BINARY_DIR}/catalogue-check
+          -P ${CMAKE_SOURCE_DIR}/cmake/CheckCatalogues.cmake)

@@ -74,6 +74,7 @@ update-mime-database "$prefix/share/mime" >/dev/null 2>&1 || fail "update-mime-d
 [ "$(grep -c '^application/x-tavo' "$prefix/share/mime/types")" -eq 3 ] ||
   fail "the MIME database does not hold the three Tavo types"
 if ((editor)); then
+  [ -f "$prefix/share/tavo/tavo_app_en.qm" ] || fail "the editor's English catalogue was not installed"
   desktop-file-validate "$prefix/share/applications/$app.desktop"
   xmllint --noout "$prefix/share/metainfo/$app.metainfo.xml" \
     "$prefix/share/icons/hicolor/scalable/apps/$app.svg"

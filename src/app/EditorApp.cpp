@@ -7,8 +7,11 @@
 #include <QSettings>
 #include <QTranslator>
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/LanguageMenu.h"
 #include "app/MainFrame.h"
 #include "app/QtPrompter.h"
 #include "app/SplashWindow.h"
@@ -22,9 +25,10 @@ namespace tavo::app {
 namespace {
 
 constexpr char kEditorUsage[] =
-    "usage: tavo-editor [--no-splash] [FILE]\n"
+    "usage: tavo-editor [--no-splash] [--lang zh|en] [FILE]\n"
     "  FILE         a project file to open (.orx, or its text form .json)\n"
     "  --no-splash  start without the start-up picture\n"
+    "  --lang zh|en the language of the editor, over the one chosen in it and the locale\n"
     "  --help       show this help\n"
     "  --version    name the release\n";
 
@@ -70,6 +74,11 @@ StartupRequest ParseCommandLine(const QStringList& arguments) {
     if (flag == "-embedding" || flag == "/embedding" || flag == "--embedding" ||
         flag == "--no-splash") {
       request.splash = false;
+    } else if (a == QLatin1String("--lang")) {
+      // Its value is no file (RunEditor refused a malformed one).
+      if (++i < arguments.size()) request.language = ParseLanguageCode(arguments[i].toStdString());
+    } else if (a.startsWith(QLatin1String("--lang="))) {
+      request.language = ParseLanguageCode(a.mid(7).toStdString());
     } else if (request.file.isEmpty() && !a.startsWith(QLatin1String("-"))) {
       request.file = a;
     }
@@ -98,15 +107,24 @@ std::unique_ptr<MainFrame> StartEditor(const StartupRequest& request, QSettings*
 
 int RunEditor(int argc, char** argv) {
   if (int code = 0; AnswersInfoRequest(argc, argv, code)) return code;
+  {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (const LanguageOption option = TakeLanguageOption(args); !option.error.empty()) {
+      std::fprintf(stderr, "tavo-editor: %s\n", option.error.c_str());
+      return 1;
+    }
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavo"));
   // The menu entry the desktop started us from (the window's app id on Wayland).
   QGuiApplication::setDesktopFileName(QStringLiteral("org.tavo.Editor"));
   QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
-  // The program speaks Chinese: so do Qt's dialogs and buttons.
-  InstallQtTranslation(QLocale(QLocale::Chinese, QLocale::China));
   const StartupRequest request = ParseCommandLine(QApplication::arguments());
   std::unique_ptr<QSettings> settings(CreateUserSettings());
+  // Qt's dialogs and buttons speak the editor's language too.
+  const Language language = ChooseLanguage(request.language, ChosenLanguage(settings.get()));
+  if (!ApplyLanguage(language))
+    std::fputs("tavo-editor: the English catalogue is missing; the texts stay Chinese\n", stderr);
 
   MainFrame* frame = nullptr;
   QtPrompter prompter([&frame]() -> QWidget* { return frame; });

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
+
+#include "base/Language.h"
 
 class QSettings;
 
@@ -13,8 +16,9 @@ class MainFrame;
 
 // What the command line asks for.
 struct StartupRequest {
-  bool splash = true;  // off for an embedded start ("-Embedding") or "--no-splash"
-  QString file;        // a project file to open; empty for none
+  bool splash = true;                // off for an embedded start ("-Embedding") or "--no-splash"
+  QString file;                      // a project file to open; empty for none
+  std::optional<Language> language;  // --lang zh|en
 };
 StartupRequest ParseCommandLine(const QStringList& arguments);
 

@@ -21,6 +21,7 @@
 #include "app/Commands.h"
 #include "app/CrossReferenceWindow.h"
 #include "app/FindingsDock.h"
+#include "app/LanguageMenu.h"
 #include "app/LockKeys.h"
 #include "app/MainView.h"
 #include "app/PreviewWindow.h"
@@ -159,7 +160,7 @@ void MainFrame::BuildToolBar() {
 }
 
 void MainFrame::BuildMenu() {
-  fileMenu_ = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+  fileMenu_ = menuBar()->addMenu(tr("文件(&F)"));
   const auto& layout = FileMenuLayout();
   for (size_t i = 0; i < layout.size(); ++i) {
     if (layout[i] == 0) {
@@ -173,16 +174,18 @@ void MainFrame::BuildMenu() {
   // Without a toolbar picture the menu shows none either.
   RebuildRecentMenu();
   BuildEditMenu();
-  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("查看(&V)"));
+  QMenu* viewMenu = menuBar()->addMenu(tr("查看(&V)"));
   viewMenu->setObjectName(QStringLiteral("viewMenu"));
   viewMenu->addAction(actions_.at(kCmdPreview));
   viewMenu->addSeparator();
   viewMenu->addAction(actions_.at(kCmdFindings));
   viewMenu->addAction(actions_.at(kCmdCrossReference));
+  viewMenu->addSeparator();
+  viewMenu->addMenu(BuildLanguageMenu(viewMenu, settings_));
 }
 
 void MainFrame::BuildEditMenu() {
-  editMenu_ = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
+  editMenu_ = menuBar()->addMenu(tr("编辑(&E)"));
   editMenu_->setObjectName(QStringLiteral("editMenu"));
   for (int id : EditMenuLayout()) {
     if (id == 0)

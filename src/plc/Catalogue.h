@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Language.h"
 #include "base/PanelSettings.h"
 
 namespace tavo {
@@ -24,7 +25,8 @@ inline bool IsCatalogueProtocol(uint8_t protocol) {
 
 // ---- Names ---------------------------------------------------------------
 
-enum class Language { Chinese, English };
+// The catalogue's two name lists, Chinese and English (base/Language.h). They
+// are the catalogue's own data, the same whatever language the programs speak.
 
 // The 36 names in protocol order (entry n - 1 is protocol n). UTF-8.
 const std::vector<std::string>& ProtocolNames(Language language);

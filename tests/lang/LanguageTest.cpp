@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "base/Language.h"
+#include "base/Texts.h"
+
+namespace tavo {
+namespace {
+
+EnvironmentLookup Env(std::map<std::string, std::string> values) {
+  return [values](const char* name) {
+    auto it = values.find(name);
+    return it == values.end() ? std::string() : it->second;
+  };
+}
+
+TEST(Language, LocaleNamesChineseOrEnglish) {
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANG", "zh_CN.UTF-8"}})), Language::Chinese);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANG", "zh_TW"}})), Language::Chinese);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANG", "zh"}})), Language::Chinese);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANG", "en_US.UTF-8"}})), Language::English);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANG", "de_DE@euro"}})), Language::English);
+  // "zha" (Zhuang) is not Chinese.
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANG", "zha_CN"}})), Language::English);
+}
+
+TEST(Language, UnsetOrCLocaleKeepsChinese) {
+  EXPECT_EQ(LanguageFromLocale(Env({})), Language::Chinese);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANG", "C"}})), Language::Chinese);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANG", "C.UTF-8"}})), Language::Chinese);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LC_ALL", "POSIX"}, {"LANG", "en_US"}})), Language::Chinese);
+}
+
+TEST(Language, FirstSetVariableDecides) {
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANGUAGE", "en_GB:zh_CN"}, {"LANG", "zh_CN.UTF-8"}})),
+            Language::English);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANGUAGE", "zh_CN:en"}, {"LANG", "en_US"}})),
+            Language::Chinese);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LC_ALL", "en_US"}, {"LC_MESSAGES", "zh_CN"}})),
+            Language::English);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LC_MESSAGES", "zh_CN"}, {"LANG", "en_US"}})),
+            Language::Chinese);
+  // An empty LANGUAGE (or one with an empty first entry) is passed over.
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANGUAGE", ""}, {"LANG", "en_US"}})), Language::English);
+  EXPECT_EQ(LanguageFromLocale(Env({{"LANGUAGE", ":zh"}, {"LANG", "en_US"}})), Language::English);
+}
+
+TEST(Language, CommandLineOverChoiceOverLocale) {
+  auto english = Env({{"LANG", "en_US.UTF-8"}});
+  EXPECT_EQ(ChooseLanguage(std::nullopt, std::nullopt, english), Language::English);
+  EXPECT_EQ(ChooseLanguage(std::nullopt, Language::Chinese, english), Language::Chinese);
+  EXPECT_EQ(ChooseLanguage(Language::English, Language::Chinese, Env({})), Language::English);
+  EXPECT_EQ(ChooseLanguage(Language::Chinese, Language::English, english), Language::Chinese);
+}
+
+TEST(Language, OptionIsTakenOutOfTheArguments) {
+  std::vector<std::string> args = {"compile", "--lang", "en", "a.orx", "--lang=zh", "-o", "x"};
+  LanguageOption option = TakeLanguageOption(args);
+  EXPECT_TRUE(option.error.empty());
+  EXPECT_EQ(option.language, Language::Chinese);  // the last one counts
+  EXPECT_EQ(args, (std::vector<std::string>{"compile", "a.orx", "-o", "x"}));
+
+  std::vector<std::string> none = {"info", "a.orx"};
+  EXPECT_FALSE(TakeLanguageOption(none).language);
+  EXPECT_EQ(none.size(), 2u);
+}
+
+TEST(Language, MalformedOptionIsAnError) {
+  std::vector<std::string> bad = {"--lang", "fr", "a.orx"};
+  LanguageOption option = TakeLanguageOption(bad);
+  EXPECT_FALSE(option.language);
+  EXPECT_NE(option.error.find("fr"), std::string::npos);
+  EXPECT_EQ(bad, std::vector<std::string>{"a.orx"});
+
+  std::vector<std::string> missing = {"a.orx", "--lang"};
+  EXPECT_FALSE(TakeLanguageOption(missing).error.empty());
+  EXPECT_EQ(missing, std::vector<std::string>{"a.orx"});
+
+  std::vector<std::string> empty = {"--lang="};
+  EXPECT_FALSE(TakeLanguageOption(empty).error.empty());
+}
+
+TEST(Texts, WithoutHookTheSourceIsShown) {
+  SetTranslateFunction(nullptr);
+  EXPECT_EQ(Translate("tavo::test", "新建工程"), "新建工程");
+  EXPECT_EQ(Translate("tavo::test", nullptr), "");
+}
+
+TEST(Texts, HookIsUsedAndCanBeTakenAway) {
+  SetTranslateFunction(
+      [](const char* context, const char* source) { return std::string(context) + "|" + source; });
+  EXPECT_EQ(Translate("ctx", "文本"), "ctx|文本");
+  SetTranslateFunction(nullptr);
+  EXPECT_EQ(Translate("ctx", "文本"), "文本");
+}
+
+TEST(Texts, ArgumentsArePutInAfterTranslating) {
+  std::string text = "%2 of %1, again %1";
+  ReplaceArgument(text, 1, "a");
+  ReplaceArgument(text, 2, "b");
+  EXPECT_EQ(text, "b of a, again a");
+  // A value that holds a marker is not filled in again.
+  std::string looping = "%1 and %1";
+  ReplaceArgument(looping, 1, "x%1");
+  EXPECT_EQ(looping, "x%1 and x%1");
+}
+
+}  // namespace
+}  // namespace tavo
