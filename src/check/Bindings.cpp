@@ -12,6 +12,7 @@
 #include "elements/Register.h"
 #include "elements/Tide.h"
 #include "plc/Catalogue.h"
+#include "plc/ProtocolTraits.h"
 
 // Where each element kind meets the PLC, read from its fields the way its
 // download record takes them (which list the type index selects from, which
@@ -78,38 +79,20 @@ Binding Make(const ProtocolProfile& p, RegisterList list, unsigned regType, uint
 
 // A word element: register, dynamic text, bar, trend.
 Binding Word(const ProtocolProfile& p, const CBase& e, uint16_t subTypeAddr, Access access) {
-  const uint16_t address = p.m_protocol == 31 ? subTypeAddr : e.m_addr;
+  const uint16_t address = TraitsOf(p.m_protocol).namedVariables ? subTypeAddr : e.m_addr;
   Binding b = Make(p, RegisterList::kWord, e.m_regType, e.m_station, address, e.m_subAddr,
                    e.m_regCount, access);
   b.countChecked = true;
   return b;
 }
 
-bool CoilThroughWriteList(uint8_t protocol) {
-  switch (protocol) {
-    case 19:
-    case 20:
-    case 23:
-    case 24:
-    case 25:
-    case 28:
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool HasRecipes(uint8_t protocol) {
-  return !(protocol == 19 || (protocol >= 23 && protocol <= 32));
-}
-
 void KeyBindings(const CFunction& k, const ProtocolProfile& p, std::vector<Binding>& out) {
-  const uint8_t protocol = p.m_protocol;
-  const uint16_t address = protocol == 31 ? k.m_subTypeAddr : k.m_addr;
+  const ProtocolTraits& traits = TraitsOf(p.m_protocol);
+  const uint16_t address = traits.namedVariables ? k.m_subTypeAddr : k.m_addr;
   switch (k.m_action) {
     case kActionSetCoil: {
       const RegisterList list =
-          CoilThroughWriteList(protocol) ? RegisterList::kBitWrite : RegisterList::kBitRead;
+          traits.coilsThroughBitWriteList ? RegisterList::kBitWrite : RegisterList::kBitRead;
       out.push_back(
           Make(p, list, k.m_regType, k.m_station, address, k.m_subAddr, 1, Access::kWrite));
       break;
@@ -122,7 +105,7 @@ void KeyBindings(const CFunction& k, const ProtocolProfile& p, std::vector<Bindi
       break;
     }
     case kActionRecipe:
-      if (!HasRecipes(protocol)) break;
+      if (!traits.keyRecipes) break;
       out.push_back(Make(p, RegisterList::kWordWrite, k.m_regType, k.m_station, k.m_addr,
                          k.m_subAddr, k.m_recipeLen, Access::kReadWrite));
       break;
@@ -152,7 +135,8 @@ std::vector<Binding> ElementBindings(const CBase& e, const ProtocolProfile& p) {
       break;
     case kKindLight:
       if (auto* l = dynamic_cast<const CLight*>(&e)) {
-        const uint16_t address = p.m_protocol == 31 ? l->m_subTypeAddr : l->m_addr;
+        const uint16_t address =
+            TraitsOf(p.m_protocol).namedVariables ? l->m_subTypeAddr : l->m_addr;
         Binding b = Make(p, RegisterList::kBitRead, l->m_regType, l->m_station, address,
                          l->m_subAddr, 1, Access::kRead);
         b.bitOffset = l->m_bitOffset;

@@ -9,6 +9,7 @@
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "plc/Catalogue.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo::cli {
 
@@ -69,9 +70,10 @@ std::string Readable(uint8_t p) {
   if (d.e5Timeout) defaults += " E5超时 " + std::to_string(*d.e5Timeout);
   out += "    波特率: " + Joined(BaudList(p), " ") + "\n";
   out += "    默认: " + defaults + "\n";
-  std::string station = (p == 14 || p == 21) ? std::string("= 本机局号")
-                                             : std::to_string(prof.m_stationMin) + "-" +
-                                                   std::to_string(prof.m_stationMax);
+  std::string station =
+      TraitsOf(p).stationIsPanelStation
+          ? std::string("= 本机局号")
+          : std::to_string(prof.m_stationMin) + "-" + std::to_string(prof.m_stationMax);
   std::snprintf(buf, sizeof buf,
                 "    站号 %s, 字地址 0-%u, 位地址 0-%u, 位索引 0-%u, 地址步长 %u, 寄存器个数 %u\n",
                 station.c_str(), prof.m_maxWordAddr, prof.m_maxBitAddr, prof.m_maxBitIndex,

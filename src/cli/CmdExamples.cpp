@@ -19,6 +19,7 @@
 #include "model/ProjectFile.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol31.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo::cli {
 
@@ -203,7 +204,7 @@ bool ProtocolExample(Project& p, uint8_t protocol, const char* title) {
   auto& current = Register(p, 48, 32, 11, 4, 1);
   auto& lamp = Place<CLight>(p, kKindLight, 176, 16);
   lamp.m_picStyle = 1;
-  if (protocol == kProtocolNamedVariables) {
+  if (TraitsOf(protocol).namedVariables) {
     // The device's named variables: a word and a bit of type 0.
     for (CRegister* r : {&speed, &current}) {
       r->m_subType = static_cast<uint8_t>(r == &speed ? 0 : 1);

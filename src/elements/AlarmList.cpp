@@ -1,21 +1,16 @@
 #include "elements/AlarmList.h"
 
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo {
-
-namespace {
-uint8_t DefaultAlarmStation(uint8_t protocol) {
-  return protocol == 5 ? 0 : protocol == 2 ? 2 : 1;
-}
-}  // namespace
 
 CAlarmList::CAlarmList() {
   Reset();
 }
 
 void CAlarmList::Reset() {
-  m_station = DefaultAlarmStation(CurrentProtocol());
+  m_station = TraitsOf(CurrentProtocol()).alarmStation;
   m_alarmbegin = 0;
   m_subAddr = 0;
   m_regType = 0;

@@ -2,6 +2,7 @@
 
 #include "elements/ElementCommon.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo {
 
@@ -10,7 +11,7 @@ namespace {
 // Byte width of a new graph's register. Under protocol 31 it is the width of
 // the first variable, "RC" "Itime" (code 5: the full scale is all 32 bits).
 unsigned NewGraphWidth(uint8_t protocol) {
-  return protocol == 31 ? FirstVariableWidth() : DefaultWordWidth(protocol);
+  return TraitsOf(protocol).namedVariables ? FirstVariableWidth() : DefaultWordWidth(protocol);
 }
 
 }  // namespace

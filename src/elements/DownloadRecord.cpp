@@ -1,6 +1,7 @@
 #include "elements/DownloadRecord.h"
 
 #include "plc/Catalogue.h"
+#include "plc/ProtocolTraits.h"
 #include "render/TextEncoding.h"
 
 namespace tavo {
@@ -29,12 +30,9 @@ uint8_t BitReadCode(uint8_t regType) {
   return RegisterTypeCode(regType, kUseBitRead);
 }
 
-bool FoldsSubAddress(uint8_t protocol) {
-  return protocol == 11 || protocol == 12 || protocol == 18 || protocol == 22;
-}
-
 uint16_t BitAddress(uint8_t protocol, uint16_t addr, uint8_t subAddr) {
-  if (FoldsSubAddress(protocol)) return static_cast<uint16_t>(addr * 16u + subAddr);
+  if (TraitsOf(protocol).bitAddressFoldsSubAddress)
+    return static_cast<uint16_t>(addr * 16u + subAddr);
   return addr;
 }
 

@@ -29,8 +29,6 @@ inline uint8_t RegisterWidth(uint8_t code, uint8_t regCount) {
   return static_cast<uint8_t>((code & 0x0F) * regCount);
 }
 
-// Protocols 11, 12, 18 and 22 address a bit as word x 16 + bit.
-bool FoldsSubAddress(uint8_t protocol);
 // The bit address: (addr x 16 + sub-address) kept to 16 bits where the
 // protocol folds the sub-address in, the plain address otherwise.
 uint16_t BitAddress(uint8_t protocol, uint16_t addr, uint8_t subAddr);

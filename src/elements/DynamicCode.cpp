@@ -5,6 +5,7 @@
 #include "elements/ElementCommon.h"
 #include "elements/ImageShared.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 // The dynamic text's download record, its row table and its text block.
 namespace tavo {
@@ -46,14 +47,14 @@ void CDynamic::CalcCodeSize() {
 
 void CDynamic::Compile() {
   CBase::Compile();
-  const uint8_t p = CurrentProtocol();
-  const uint8_t c = p == 31 ? m_subTypeCode : WordCode(m_regType);
+  const bool named = TraitsOf(CurrentProtocol()).namedVariables;
+  const uint8_t c = named ? m_subTypeCode : WordCode(m_regType);
   m_flags = static_cast<uint8_t>(Flag(m_inverse) | Flag(m_double) << 1 | Flag(m_signed) << 4 |
                                  Flag(m_numFormat) << 5);
   PutByte(m_code, 2, m_flags);
   PutByte(m_code, 3, m_station);
   PutByte(m_code, 4, c);
-  Put16(m_code, 5, p == 31 ? m_subTypeAddr : m_addr);
+  Put16(m_code, 5, named ? m_subTypeAddr : m_addr);
   PutByte(m_code, 7, RegisterWidth(c, m_regCount));
   PutByte(m_code, 8, m_subAddr);
   PutByte(m_code, 10, static_cast<uint8_t>(m_rowTexts.size()));

@@ -2,23 +2,12 @@
 
 #include "plc/Catalogue.h"
 #include "plc/Protocol31.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo {
 
 uint16_t DefaultBitElementAddress(uint8_t protocol) {
-  switch (protocol) {
-    case 3:
-    case 16:
-    case 19:
-    case 20:
-    case 21:
-    case 23:
-    case 25:
-    case 34:
-      return 1;
-    default:
-      return 0;
-  }
+  return TraitsOf(protocol).bitElementAddress;
 }
 
 uint8_t WordCodeWidth(uint8_t wordCode) {

@@ -26,7 +26,7 @@ inline void SetPanelPosition(CBase& element, Point at) {
 }
 
 // Default address of a new light, dynamic text or graph: 1 where the PLC counts
-// addresses from 1 (protocols 3, 16, 19, 20, 21, 23, 25, 34), else 0.
+// addresses from 1, else 0.
 uint16_t DefaultBitElementAddress(uint8_t protocol);
 
 // Byte width of a word register type: the low four bits of its word code, a

@@ -2,22 +2,17 @@
 
 #include "elements/ElementCommon.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo {
-
-namespace {
-uint16_t DefaultKeyAddress(uint8_t protocol) {
-  return protocol == 31 ? 1 : DefaultBitElementAddress(protocol);
-}
-}  // namespace
 
 CFunction::CFunction() {
   const uint8_t p = CurrentProtocol();
   m_kind = kKindKey;
   m_picStyle = 2;  // the "→" key
-  // Protocol 1 has no set-coil action: a new key jumps to a screen.
-  m_action = p == 1 ? kActionJump : kActionSetCoil;
-  m_addr = DefaultKeyAddress(p);
+  // Without a set-coil action a new key jumps to a screen.
+  m_action = TraitsOf(p).setsCoils ? kActionSetCoil : kActionJump;
+  m_addr = TraitsOf(p).keyAddress;
 }
 
 CFunction::CFunction(Point at) : CFunction() {

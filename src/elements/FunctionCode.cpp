@@ -6,6 +6,7 @@
 #include "elements/ImageShared.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 // The function key's download record and its key pictures.
 namespace tavo {
@@ -28,21 +29,12 @@ uint8_t KeyCode(uint8_t keyIndex) {
   return keyIndex < kKeyCount ? kKeyCodes[keyIndex] : 0;
 }
 
-// Set-coil register-type code: protocol 31 names a variable; these protocols
-// write coils through their bit-write list, the others through the light list.
+// Set-coil register-type code: a named variable's own code, else the code of
+// the bit-write list or of the light list, as the protocol writes its coils.
 uint8_t CoilCode(uint8_t p, uint8_t regType, uint8_t subTypeCode) {
-  if (p == 31) return subTypeCode;
-  switch (p) {
-    case 19:
-    case 20:
-    case 23:
-    case 24:
-    case 25:
-    case 28:
-      return BitWriteCode(regType);
-    default:
-      return BitReadCode(regType);
-  }
+  const ProtocolTraits& traits = TraitsOf(p);
+  if (traits.namedVariables) return subTypeCode;
+  return traits.coilsThroughBitWriteList ? BitWriteCode(regType) : BitReadCode(regType);
 }
 
 // Recipe code: the function-key write type's word code, except that "W" and
@@ -51,10 +43,6 @@ uint8_t RecipeCode(uint8_t p, uint8_t regType) {
   const std::string_view name = TypeNameAt(CurrentProfile().m_wordWriteTypes, regType);
   if (name == "W" || name == "DM") return 0;
   return RegisterTypeCode(p, name, kUseWord);
-}
-
-bool HasRecipes(uint8_t p) {
-  return !(p == 19 || (p >= 23 && p <= 32));
 }
 
 }  // namespace
@@ -66,6 +54,7 @@ void CFunction::CalcCodeSize() {
 void CFunction::Compile() {
   CLightFunc::Compile();
   const uint8_t p = CurrentProtocol();
+  const bool named = TraitsOf(p).namedVariables;
   PutByte(m_code, 2,
           static_cast<uint8_t>(Flag(m_inverse) | Flag(m_double) << 1 | Flag(m_hidden) << 2 |
                                Flag(m_protected) << 6));
@@ -81,7 +70,7 @@ void CFunction::Compile() {
       if (m_coilOp >= kCoilOps) break;
       const uint8_t c = CoilCode(p, m_regType, m_coilSubTypeCode);
       PutByte(m_code, 4, c);
-      Put16(m_code, 5, p == 31 ? m_subTypeAddr : BitAddress(p, m_addr, m_subAddr));
+      Put16(m_code, 5, named ? m_subTypeAddr : BitAddress(p, m_addr, m_subAddr));
       PutByte(m_code, 7, RegisterWidth(c, m_regCount));
       PutByte(m_code, 10, static_cast<uint8_t>(m_coilOp + 1));
       Put32(m_code, 11, value);
@@ -93,9 +82,9 @@ void CFunction::Compile() {
       Put16(m_code, 13, m_screenNo);
       break;
     case kActionSetRegister: {
-      const uint8_t c = p == 31 ? m_regSubTypeCode : WordCode(m_regType);
+      const uint8_t c = named ? m_regSubTypeCode : WordCode(m_regType);
       PutByte(m_code, 4, c);
-      Put16(m_code, 5, p == 31 ? m_subTypeAddr : m_addr);
+      Put16(m_code, 5, named ? m_subTypeAddr : m_addr);
       PutByte(m_code, 7, RegisterWidth(c, m_regCount));
       PutByte(m_code, 10, kSetRegisterCode);
       Put32(m_code, 11, value);
@@ -103,7 +92,7 @@ void CFunction::Compile() {
     }
     case kActionRecipe:
       if (m_recipeOp >= kRecipeOps) break;
-      if (!HasRecipes(p)) {
+      if (!TraitsOf(p).keyRecipes) {
         // These protocols carry no recipe operands; the action byte repeats
         // the key code as the panel has always received it.
         PutByte(m_code, 10, key);

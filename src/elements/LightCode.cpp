@@ -4,6 +4,7 @@
 #include "elements/ElementCommon.h"
 #include "elements/Light.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 // The light's 12-byte download record.
 namespace tavo {
@@ -19,8 +20,9 @@ void CLight::CalcCodeSize() {
 void CLight::Compile() {
   CLightFunc::Compile();
   const uint8_t p = CurrentProtocol();
-  const uint8_t c = p == 31 ? m_subTypeCode : BitReadCode(m_regType);
-  const uint16_t addr = p == 31 ? m_subTypeAddr : BitAddress(p, m_addr, m_subAddr);
+  const bool named = TraitsOf(p).namedVariables;
+  const uint8_t c = named ? m_subTypeCode : BitReadCode(m_regType);
+  const uint16_t addr = named ? m_subTypeAddr : BitAddress(p, m_addr, m_subAddr);
   // The image holds two lamp styles (slots 0-3); a style past them, which only
   // a damaged file holds, shows as the last style, as the editor draws it.
   const int style = std::min<int>(m_picStyle, 1);

@@ -4,20 +4,15 @@
 #include "elements/ElementCommon.h"
 #include "model/Project.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo {
 
 namespace {
 
-uint16_t DefaultRegisterAddress(uint8_t protocol) {
-  if (protocol == 31) return 1;
-  if (protocol == 7) return 1024;
-  return DefaultBitElementAddress(protocol);
-}
-
-// Byte width of a new register: protocol 31's variables are one word.
+// Byte width of a new register: named variables are one word.
 unsigned NewRegisterWidth(uint8_t protocol) {
-  return protocol == 31 ? 2 : DefaultWordWidth(protocol);
+  return TraitsOf(protocol).namedVariables ? 2 : DefaultWordWidth(protocol);
 }
 
 }  // namespace
@@ -25,7 +20,7 @@ unsigned NewRegisterWidth(uint8_t protocol) {
 CRegister::CRegister() {
   const uint8_t p = CurrentProtocol();
   m_kind = kKindRegister;
-  m_addr = DefaultRegisterAddress(p);
+  m_addr = TraitsOf(p).registerAddress;
   m_inHigh = AllOnesOfWidth(NewRegisterWidth(p));
   m_engHigh = m_inHigh;
 }

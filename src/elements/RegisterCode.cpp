@@ -3,6 +3,7 @@
 #include "elements/ImageShared.h"
 #include "elements/Register.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 // The numeric register's download record with its limit check.
 namespace tavo {
@@ -28,8 +29,8 @@ void CRegister::Compile() {
   // stay in the element.
   m_limitsCorrected = PutInOrder(m_inHigh, m_inLow, Flag(m_signed));
 
-  const uint8_t p = CurrentProtocol();
-  const uint8_t c = p == 31 ? m_subTypeCode : WordCode(m_regType);
+  const bool named = TraitsOf(CurrentProtocol()).namedVariables;
+  const uint8_t c = named ? m_subTypeCode : WordCode(m_regType);
   PutByte(
       m_code, 2,
       static_cast<uint8_t>(Flag(m_inverse) | Flag(m_double) << 1 | Flag(m_scaled) << 2 |
@@ -37,7 +38,7 @@ void CRegister::Compile() {
                            Flag(m_protected) << 6 | Flag(m_limited) << 7));
   PutByte(m_code, 3, m_station);
   PutByte(m_code, 4, c);
-  Put16(m_code, 5, p == 31 ? m_subTypeAddr : m_addr);
+  Put16(m_code, 5, named ? m_subTypeAddr : m_addr);
   PutByte(m_code, 7, RegisterWidth(c, m_regCount));
   PutByte(m_code, 8, m_subAddr);
   PutByte(m_code, 9, static_cast<uint8_t>(RecordCells()));

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "plc/ProtocolTraits.h"
+
 namespace tavo::link {
 
 namespace {
@@ -133,14 +135,10 @@ void SplitValue(uint32_t value, uint16_t count, WordOrder order, uint16_t* regs)
 }
 
 std::string LinkProtocolRefusal(uint8_t protocol, bool serial) {
-  switch (protocol) {
-    case 3:
-    case 19:
-    case 21:
-    case 25:
-    case 34:
+  switch (TraitsOf(protocol).modbus) {
+    case ModbusFraming::Rtu:
       return {};
-    case 16:
+    case ModbusFraming::Ascii:
       if (!serial) return {};
       return "Modbus ASCII over a serial line cannot be linked (the link speaks Modbus RTU; "
              "a gateway serves ASCII over TCP)";

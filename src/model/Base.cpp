@@ -3,41 +3,16 @@
 #include "base/Prompter.h"
 #include "model/PageHooks.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo {
 
 uint16_t DefaultAddress(uint8_t protocol) {
-  switch (protocol) {
-    case 3:
-    case 16:
-    case 19:
-    case 20:
-    case 21:
-    case 23:
-    case 25:
-    case 34:
-      return 1;
-    case 5:
-      return 16;
-    default:
-      return 0;
-  }
+  return TraitsOf(protocol).elementAddress;
 }
 
 uint8_t DefaultStation(uint8_t protocol) {
-  switch (protocol) {
-    case 2:
-      return 2;
-    case 5:
-    case 11:
-    case 17:
-    case 18:
-    case 22:
-    case 36:
-      return 0;
-    default:
-      return 1;
-  }
+  return TraitsOf(protocol).elementStation;
 }
 
 CBase::CBase() {

@@ -3,6 +3,7 @@
 #include "base/Geometry.h"
 #include "model/OldProject.h"
 #include "model/OldProjectBytes.h"
+#include "plc/ProtocolTraits.h"
 
 // How the old settings, screens, element records and alarm entries become the
 // fields of the new records.
@@ -14,15 +15,6 @@ using old::U32;
 using old::U8;
 
 namespace {
-
-bool BitPerNibble(uint8_t p) {
-  return p == 5 || p == 6 || p == 14;
-}
-// Protocols that address a bit as word × 16 + bit (the light and the key send
-// m_addr × 16 + m_subAddr for them).
-bool WordTimesSixteen(uint8_t p) {
-  return p == 11 || p == 12 || p == 18 || p == 22;
-}
 
 // Station bytes: protocol 2 always talks to station 2.
 uint8_t Station(uint8_t oldValue, uint8_t p) {
@@ -250,14 +242,14 @@ uint16_t RegAddr(int32_t a, uint8_t p) {
 
 uint16_t WordPart(int32_t a, uint8_t p) {
   if (p == 2) return static_cast<uint16_t>(a / 8);
-  if (BitPerNibble(p) || WordTimesSixteen(p)) return static_cast<uint16_t>(a / 16);
+  if (TraitsOf(p).oldBitAddressTimesSixteen) return static_cast<uint16_t>(a / 16);
   if (p == 7) return RegAddr(a, p);
   return static_cast<uint16_t>(a);
 }
 
 uint8_t BitPart(int32_t a, uint8_t p) {
   if (p == 2) return static_cast<uint8_t>(a % 8);
-  if (BitPerNibble(p) || WordTimesSixteen(p)) return static_cast<uint8_t>(a % 16);
+  if (TraitsOf(p).oldBitAddressTimesSixteen) return static_cast<uint8_t>(a % 16);
   return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "plc/PlcSelection.h"
 #include "plc/Protocol.h"
 #include "plc/ProtocolFiles.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo {
 
@@ -19,12 +20,6 @@ std::string Format(const char* pattern, unsigned n) {
 
 const std::string kUntitled = "无标题";
 
-uint8_t DefaultCtrlStation(uint8_t protocol) {
-  if (protocol == 2) return 2;
-  if (protocol == 5 || protocol == 17) return 0;
-  return 1;
-}
-
 }  // namespace
 
 const char* const kSaverDelayNames[11] = {"从不",     "1分钟后",  "2分钟后",  "3分钟后",
@@ -34,7 +29,7 @@ const char* const kSaverDelayNames[11] = {"从不",     "1分钟后",  "2分钟�
 bool SaveProject(Project& project);  // model/ProjectFile.h
 
 Project::Project() : m_save(SaveProject) {
-  m_settings.m_ctrlStation = DefaultCtrlStation(CurrentProtocol());
+  m_settings.m_ctrlStation = TraitsOf(CurrentProtocol()).controlStation;
 }
 
 CMainView& Project::AddScreen(uint16_t number, const std::string& description) {
@@ -174,7 +169,7 @@ void Project::ResetSettings() {
   PanelSettings& s = m_settings;
   s.m_password = 0;
   s.m_startScreen = 1;
-  s.m_ctrlStation = DefaultCtrlStation(CurrentProtocol());
+  s.m_ctrlStation = TraitsOf(CurrentProtocol()).controlStation;
   s.m_ctrlRegAddr = 0;
   s.m_ctrlRegType = 0;
   s.m_saverScreen = 1;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "pages/PageRules.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo::app {
 
@@ -12,42 +13,6 @@ std::string Format(const char* format, long long value) {
   char buf[32];
   std::snprintf(buf, sizeof buf, format, value);
   return buf;
-}
-
-bool AddressFromOne(uint8_t protocol) {
-  switch (protocol) {
-    case 3:
-    case 16:
-    case 19:
-    case 21:
-    case 25:
-    case 33:
-    case 34:
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool UsesSubAddress(uint8_t protocol) {
-  switch (protocol) {
-    case 1:
-    case 2:
-    case 5:
-    case 6:
-    case 7:
-    case 14:
-    case 15:
-    case 21:
-    case 27:
-    case 29:
-    case 30:
-    case 32:
-    case 36:
-      return true;
-    default:
-      return false;
-  }
 }
 
 unsigned TypeWidth(const ProtocolProfile& profile, unsigned regType) {
@@ -60,7 +25,6 @@ std::string CoilLabel(const ProtocolProfile& profile, const CAlarmList& list,
                       const std::string& typeName, unsigned width, int i) {
   const long long a = list.m_alarmbegin;
   const long long b = 8LL * width;
-  const uint8_t p = profile.m_protocol;
   if (b == 0 || i < 1) return {};
   if (BitOffsetShown(profile)) {
     if (i > b) return {};
@@ -68,26 +32,32 @@ std::string CoilLabel(const ProtocolProfile& profile, const CAlarmList& list,
            Format("%02llx", (i + list.m_bitOffset - 1) % b);
   }
   const long long k = i + list.m_subAddr - 1;
+  const ProtocolTraits& traits = TraitsOf(profile.m_protocol);
   std::string label;
-  if (profile.Switch(1)) {
-    if (p == 19 || p == 21 || p == 25) {
-      label = Format("%lld", a + i - 1);
-    } else if (p == 11 || p == 12 || p == 18 || p == 22) {
+  switch (profile.Switch(1) ? traits.alarmLabelWithBit : traits.alarmLabelPlain) {
+    case CoilNumbering::WordDotBit:
+      label = Format("%lld", a + k / b) + Format(".%llx", k % b);
+      break;
+    case CoilNumbering::WordHexBit:
       label = Format("%lld", a + k / b) + Format("%llx", k % b);
-    } else if (p == 2 || p == 29 || p == 30 || p == 36) {
+      break;
+    case CoilNumbering::WordDotDataBit: {
       const long long b2 = b > 8 ? b - 8 : b;  // the word's bits less its 8 status bits
       label = Format("%lld", a + k / b2) + Format(".%llx", k % b2);
-    } else if (p == 15) {
-      label = Format(":%lld", a + k / b) + Format("/%llx", k % b);
-    } else {
-      label = Format("%lld", a + k / b) + Format(".%llx", k % b);
+      break;
     }
-  } else if (p == 3 || p == 16 || p == 34) {
-    label = Format("/%lld", a + i - 1);
-  } else if (p == 7) {
-    label = Format("%llo", a + i - 1);
-  } else {
-    label = Format("%lld", a + i - 1);
+    case CoilNumbering::FileWordSlashBit:
+      label = Format(":%lld", a + k / b) + Format("/%llx", k % b);
+      break;
+    case CoilNumbering::Consecutive:
+      label = Format("%lld", a + i - 1);
+      break;
+    case CoilNumbering::SlashConsecutive:
+      label = Format("/%lld", a + i - 1);
+      break;
+    case CoilNumbering::OctalConsecutive:
+      label = Format("%llo", a + i - 1);
+      break;
   }
   return typeName + label;
 }
@@ -108,10 +78,10 @@ void AlarmListForm::Open(const CAlarmList& list) {
   type.Bind(work_.m_regType, profile.m_alarmBitTypes);
   addr.SetRadix(profile.OctalAddresses() ? Radix::Octal : Radix::Unsigned);
   addr.Bind(work_.m_alarmbegin);
-  addr.SetRange(AddressFromOne(profile.m_protocol) ? 1 : 0, profile.m_maxBitAddr);
+  addr.SetRange(TraitsOf(profile.m_protocol).alarmAddressMin, profile.m_maxBitAddr);
   subAddr.SetRadix(Radix::Unsigned);
   subAddr.Bind(work_.m_subAddr);
-  subAddr.SetRange(0, UsesSubAddress(profile.m_protocol) ? profile.m_maxBitIndex : 0);
+  subAddr.SetRange(0, TraitsOf(profile.m_protocol).alarmSubAddress ? profile.m_maxBitIndex : 0);
   bitOffset.SetRadix(Radix::Unsigned);
   // Visibility first: a hidden box never changes its field.
   bitOffset.SetVisible(BitOffsetShown(profile));

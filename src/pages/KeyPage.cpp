@@ -4,6 +4,7 @@
 #include "pages/PageRules.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo::app {
 
@@ -32,7 +33,7 @@ KeyPageLogic::KeyPageLogic(PageEnv& env) : ElementPageLogic(env) {
 }
 
 bool KeyPageLogic::RecipeOffered(uint8_t protocol) {
-  return !(protocol == 19 || (protocol >= 23 && protocol <= 32));
+  return TraitsOf(protocol).keyRecipes;
 }
 
 int KeyPageLogic::SubPage() const {
@@ -57,9 +58,10 @@ void KeyPageLogic::Load(CBase& element) {
   hidden.Bind(key_->m_hidden);
   protect.Bind(key_->m_protected);
 
-  // Protocol 1 cannot set coils; the key's coil operation is then 4.
-  action.SetButtonEnabled(kActionSetCoil, protocol != 1);
-  if (protocol == 1) key_->m_coilOp = 4;
+  // Without a set-coil action the key's coil operation is 4.
+  const bool setsCoils = TraitsOf(protocol).setsCoils;
+  action.SetButtonEnabled(kActionSetCoil, setsCoils);
+  if (!setsCoils) key_->m_coilOp = 4;
   action.SetButtonEnabled(kActionRecipe, RecipeOffered(protocol));
   action.Set(key_->m_action);
   action.ClearChanged();
@@ -78,7 +80,8 @@ void KeyPageLogic::LoadSubPage() {
   switch (SubPage()) {
     case kSubPageCoil: {
       const bool setRegister = action.Value() == kActionSetRegister;
-      const bool subShown = setRegister ? profile.m_protocol == 1 : SubAddressShown(profile);
+      const bool subShown =
+          setRegister ? TraitsOf(profile.m_protocol).wordWriteSubAddress : SubAddressShown(profile);
       coil.Load(*key_, setRegister ? VariableUse::WordWrite : VariableUse::BitWrite, !setRegister,
                 subShown ? 1 : 0);
       format.Bind(key_->m_valueFormat, profile.m_dataFormats);
@@ -138,7 +141,7 @@ void KeyPageLogic::UpdateValueRange() {
 void KeyPageLogic::UpdateSubAddressShown() {
   const ProtocolProfile& profile = CurrentProfile();
   if (action.Value() == kActionSetRegister)
-    coil.subAddr.SetVisible(profile.m_protocol == 1);
+    coil.subAddr.SetVisible(TraitsOf(profile.m_protocol).wordWriteSubAddress);
   else
     coil.subAddr.SetVisible(SubAddressShown(profile));
 }
@@ -191,7 +194,7 @@ void KeyPageLogic::Idle() {
     default:
       key_->SetOption(static_cast<uint8_t>(recipeOp.Value()), kOptionRecipeOp);
       recipeOp.ClearChanged();
-      if (recipeType.Changed() && CurrentProfile().m_protocol == 20)
+      if (recipeType.Changed() && !TraitsOf(CurrentProfile().m_protocol).octalTypes.empty())
         recipeAddr.SetRadix(AddressRadix(CurrentProfile(), recipeType.SelectedName()));
       for (ControlState* c : std::initializer_list<ControlState*>{&recipeType}) c->ClearChanged();
       for (NumberBox* b : {&recipeStation, &recipeAddr, &recipeTarget, &recipeLen})

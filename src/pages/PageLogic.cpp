@@ -3,6 +3,7 @@
 #include "model/Base.h"
 #include "pages/PageRules.h"
 #include "plc/Catalogue.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo::app {
 
@@ -111,7 +112,7 @@ AddressControls::IdleResult AddressControls::Idle(uint8_t* typeCode, uint16_t* t
   if (!element_) return result;
   const ProtocolProfile& profile = CurrentProfile();
   result.typeChanged = type.Changed();
-  if (result.typeChanged && profile.m_protocol == 20) {
+  if (result.typeChanged && !TraitsOf(profile.m_protocol).octalTypes.empty()) {
     const Radix radix = AddressRadix(profile, type.SelectedName());
     if (radix != addr.GetRadix()) addr.SetRadix(radix);
   }

@@ -1,9 +1,18 @@
 #include "pages/PageRules.h"
 
+#include <algorithm>
+
 #include "elements/ElementCommon.h"
 #include "plc/Protocol31.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo::app {
+
+namespace {
+bool Contains(const std::vector<std::string_view>& names, std::string_view name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+}  // namespace
 
 Range StationRange(const ProtocolProfile& profile) {
   return {static_cast<double>(profile.m_stationMin), static_cast<double>(profile.m_stationMax)};
@@ -15,7 +24,7 @@ Range AddressRange(const ProtocolProfile& profile, bool bitAddress) {
 
 Radix AddressRadix(const ProtocolProfile& profile, std::string_view typeName) {
   if (profile.OctalAddresses()) return Radix::Octal;
-  if (profile.m_protocol == 20 && (typeName == "X" || typeName == "Y")) return Radix::Octal;
+  if (Contains(TraitsOf(profile.m_protocol).octalTypes, typeName)) return Radix::Octal;
   return Radix::Unsigned;
 }
 
@@ -50,7 +59,7 @@ Range WidthRange(unsigned width, bool isSigned) {
 
 namespace {
 bool HasD2Range(const ProtocolProfile& profile, unsigned regType) {
-  return (profile.m_protocol == 20 || profile.m_protocol == 23) &&
+  return TraitsOf(profile.m_protocol).doubleCounters &&
          RegisterTypeCode(profile, regType, kUseWord) == 0xD2;
 }
 }  // namespace
@@ -97,20 +106,17 @@ uint16_t SubTypeAddress(std::string_view typeName, uint16_t addr) {
 }
 
 uint8_t FixedRegisterCount(uint8_t protocol, std::string_view typeName, bool registerPage) {
-  if (protocol == 20 || protocol == 23) {
+  const ProtocolTraits& traits = TraitsOf(protocol);
+  if (traits.registerCountByType) {
     if (typeName == "D" || typeName == "SD") return 0;
     return typeName == "C_double" ? 2 : 1;
   }
-  if (registerPage && (protocol == 29 || protocol == 30) &&
-      (typeName == "AIW" || typeName == "AQW"))
-    return 1;
+  if (registerPage && Contains(traits.singleRegisterTypes, typeName)) return 1;
   return 0;
 }
 
 bool RegisterSettable(uint8_t protocol, std::string_view typeName) {
-  if ((protocol == 3 || protocol == 34) && typeName == "3x") return false;
-  if ((protocol == 29 || protocol == 30) && typeName == "AIW") return false;
-  return true;
+  return !Contains(TraitsOf(protocol).readOnlyTypes, typeName);
 }
 
 bool IsPanelInternalCode(uint8_t wordCode) {

@@ -2,50 +2,11 @@
 
 #include "model/Project.h"
 #include "plc/Catalogue.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo::app {
 
 namespace {
-bool AddressFromOne(uint8_t protocol) {
-  switch (protocol) {
-    case 3:
-    case 16:
-    case 19:
-    case 20:
-    case 21:
-    case 23:
-    case 24:
-    case 25:
-    case 34:
-      return true;
-    default:
-      return false;
-  }
-}
-
-// The protocols whose control register has a fixed type.
-bool FixedControlType(uint8_t protocol) {
-  switch (protocol) {
-    case 3:
-    case 8:
-    case 11:
-    case 12:
-    case 16:
-    case 18:
-    case 19:
-    case 20:
-    case 21:
-    case 22:
-    case 23:
-    case 24:
-    case 25:
-    case 34:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // Enabled by the rule, unless an empty range already disabled the box.
 void Enable(NumberBox& box, bool rule) {
   box.SetEnabled(rule && box.Min() < box.Max());
@@ -65,7 +26,7 @@ void PanelSettingsForm::Open(const PanelSettings& settings) {
   saverScreen.SetRange(0, 65535);
   ctrlAddr.SetRadix(profile.OctalAddresses() ? Radix::Octal : Radix::Unsigned);
   ctrlAddr.Bind(work_.m_ctrlRegAddr);
-  ctrlAddr.SetRange(AddressFromOne(profile.m_protocol) ? 1 : 0, profile.m_maxWordAddr);
+  ctrlAddr.SetRange(TraitsOf(profile.m_protocol).controlAddressMin, profile.m_maxWordAddr);
   station.Bind(work_.m_ctrlStation);
   station.SetRange(profile.m_stationMin, profile.m_stationMax);
 
@@ -100,7 +61,7 @@ std::array<std::string, 3> PanelSettingsForm::Hints(const std::array<bool, 3>& c
   for (int i = 0; i < 3; ++i) {
     if (!checked[i]) continue;
     const unsigned a = address + step * before;
-    out[i] = "对应" + typeName + (protocol == 15 ? ":" : "") + std::to_string(a);
+    out[i] = "对应" + typeName + (TraitsOf(protocol).fileAddresses ? ":" : "") + std::to_string(a);
     if (i < 2) ++before;
   }
   return out;
@@ -115,9 +76,9 @@ void PanelSettingsForm::Idle() {
   const bool any = checked[0] || checked[1] || checked[2];
   Enable(saverScreen, saverAction.Value() == 1);
   Enable(ctrlAddr, any);
-  Enable(station, any && profile.m_protocol != 15);
-  ctrlType.SetEnabled(any && profile.m_ctrlRegTypeChoosable &&
-                      !FixedControlType(profile.m_protocol));
+  const ProtocolTraits& traits = TraitsOf(profile.m_protocol);
+  Enable(station, any && traits.controlStationSet);
+  ctrlType.SetEnabled(any && profile.m_ctrlRegTypeChoosable && !traits.controlTypeFixed);
 }
 
 }  // namespace tavo::app

@@ -7,6 +7,7 @@
 #include "base/WindowThread.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
+#include "plc/ProtocolTraits.h"
 
 namespace tavo {
 
@@ -169,13 +170,13 @@ ProtocolProfile BuildProfile(uint8_t protocol, uint8_t panelStation) {
   prof.m_addrStep = OneOf(protocol, 2, 29, 30, 32, 33) ? 2 : 1;
   prof.m_baudOffset = protocol == 2 ? 3 : 0;
   prof.m_maxRegCount = OneOf(protocol, 1, 2, 17) ? 1 : 2;
-  prof.m_namedVariables = protocol == 31;
+  prof.m_namedVariables = TraitsOf(protocol).namedVariables;
   prof.m_statusControl = protocol != 1;
   prof.m_ctrlRegTypeChoosable = protocol != 1 && protocol != 2;
   SetSwitches(protocol, prof);
 
-  // The panel's own registers, addressable with every protocol but 31.
-  if (protocol != 31)
+  // The panel's own registers, addressable unless the device names variables.
+  if (!prof.m_namedVariables)
     for (const char* name : {"RP", "RWI", "RDI", "LW", "TM"}) prof.m_wordTypes.emplace_back(name);
   return prof;
 }
