@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "base/Captions.h"
 #include "download/LinkConstants.h"
 #include "download/TransferTexts.h"
 
@@ -34,16 +35,16 @@ DownloadDialog::DownloadDialog(link::Transport& port, link::TransferOptions opti
                                              this, [this, m] { OnMessage(m); },
                                              Qt::QueuedConnection);
                                        }}) {
-  setWindowTitle(QString::fromUtf8(link::text::kCaption));
+  setWindowTitle(QString::fromUtf8(kDownloadCaption));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("正在下载画面数据......"), this));
+  layout->addWidget(new QLabel(QString::fromUtf8(link::text::kProgressText), this));
   bar_ = new QProgressBar(this);
   bar_->setRange(0, link::kProgressRange);
   bar_->setValue(0);
   bar_->setTextVisible(false);
   bar_->setMinimumWidth(300);
   layout->addWidget(bar_);
-  cancel_ = new QPushButton(QStringLiteral("取   消"), this);
+  cancel_ = new QPushButton(QString::fromUtf8(link::text::kCancelButton), this);
   connect(cancel_, &QPushButton::clicked, this, &DownloadDialog::reject);
   auto* row = new QHBoxLayout;
   row->addStretch(1);
@@ -69,7 +70,7 @@ link::TransferResult DownloadDialog::Run(std::vector<uint8_t> image, std::vector
   exec();
   link::TransferResult result = session_.Wait();
   if (!completion_.empty())
-    CurrentPrompter().Message(completion_, link::text::kCaption, MessageIcon::Information);
+    CurrentPrompter().Message(completion_, kDownloadCaption, MessageIcon::Information);
   return result;
 }
 

@@ -11,6 +11,7 @@
 #include "app/MainFrame.h"
 #include "app/MainView.h"
 #include "app/ProjectChecker.h"
+#include "base/Captions.h"
 #include "base/Prompter.h"
 #include "download/ImageCompiler.h"
 #include "model/Project.h"
@@ -170,7 +171,7 @@ bool MainFrame::ConfirmDownloadErrors() {
   if (errors > kErrorsNamed)
     text += "（其余" + std::to_string(errors - kErrorsNamed) + "个见“检查结果”）\n";
   text += "\n有错误的画面数据可能被拒绝下载，或使面板工作异常。仍要编译并下载吗？";
-  return CurrentPrompter().OkCancel(text, compile_text::kCaption);
+  return CurrentPrompter().OkCancel(text, kDownloadCaption);
 }
 
 }  // namespace tavo::app

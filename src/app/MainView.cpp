@@ -21,11 +21,11 @@
 namespace tavo::app {
 
 namespace {
-// Where the parts of the view lie, in view pixels.
-const QRect kScreenListRect(QPoint(10, 20), QPoint(209, 447));
-const QRect kFrameRect(QPoint(220, 20), QPoint(731, 207));
-const QRect kPropertyRect(QPoint(220, 218), QPoint(731, 447));
-const QPoint kDisplayOrigin(260, 40);
+// The parts of the view lie where the display's controller places them
+// (model/DisplayView.h), so that its mouse positions match the widgets.
+QRect ToQRect(const Rect& r) {
+  return QRect(r.left, r.top, r.Width(), r.Height());
+}
 }  // namespace
 
 MainView::MainView(QWidget* parent)
@@ -34,7 +34,7 @@ MainView::MainView(QWidget* parent)
       history_(std::make_unique<EditHistory>(*project_)) {
   screenList_ = new QTableWidget(0, 2, this);
   screenList_->setObjectName(QStringLiteral("screenList"));
-  screenList_->setGeometry(kScreenListRect);
+  screenList_->setGeometry(ToQRect(kViewScreenList));
   screenList_->setHorizontalHeaderLabels({QStringLiteral("画面"), QStringLiteral("描述")});
   // The columns fit the list: the number column holds "65535" and its
   // caption, the description takes the rest and is cut at the list's edge
@@ -64,23 +64,23 @@ MainView::MainView(QWidget* parent)
           [this](int row, int) { OnRowChosen(row); });
 
   frame_ = new QFrame(this);
-  frame_->setGeometry(kFrameRect);
+  frame_->setGeometry(ToQRect(kViewDisplayFrame));
   frame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
   frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   display_ = new DisplayWidget(this);
-  display_->move(kDisplayOrigin);
+  display_->move(kViewDisplayArea.left, kViewDisplayArea.top);
   display_->SetPainter(
       [this](Canvas& canvas) { return ProjectOpen() && controller_.PaintDisplay(canvas); });
   controller_.onRepaint = [this](const Rect& r) {
-    display_->update(QRect(r.left, r.top, r.Width(), r.Height()));
+    display_->update(ToQRect(r));
     emit ProjectTouched();
   };
   controller_.onFocusScreenList = [this] { screenList_->setFocus(); };
   controller_.m_history = history_.get();
 
   properties_ = new PageArea(this);
-  properties_->setGeometry(kPropertyRect);
+  properties_->setGeometry(ToQRect(kViewPropertyArea));
   properties_->SetScreenSource([this] { return project_->CurrentScreen(); });
   PageEnv env;
   env.repaint = [this] { RepaintDisplay(); };

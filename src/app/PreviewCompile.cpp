@@ -53,9 +53,7 @@ PreviewImage CompilePreview(const std::vector<uint8_t>& snapshot) {
       out.reason = kNoCopy;
       return out;
     }
-    ImageCompilerOptions options;
-    options.loadDriver = [](PanelSettings&, ProtocolDriver&) { return true; };
-    CompiledImage compiled = CompileImage(copy, options);
+    CompiledImage compiled = CompileImageForPreview(copy);
     out.messages = std::move(prompter.messages);
     if (compiled.Ok()) {
       out.ok = true;

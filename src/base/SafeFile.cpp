@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <random>
 
+#include "base/WriteAll.h"
+
 namespace tavo {
 
 namespace {
@@ -43,20 +45,6 @@ std::string ResolveTarget(const std::string& path) {
     if (lstat(cur.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return cur;
   }
   return cur;
-}
-
-int WriteAll(int fd, const uint8_t* p, size_t n) {
-  while (n > 0) {
-    const ssize_t w = write(fd, p, n);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (w == 0) return EIO;
-    p += w;
-    n -= static_cast<size_t>(w);
-  }
-  return 0;
 }
 
 // Writes into an existing device or pipe as it is. A pipe nobody reads is

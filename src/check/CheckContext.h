@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Substitute.h"
 #include "check/Finding.h"
 
 namespace tavo {
@@ -29,8 +30,6 @@ struct CheckContext {
   void AddProject(Severity severity, const char* code, std::string message);
 };
 
-// "%1", "%2", ... replaced by the arguments in order.
-std::string Fill(std::string text, std::initializer_list<std::string> args);
 // "寄存器(24,16)": the element's kind and panel position, for messages.
 std::string Describe(const CBase& element);
 

@@ -30,13 +30,13 @@ void CheckSettingsScreens(CheckContext& c) {
   const std::string first = std::to_string(p.m_screens.front()->m_number);
   const PanelSettings& s = p.m_settings;
   if (!Exists(p, s.m_startScreen))
-    c.AddProject(
-        Severity::kWarning, "start-screen",
-        Fill("初始画面%1不存在，下载时改用%2号画面", {std::to_string(s.m_startScreen), first}));
+    c.AddProject(Severity::kWarning, "start-screen",
+                 Substitute("初始画面%1不存在，下载时改用%2号画面",
+                            {std::to_string(s.m_startScreen), first}));
   if (s.m_saverAction == 1 && !Exists(p, s.m_saverScreen))
-    c.AddProject(
-        Severity::kWarning, "saver-screen",
-        Fill("屏幕保护画面%1不存在，下载时改用%2号画面", {std::to_string(s.m_saverScreen), first}));
+    c.AddProject(Severity::kWarning, "saver-screen",
+                 Substitute("屏幕保护画面%1不存在，下载时改用%2号画面",
+                            {std::to_string(s.m_saverScreen), first}));
 }
 
 // Up and Down lead nowhere when their target does not exist. Every new
@@ -49,12 +49,12 @@ void CheckKeyTargets(CheckContext& c, const CMainView& screen) {
   const auto down = static_cast<uint16_t>(screen.m_number + 1);
   if (screen.m_upScreen != 0 && screen.m_upScreen != up && !Exists(p, screen.m_upScreen))
     c.Add(Severity::kNote, "up-target", &screen, SIZE_MAX,
-          Fill("%1号画面按‘↑’键转到的%2号画面不存在",
-               {std::to_string(screen.m_number), std::to_string(screen.m_upScreen)}));
+          Substitute("%1号画面按‘↑’键转到的%2号画面不存在",
+                     {std::to_string(screen.m_number), std::to_string(screen.m_upScreen)}));
   if (screen.m_downScreen != 0 && screen.m_downScreen != down && !Exists(p, screen.m_downScreen))
     c.Add(Severity::kNote, "down-target", &screen, SIZE_MAX,
-          Fill("%1号画面按‘↓’键转到的%2号画面不存在",
-               {std::to_string(screen.m_number), std::to_string(screen.m_downScreen)}));
+          Substitute("%1号画面按‘↓’键转到的%2号画面不存在",
+                     {std::to_string(screen.m_number), std::to_string(screen.m_downScreen)}));
 }
 
 void CheckKeys(CheckContext& c, const CMainView& screen) {
@@ -64,17 +64,18 @@ void CheckKeys(CheckContext& c, const CMainView& screen) {
     if (!key || key->m_kind != kKindKey) continue;
     if (key->m_action == kActionJump && key->m_jumpKind == 0 && !Exists(c.project, key->m_screenNo))
       c.Add(Severity::kError, "jump-target", &screen, i,
-            Fill("%1跳转到的%2号画面不存在", {Describe(*key), std::to_string(key->m_screenNo)}));
+            Substitute("%1跳转到的%2号画面不存在",
+                       {Describe(*key), std::to_string(key->m_screenNo)}));
     if (key->m_action == kActionJump && key->m_jumpKind == 1 &&
         c.project.m_alarmList.m_alarmTexts.empty())
       c.Add(Severity::kWarning, "alarm-jump-empty", &screen, i,
-            Fill("%1跳转到报警列表，但报警列表没有内容", {Describe(*key)}));
+            Substitute("%1跳转到报警列表，但报警列表没有内容", {Describe(*key)}));
     auto [at, inserted] = firstOfKey.emplace(key->m_picStyle, i);
     if (!inserted)
       c.Add(Severity::kError, "duplicate-key", &screen, i,
-            Fill("%1与%2是同一个%3，面板只执行其中一个",
-                 {Describe(*key), Describe(*screen.m_elements[at->second]),
-                  KeyName(key->m_picStyle)}));
+            Substitute("%1与%2是同一个%3，面板只执行其中一个",
+                       {Describe(*key), Describe(*screen.m_elements[at->second]),
+                        KeyName(key->m_picStyle)}));
   }
 }
 
@@ -86,11 +87,11 @@ void CheckScreens(CheckContext& c) {
   for (const auto& screen : c.project.m_screens) {
     if (seen[screen->m_number]++ == 1)
       c.Add(Severity::kError, "duplicate-screen", screen.get(), SIZE_MAX,
-            Fill("画面号%1重复", {std::to_string(screen->m_number)}));
+            Substitute("画面号%1重复", {std::to_string(screen->m_number)}));
     if (screen->ElementCount() > kMaxScreenElements)
       c.Add(Severity::kError, "too-many-elements", screen.get(), SIZE_MAX,
-            Fill(compile_text::kTooManyElements,
-                 {std::to_string(screen->m_number), std::to_string(screen->ElementCount())}));
+            Substitute(compile_text::kTooManyElements,
+                       {std::to_string(screen->m_number), std::to_string(screen->ElementCount())}));
     CheckKeyTargets(c, *screen);
     CheckKeys(c, *screen);
   }

@@ -58,8 +58,8 @@ void CheckText(CheckContext& c, const CMainView* screen, size_t element, const s
     if (lone || (ch.wide && !ValidGbkPair(ch.pair))) {
       const auto byte = static_cast<uint8_t>(gbk[ch.pos]);
       c.Add(Severity::kError, "not-gbk", screen, element,
-            Fill("%1的文字在第%2字节有GBK不能编码的字节%3，面板显示错乱",
-                 {who, std::to_string(ch.pos + 1), Hex(byte)}));
+            Substitute("%1的文字在第%2字节有GBK不能编码的字节%3，面板显示错乱",
+                       {who, std::to_string(ch.pos + 1), Hex(byte)}));
       return;
     }
     if (!c.font || IsSpace(ch) || !Blank(c.font->Glyph(ch))) continue;
@@ -71,10 +71,10 @@ void CheckText(CheckContext& c, const CMainView* screen, size_t element, const s
   if (blank.empty()) return;
   std::string list;
   for (const std::string& s : blank) list += "“" + s + "”";
-  std::string message = Fill("%1的文字中%2在字库中没有字形，面板上显示为空白", {who, list});
+  std::string message = Substitute("%1的文字中%2在字库中没有字形，面板上显示为空白", {who, list});
   if (blankCount > blank.size())
-    message = Fill("%1的文字中%2等%3个字符在字库中没有字形，面板上显示为空白",
-                   {who, list, std::to_string(blankCount)});
+    message = Substitute("%1的文字中%2等%3个字符在字库中没有字形，面板上显示为空白",
+                         {who, list, std::to_string(blankCount)});
   c.Add(Severity::kWarning, "blank-glyph", screen, element, std::move(message));
 }
 

@@ -19,12 +19,12 @@ void CheckImageSize(CheckContext& c, const ImageBudget& budget) {
   const size_t total = budget.Total();
   if (budget.Level() == BudgetLevel::kOverLimit) {
     c.AddProject(Severity::kError, "image-size",
-                 Fill(compile_text::kImageTooLarge, {std::to_string(total)}));
+                 Substitute(compile_text::kImageTooLarge, {std::to_string(total)}));
   } else if (budget.Level() == BudgetLevel::kNearLimit) {
-    c.AddProject(
-        Severity::kWarning, "image-near-limit",
-        Fill("画面数据共%1字节，离32767字节的上限只剩%2字节",
-             {GroupedNumber(static_cast<long long>(total)), GroupedNumber(budget.Remaining())}));
+    c.AddProject(Severity::kWarning, "image-near-limit",
+                 Substitute("画面数据共%1字节，离32767字节的上限只剩%2字节",
+                            {GroupedNumber(static_cast<long long>(total)),
+                             GroupedNumber(budget.Remaining())}));
   }
 }
 
@@ -40,15 +40,6 @@ void CheckContext::Add(Severity severity, const char* code, const CMainView* scr
 
 void CheckContext::AddProject(Severity severity, const char* code, std::string message) {
   Add(severity, code, nullptr, SIZE_MAX, std::move(message));
-}
-
-std::string Fill(std::string text, std::initializer_list<std::string> args) {
-  int n = 1;
-  for (const std::string& a : args) {
-    const std::string mark = "%" + std::to_string(n++);
-    if (auto at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), a);
-  }
-  return text;
 }
 
 std::string Describe(const CBase& e) {

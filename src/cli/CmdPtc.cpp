@@ -2,6 +2,7 @@
 // ("ormed_Ptc.dat") from driver binaries, one record per --driver in the order
 // given. The order is the order of the protocol list the editor offers.
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "base/DataFiles.h"
+#include "base/SafeFile.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "plc/Catalogue.h"
@@ -65,25 +67,6 @@ bool ReadDriverFile(const std::string& path, std::vector<uint8_t>& out, std::str
   return true;
 }
 
-// Writes beside the target and renames, so a failed write leaves no half file.
-bool WriteWhole(const std::string& path, const std::vector<uint8_t>& bytes) {
-  const std::string tmp = path + ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::remove(tmp.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(tmp, path, ec);
-  if (ec) std::remove(tmp.c_str());
-  return !ec;
-}
-
 int Fail(const std::string& message) {
   std::fprintf(stderr, "tavo ptc: %s\n", message.c_str());
   return kExitFailure;
@@ -129,7 +112,8 @@ int RunPtc(const std::vector<std::string>& args) {
   std::vector<uint8_t> file;
   std::string error;
   if (!BuildProtocolFile(records, file, error)) return Fail(error);
-  if (!WriteWhole(outPath, file)) return Fail("cannot write " + outPath);
+  if (int err = WriteFileSafely(outPath, file); err != 0)
+    return Fail("cannot write " + outPath + ": " + std::strerror(err));
   return kExitOk;
 }
 

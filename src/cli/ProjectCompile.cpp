@@ -45,9 +45,7 @@ int CompileProjectFile(const std::string& path, CompiledProject& out) {
 int CompileProjectForPreview(const std::string& path, const char* prefix, CompiledImage& image) {
   Project project;
   if (const int status = OpenProjectForCommand(path, project); status != kExitOk) return status;
-  ImageCompilerOptions compile;
-  compile.loadDriver = [](PanelSettings&, ProtocolDriver&) { return true; };
-  image = CompileImage(project, compile);
+  image = CompileImageForPreview(project);
   if (!image.Ok()) {
     std::fprintf(stderr, "%sthe project could not be compiled\n", prefix);
     return image.outcome == CompileOutcome::kRefused ? kExitRefused : kExitFailure;

@@ -1,3 +1,4 @@
+#include "base/Captions.h"
 #include "download/ImageCompiler.h"
 #include "plc/ProtocolFiles.h"
 
@@ -5,7 +6,7 @@ namespace tavo {
 
 DriverLoader DriverFromProtocolFiles(ProtocolFiles& files) {
   return [&files](PanelSettings& settings, ProtocolDriver& out) {
-    if (!files.LoadDriver(settings, compile_text::kCaption)) return false;
+    if (!files.LoadDriver(settings, kDownloadCaption)) return false;
     out.version = files.m_driverVersion;
     out.bytes = files.m_driver;
     return true;

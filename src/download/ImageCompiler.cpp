@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "base/Captions.h"
 #include "base/DataFiles.h"
 #include "base/Prompter.h"
+#include "base/Substitute.h"
 #include "elements/Tide.h"
 #include "model/Project.h"
 #include "plc/Protocol.h"
@@ -17,14 +19,8 @@ namespace tavo {
 
 namespace {
 
-std::string Fill(std::string text, const std::string& a, const std::string& b = {}) {
-  if (auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, a);
-  if (auto at = text.find("%2"); at != std::string::npos) text.replace(at, 2, b);
-  return text;
-}
-
 void Refuse(const std::string& text) {
-  CurrentPrompter().Message(text, compile_text::kCaption, MessageIcon::Warning);
+  CurrentPrompter().Message(text, kDownloadCaption, MessageIcon::Warning);
 }
 
 // The trends of a screen are numbered 0, 1, 2 ... in element order; each
@@ -56,6 +52,12 @@ CompiledImage CompileImage(Project& project, const ImageCompilerOptions& options
   return ImageCompiler(project, options).Run();
 }
 
+CompiledImage CompileImageForPreview(Project& project) {
+  ImageCompilerOptions options;
+  options.loadDriver = [](PanelSettings&, ProtocolDriver&) { return true; };
+  return CompileImage(project, options);
+}
+
 CompiledImage ImageCompiler::Run() {
   Release();
   result_ = {};
@@ -83,8 +85,8 @@ CompiledImage ImageCompiler::Run() {
 bool ImageCompiler::CheckElementCounts() {
   for (auto& screen : project_.m_screens) {
     if (screen->ElementCount() <= kMaxScreenElements) continue;
-    Refuse(Fill(compile_text::kTooManyElements, std::to_string(screen->m_number),
-                std::to_string(screen->ElementCount())));
+    Refuse(Substitute(compile_text::kTooManyElements,
+                      {std::to_string(screen->m_number), std::to_string(screen->ElementCount())}));
     return false;
   }
   return true;
@@ -125,7 +127,7 @@ uint16_t ImageCompiler::PictureSlots() const {
 bool ImageCompiler::CheckImageSize() {
   const size_t size = ImageSize();
   if (size <= kMaxImageSize) return true;
-  Refuse(Fill(compile_text::kImageTooLarge, std::to_string(size)));
+  Refuse(Substitute(compile_text::kImageTooLarge, {std::to_string(size)}));
   return false;
 }
 
@@ -172,8 +174,7 @@ bool ImageCompiler::AskAboutWarning() {
   if (shared_.warning == kNoWarning) return true;
   // OK cancels the download and clears the warning; Cancel goes on with the
   // corrected values.
-  if (!CurrentPrompter().OkCancel(compile_text::kWarningQuestion, compile_text::kCaption))
-    return true;
+  if (!CurrentPrompter().OkCancel(compile_text::kWarningQuestion, kDownloadCaption)) return true;
   shared_.warning = kNoWarning;
   return false;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/PanelSettings.h"
+#include "download/PanelMemory.h"
 #include "elements/ImageShared.h"
 #include "render/GlyphTables.h"
 
@@ -16,13 +17,6 @@ namespace tavo {
 class Project;
 class ProtocolFiles;
 
-// The panel stores the image from this address; all image addresses are
-// 16-bit and the image must end by 0xFFFF.
-inline constexpr uint16_t kImageBase = 0x8000;
-inline constexpr size_t kImageHeaderSize = 48;
-inline constexpr uint16_t kFirstSlotAddress = kImageBase + kImageHeaderSize;  // 0x8030
-// Largest image: its end address 0x8000 + size must fit 16 bits.
-inline constexpr size_t kMaxImageSize = 0xFFFF - kImageBase;  // 32,767
 // A screen's element count is one byte of its screen-table entry.
 inline constexpr size_t kMaxScreenElements = 255;
 
@@ -112,6 +106,10 @@ struct ImageParts {
 // image needs it: a start or saver screen that does not exist becomes the
 // first screen's number, and corrected limits and scales stay corrected.
 CompiledImage CompileImage(Project& project, const ImageCompilerOptions& options = {});
+// The image the panel preview runs (the editor's preview window, `tavo
+// preview`, `tavo monitor`): compiled like a download's, without the protocol
+// driver, which the panel runtime does not need.
+CompiledImage CompileImageForPreview(Project& project);
 
 // The compiler's steps; CompileImage runs them. Split so that each step can
 // be tested on its own.
@@ -178,7 +176,6 @@ const std::array<std::array<uint8_t, 32>, 4>& LightPictures();
 
 // The message texts of the compile phase (UTF-8).
 namespace compile_text {
-inline constexpr const char* kCaption = "下载画面数据";
 inline constexpr const char* kWarningQuestion = "寄存器原始数据上下限输入有误，取消下载吗?";
 inline constexpr const char* kNotARegister = "错误！";
 // %1 the image size in bytes.

@@ -1,3 +1,4 @@
+#include "base/Captions.h"
 #include "base/Prompter.h"
 #include "download/ImageCompiler.h"
 #include "elements/Dynamic.h"
@@ -17,10 +18,6 @@ namespace tavo {
 namespace {
 
 constexpr size_t kLightPicturesSize = 128;
-constexpr size_t kSlotSize = 32;
-constexpr size_t kNarrowGlyphSize = 16;
-constexpr size_t kScreenEntrySize = 9;
-constexpr size_t kIndexEntrySize = 3;
 
 bool IsRegister(const CBase& e) {
   return e.m_kind == kKindRegister;
@@ -53,8 +50,8 @@ ImageParts ImageCompiler::Parts(bool perScreen) const {
   ImageParts parts;
   parts.header = kImageHeaderSize;
   parts.lightPictures = shared_.lightsUsed ? kLightPicturesSize : 0;
-  parts.keyPictures = kSlotSize * shared_.keyPictures.size();
-  parts.wideGlyphs = kSlotSize * shared_.wide.size();
+  parts.keyPictures = kImageSlotSize * shared_.keyPictures.size();
+  parts.wideGlyphs = kImageSlotSize * shared_.wide.size();
   parts.narrowGlyphs = kNarrowGlyphSize * shared_.narrow.size();
   parts.pictureData = shared_.pictureData.size();
   parts.screenTable = kScreenEntrySize * project_.m_screens.size();
@@ -103,7 +100,7 @@ void ImageCompiler::Layout() {
       if (at < screen->m_elements.size() && IsRegister(*screen->m_elements[at])) {
         screen->m_elements[at]->WriteIndexEntry(elementIndex_, running);
       } else {
-        CurrentPrompter().Message(compile_text::kNotARegister, compile_text::kCaption,
+        CurrentPrompter().Message(compile_text::kNotARegister, kDownloadCaption,
                                   MessageIcon::Warning);
       }
     }

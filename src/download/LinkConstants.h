@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "download/PanelMemory.h"
+
 namespace tavo::link {
 
 // --- Frame layout: 0x55 0xAA, total length, command, payload, checksum. ---
@@ -47,12 +49,12 @@ inline constexpr size_t kQueryReplyLength = 10;
 inline constexpr size_t kQueryProtocolIndex = 5;  // the protocol number the panel holds
 inline constexpr size_t kQueryVersionIndex = 6;   // the version of the driver it holds
 
-// --- Panel memory. ---
-inline constexpr size_t kPanelMemorySize = 0x10000;
-inline constexpr uint16_t kDriverBase = 0x0000;
-inline constexpr uint16_t kImageBase = 0x8000;
-inline constexpr size_t kDriverAreaSize = kImageBase - kDriverBase;
-inline constexpr size_t kImageAreaSize = kPanelMemorySize - kImageBase;
+// --- Panel memory (download/PanelMemory.h). ---
+using tavo::kDriverAreaSize;
+using tavo::kDriverBase;
+using tavo::kImageAreaSize;
+using tavo::kImageBase;
+using tavo::kPanelMemorySize;
 // Written over the first image bytes before anything else, so an interrupted
 // transfer leaves an image the panel will not start.
 inline constexpr uint8_t kInvalidFill = 0xFF;

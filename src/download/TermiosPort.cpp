@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/WriteAll.h"
+
 namespace tavo::link {
 
 namespace {
@@ -84,23 +86,7 @@ long TermiosPort::Read(uint8_t* buffer, size_t max, Clock::time_point deadline) 
 }
 
 bool TermiosPort::Write(const uint8_t* data, size_t size) {
-  if (fd_ < 0) return false;
-  auto stall = Clock::now() + kWriteStall;
-  size_t done = 0;
-  while (done < size) {
-    ssize_t n = ::write(fd_, data + done, size - done);
-    if (n > 0) {
-      done += static_cast<size_t>(n);
-      stall = Clock::now() + kWriteStall;
-      continue;
-    }
-    if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) return false;
-    int wait = MillisUntil(stall);
-    if (wait == 0) return false;  // the line is stuck
-    pollfd p{fd_, POLLOUT, 0};
-    if (::poll(&p, 1, wait) < 0 && errno != EINTR) return false;
-  }
-  return true;
+  return fd_ >= 0 && WriteAll(fd_, data, size, kWriteStall) == 0;
 }
 
 bool TermiosPort::SetRts(bool on) {

@@ -5,6 +5,7 @@
 #include <random>
 #include <system_error>
 
+#include "base/Captions.h"
 #include "download/TransferPlan.h"
 #include "download/TransferTexts.h"
 
@@ -123,7 +124,7 @@ void TransferSession::Cancel() {
 
 bool TransferSession::AskCancel(Prompter& prompter) {
   Pause();
-  bool ok = prompter.OkCancel(text::kConfirmCancel, text::kCaption);
+  bool ok = prompter.OkCancel(text::kConfirmCancel, kDownloadCaption);
   if (ok) Cancel();
   Resume();
   return ok;
@@ -353,7 +354,7 @@ bool TransferSession::Handshake() {
     return false;
   }
   if (handshake_ == kGivenUp) {
-    Say(Notice::CommunicationFailed, text::kCommunicationFailed, text::kCaption,
+    Say(Notice::CommunicationFailed, text::kCommunicationFailed, kDownloadCaption,
         MessageIcon::Warning);
     {
       std::lock_guard lock(resultMutex_);
@@ -456,7 +457,7 @@ void TransferSession::Work() {
   ResetPulse();
   char done[128];
   std::snprintf(done, sizeof done, text::kCompletedFormat, static_cast<int>(image_.size()));
-  Say(Notice::Completed, done, text::kCaption, MessageIcon::Information);
+  Say(Notice::Completed, done, kDownloadCaption, MessageIcon::Information);
   Finish(TransferOutcome::Completed);
 }
 

@@ -26,6 +26,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/Captions.h"
 #include "base/Prompter.h"
 #include "download/AutoResetEvent.h"
 #include "download/Frame.h"
@@ -157,7 +158,7 @@ class TransferSession {
   void ResetPulse();
   void Advance(int delta);
   void Say(Notice notice, std::string text, const char* caption, MessageIcon icon);
-  void Fail(Notice notice, const std::string& message, const char* caption = text::kCaption);
+  void Fail(Notice notice, const std::string& message, const char* caption = kDownloadCaption);
   void Finish(TransferOutcome outcome);
   void Join();
   bool OnSessionThread() const;

@@ -4,7 +4,6 @@
 
 namespace tavo::link::text {
 
-inline constexpr const char* kCaption = "下载画面数据";
 inline constexpr const char* kProgressText = "正在下载画面数据......";
 inline constexpr const char* kCancelButton = "取   消";
 inline constexpr const char* kCannotOpenPortPrefix = "无法打开通信口";  // + port + "!"

@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "base/SafeFile.h"
+#include "base/Substitute.h"
 #include "elements/Register.h"
 #include "model/PageHooks.h"
 #include "model/ProjectFile.h"
@@ -17,13 +18,6 @@ namespace tavo {
 namespace {
 
 const char* const kFormatCaption = "文件格式错误";
-
-std::string Substitute(const char* pattern, const std::string& name) {
-  std::string s = pattern;
-  const auto at = s.find("%1");
-  if (at != std::string::npos) s.replace(at, 2, name);
-  return s;
-}
 
 std::string BaseName(const std::string& path) {
   const auto slash = path.rfind('/');
@@ -62,19 +56,19 @@ FileMessage ProjectFileMessage(ProjectFileError error, const std::string& fileNa
     case ProjectFileError::VersionMismatch:
       return {"软件版本不匹配!", kFormatCaption};
     case ProjectFileError::BadIndex:
-      return {Substitute("%1 格式错。", fileName), ""};
+      return {Substitute("%1 格式错。", {fileName}), ""};
     case ProjectFileError::BadClass:
-      return {Substitute("%1 含有非预期的对象。", fileName), ""};
+      return {Substitute("%1 含有非预期的对象。", {fileName}), ""};
     case ProjectFileError::BadSchema:
-      return {Substitute("%1 包含错误的模式。", fileName), ""};
+      return {Substitute("%1 包含错误的模式。", {fileName}), ""};
     case ProjectFileError::EndOfFile:
-      return {Substitute("试图越过其尾端对 %1 进行读写。", fileName), ""};
+      return {Substitute("试图越过其尾端对 %1 进行读写。", {fileName}), ""};
     case ProjectFileError::ReadFailed:
       return {"打开文档失败。", ""};
     case ProjectFileError::DiskFull:
       return {"目的磁盘驱动器已满。", ""};
     case ProjectFileError::AccessDenied:
-      return {Substitute("对 %1 的存取被拒绝。", fileName), ""};
+      return {Substitute("对 %1 的存取被拒绝。", {fileName}), ""};
     case ProjectFileError::SaveFailed:
       return {"保存文档失败。", ""};
   }

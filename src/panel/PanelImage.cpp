@@ -28,7 +28,7 @@ PanelImage PanelImage::FromBytes(std::span<const uint8_t> bytes) {
   std::span<const uint8_t> area = bytes;
   if (bytes.size() == link::kPanelMemorySize) {
     image.m_origin = ImageOrigin::PanelMemory;
-    area = bytes.subspan(kImageStart);
+    area = bytes.subspan(kImageBase);
     if (!HasMark(area, valid)) {
       image.m_state = ImageState::NoValidityMark;
       image.m_notice =
@@ -36,11 +36,11 @@ PanelImage PanelImage::FromBytes(std::span<const uint8_t> bytes) {
           "download did not complete); the panel shows nothing";
       return image;
     }
-  } else if (bytes.size() > kImageAreaBytes) {
+  } else if (bytes.size() > kImageAreaSize) {
     image.m_notice = "not a screen-data image: " + std::to_string(bytes.size()) +
                      " bytes do not fit the panel's image area (32768 bytes from 0x8000)";
     return image;
-  } else if (bytes.size() < kHeaderBytes) {
+  } else if (bytes.size() < kImageHeaderSize) {
     image.m_notice = "not a screen-data image: " + std::to_string(bytes.size()) +
                      " bytes are too few for the 48-byte header";
     return image;
@@ -57,14 +57,14 @@ PanelImage PanelImage::FromBytes(std::span<const uint8_t> bytes) {
 }
 
 bool PanelImage::Contains(uint32_t address, size_t length) const {
-  if (address < kImageStart) return false;
-  const size_t offset = address - kImageStart;
+  if (address < kImageBase) return false;
+  const size_t offset = address - kImageBase;
   return offset <= m_bytes.size() && length <= m_bytes.size() - offset;
 }
 
 bool PanelImage::Byte(uint32_t address, uint8_t& out) const {
   if (!Contains(address, 1)) return false;
-  out = m_bytes[address - kImageStart];
+  out = m_bytes[address - kImageBase];
   return true;
 }
 
@@ -84,11 +84,11 @@ bool PanelImage::Long(uint32_t address, uint32_t& out) const {
 
 std::span<const uint8_t> PanelImage::Bytes(uint32_t address, size_t length) const {
   if (length == 0 || !Contains(address, length)) return {};
-  return std::span<const uint8_t>(m_bytes).subspan(address - kImageStart, length);
+  return std::span<const uint8_t>(m_bytes).subspan(address - kImageBase, length);
 }
 
 void PanelImage::ReadHeader() {
-  auto h = Bytes(kImageStart, kHeaderBytes);  // FromBytes made sure it is there
+  auto h = Bytes(kImageBase, kImageHeaderSize);  // FromBytes made sure it is there
   auto word = [&](size_t i) { return static_cast<uint16_t>(h[i] << 8 | h[i + 1]); };
   ImageHeader& hd = m_header;
   hd.mark[0] = h[0];
@@ -125,7 +125,7 @@ void PanelImage::ReadHeader() {
     m_problems.push_back("header: first slot address " + HexAddress(hd.firstSlot) +
                          " instead of 0x8030");
   if (hd.narrowGlyphs < kFirstSlotAddress || hd.narrowGlyphs > hd.screenTable ||
-      (hd.narrowGlyphs - kFirstSlotAddress) % kSlotBytes != 0)
+      (hd.narrowGlyphs - kFirstSlotAddress) % kImageSlotSize != 0)
     m_problems.push_back("header: narrow glyphs at " + HexAddress(hd.narrowGlyphs) +
                          " do not lie on a slot boundary before the screen table at " +
                          HexAddress(hd.screenTable));
@@ -134,7 +134,7 @@ void PanelImage::ReadHeader() {
 void PanelImage::ReadScreenTable() {
   const uint32_t table = m_header.screenTable;
   for (uint32_t i = 0; i < m_header.screenCount; ++i) {
-    auto e = Bytes(table + i * kScreenEntryBytes, kScreenEntryBytes);
+    auto e = Bytes(table + i * kScreenEntrySize, kScreenEntrySize);
     if (e.empty()) {
       m_problems.push_back("screen table at " + HexAddress(table) + ": entry " +
                            std::to_string(i + 1) + " of " + std::to_string(m_header.screenCount) +
@@ -161,7 +161,7 @@ std::vector<IndexEntry> PanelImage::Index(const ScreenEntry& screen) const {
   std::vector<IndexEntry> out;
   out.reserve(screen.elementCount);
   for (uint32_t k = 0; k < screen.elementCount; ++k) {
-    auto e = Bytes(screen.indexAddress + k * kIndexEntryBytes, kIndexEntryBytes);
+    auto e = Bytes(screen.indexAddress + k * kIndexEntrySize, kIndexEntrySize);
     if (e.empty()) break;
     out.push_back({e[0], static_cast<uint16_t>(e[1] << 8 | e[2])});
   }

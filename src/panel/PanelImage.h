@@ -10,16 +10,9 @@
 #include <string>
 #include <vector>
 
-namespace tavo::panel {
+#include "download/PanelMemory.h"
 
-inline constexpr uint16_t kImageStart = 0x8000;
-inline constexpr size_t kImageAreaBytes = 0x8000;  // 0x8000-0xFFFF
-inline constexpr uint16_t kFirstSlotAddress = 0x8030;
-inline constexpr size_t kHeaderBytes = 48;
-inline constexpr size_t kSlotBytes = 32;         // 16 x 16 pictures and wide glyphs
-inline constexpr size_t kNarrowGlyphBytes = 16;  // 8 x 16 glyphs
-inline constexpr size_t kScreenEntryBytes = 9;
-inline constexpr size_t kIndexEntryBytes = 3;
+namespace tavo::panel {
 
 // What the header tells the panel. Addresses are panel addresses.
 struct ImageHeader {

@@ -27,12 +27,12 @@ std::string Where(const ElementRecord& e) {
 // The 32 bytes of 16 x 16 slot `slot`, when inside the image. Slots past the
 // slot area are noted.
 std::span<const uint8_t> Slot(const PaintContext& ctx, uint32_t slot, const std::string& what) {
-  const uint32_t address = kFirstSlotAddress + slot * static_cast<uint32_t>(kSlotBytes);
-  if (address + kSlotBytes > ctx.image.SlotAreaEnd())
+  const uint32_t address = kFirstSlotAddress + slot * static_cast<uint32_t>(kImageSlotSize);
+  if (address + kImageSlotSize > ctx.image.SlotAreaEnd())
     Note(ctx, what + " slot " + std::to_string(slot) + " at " + HexAddress(address) +
                   " lies past the slot area (narrow glyphs start at " +
                   HexAddress(ctx.image.SlotAreaEnd()) + ")");
-  return ctx.image.Bytes(address, kSlotBytes);
+  return ctx.image.Bytes(address, kImageSlotSize);
 }
 
 int Scale(bool doubleSize) {
@@ -199,12 +199,12 @@ int PaintGlyphCodes(PanelBitmap& bm, int x, int y, const std::vector<uint8_t>& c
     if (x >= PanelBitmap::kWidth) break;
     const uint8_t b = codes[i];
     if (b < 0x80) {
-      const uint32_t address = image.Header().narrowGlyphs + uint32_t{b} * kNarrowGlyphBytes;
-      if (address + kNarrowGlyphBytes > image.SharedAreaEnd())
+      const uint32_t address = image.Header().narrowGlyphs + uint32_t{b} * kNarrowGlyphSize;
+      if (address + kNarrowGlyphSize > image.SharedAreaEnd())
         Note(ctx, "narrow glyph " + std::to_string(b) + " at " + HexAddress(address) +
                       " lies past the glyph area (screen table at " +
                       HexAddress(image.SharedAreaEnd()) + ")");
-      bm.DrawBands(x, y, image.Bytes(address, kNarrowGlyphBytes), 8, 16, scale, inverse);
+      bm.DrawBands(x, y, image.Bytes(address, kNarrowGlyphSize), 8, 16, scale, inverse);
       x += 8 * scale;
     } else if (i + 1 < codes.size()) {
       const uint32_t code = uint32_t{b} << 8 | codes[++i];

@@ -14,6 +14,8 @@
 #include <fstream>
 #include <thread>
 
+#include "base/SafeFile.h"
+#include "base/WriteAll.h"
 #include "download/TermiosPort.h"
 
 namespace tavo::panel {
@@ -56,29 +58,16 @@ void InstallSignals() {
   sigaction(SIGPIPE, &sa, nullptr);
 }
 
-bool WriteAll(int fd, const uint8_t* data, size_t size) {
-  auto stall = Clock::now() + kWriteStall;
-  size_t done = 0;
-  while (done < size) {
-    ssize_t n = ::write(fd, data + done, size - done);
-    if (n > 0) {
-      done += static_cast<size_t>(n);
-      continue;
-    }
-    if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
-    if (Clock::now() >= stall) return false;
-    pollfd p{fd, POLLOUT, 0};
-    ::poll(&p, 1, 10);
-  }
-  return true;
+bool WriteReply(int fd, const uint8_t* data, size_t size) {
+  return WriteAll(fd, data, size, kWriteStall) == 0;
 }
 
 bool SendReply(int fd, const std::vector<uint8_t>& reply, bool pace) {
-  if (!pace) return WriteAll(fd, reply.data(), reply.size());
+  if (!pace) return WriteReply(fd, reply.data(), reply.size());
   auto next = Clock::now();
   for (uint8_t b : reply) {
     std::this_thread::sleep_until(next);
-    if (!WriteAll(fd, &b, 1)) return false;
+    if (!WriteReply(fd, &b, 1)) return false;
     next += kByteTime;
   }
   return true;
@@ -150,21 +139,9 @@ bool ReadMemoryFile(const std::string& path, std::vector<uint8_t>& memory, std::
 
 bool WriteMemoryFile(const std::string& path, const std::vector<uint8_t>& memory,
                      std::string& error) {
-  std::string tmp = path + ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(memory.data()),
-              static_cast<std::streamsize>(memory.size()));
-    out.close();
-    if (!out) {
-      error = tmp + ": cannot be written";
-      std::remove(tmp.c_str());
-      return false;
-    }
-  }
-  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-    error = path + ": " + std::strerror(errno);
-    std::remove(tmp.c_str());
+  // Saved like a project: the old file stays whole until the new one is.
+  if (int err = WriteFileSafely(path, memory); err != 0) {
+    error = path + ": " + std::strerror(err);
     return false;
   }
   return true;

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <utility>
 
+#include "base/SafeFile.h"
 #include "render/StbIo.h"
 
 namespace tavo {
@@ -244,10 +245,7 @@ std::vector<uint8_t> Canvas::EncodePng() const {
 bool Canvas::WritePng(const std::string& path) const {
   const std::vector<uint8_t> png = EncodePng();
   if (png.empty()) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-  return static_cast<bool>(out.flush());
+  return WriteFileSafely(path, png) == 0;
 }
 
 Canvas MakeDisplayBackground() {

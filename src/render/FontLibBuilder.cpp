@@ -9,6 +9,8 @@
 #include <memory>
 #include <unordered_map>
 
+#include "base/SafeFile.h"
+
 namespace tavo {
 
 namespace fs = std::filesystem;
@@ -183,16 +185,8 @@ FontLibBuild BuildFontLibraries(const std::string& hexPath, FontLibraryImages& o
 namespace {
 
 bool WriteWhole(const fs::path& target, const std::vector<uint8_t>& bytes, std::string& error) {
-  fs::path tmp = target;
-  tmp += ".tmp";
-  std::unique_ptr<std::FILE, FileCloser> f(std::fopen(tmp.c_str(), "wb"));
-  bool ok = f && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
-  if (f) ok = std::fclose(f.release()) == 0 && ok;
-  std::error_code ec;
-  if (ok) fs::rename(tmp, target, ec);
-  if (!ok || ec) {
-    fs::remove(tmp, ec);
-    error = "cannot write " + target.string();
+  if (int err = WriteFileSafely(target.string(), bytes); err != 0) {
+    error = "cannot write " + target.string() + ": " + std::strerror(err);
     return false;
   }
   return true;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/Captions.h"
 #include "base/DataFiles.h"
 #include "base/Prompter.h"
 #include "render/FontLibrary.h"
@@ -17,7 +18,7 @@ std::string FullPath(const std::string& path) {
 }
 
 bool ReportMissing(const std::string& path) {
-  CurrentPrompter().Message("请确认文件" + FullPath(path) + "是否存在!", "下载画面数据",
+  CurrentPrompter().Message("请确认文件" + FullPath(path) + "是否存在!", kDownloadCaption,
                             MessageIcon::Question);
   return false;
 }

@@ -54,9 +54,7 @@ class PreviewTest : public EditorTest {
     ReadInfo info;
     EXPECT_EQ(ReadProjectBytes(WriteProjectBytes(Proj(), CurrentProtocol()), copy, info),
               ProjectFileError::None);
-    ImageCompilerOptions options;
-    options.loadDriver = [](PanelSettings&, ProtocolDriver&) { return true; };
-    const CompiledImage image = CompileImage(copy, options);
+    const CompiledImage image = CompileImageForPreview(copy);
     EXPECT_TRUE(image.Ok());
     PanelRuntime rt;
     EXPECT_TRUE(rt.Load(image.image));

@@ -232,9 +232,7 @@ TEST(ExampleProjects, PreviewMatchesTheEditor) {
     test::ScriptedPrompter prompter;
     Project project;
     ASSERT_TRUE(ReadProjectFile(project, file.string())) << file;
-    ImageCompilerOptions options;
-    options.loadDriver = [](PanelSettings&, ProtocolDriver&) { return true; };
-    const CompiledImage image = CompileImage(project, options);
+    const CompiledImage image = CompileImageForPreview(project);
     ASSERT_TRUE(image.Ok()) << file;
     PanelRuntime rt;
     ASSERT_TRUE(rt.Load(image.image)) << file;
