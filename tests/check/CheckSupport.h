@@ -11,9 +11,9 @@
 #include "check/ProjectCheck.h"
 #include "elements/AlarmList.h"
 #include "model/Project.h"
-#include "model/TempDir.h"
 #include "render/FontLibrary.h"
 #include "support/ProfileScope.h"
+#include "support/TempDir.h"
 
 namespace tavo::test {
 

@@ -9,9 +9,9 @@
 #include "elements/Register.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
-#include "model/TempDir.h"
 #include "support/CliRun.h"
 #include "support/ProfileScope.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

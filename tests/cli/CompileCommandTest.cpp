@@ -11,10 +11,10 @@
 #include "elements/Chars.h"
 #include "elements/Register.h"
 #include "model/ProjectFile.h"
-#include "model/TempDir.h"
 #include "plc/ProtocolFiles.h"
 #include "support/CliRun.h"
 #include "support/ProfileScope.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

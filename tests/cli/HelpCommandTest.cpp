@@ -8,8 +8,8 @@
 
 #include "cli/Cli.h"
 #include "cli/Command.h"
-#include "model/TempDir.h"
 #include "support/CliRun.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "cli/Cli.h"
 #include "model/OldProject.h"
-#include "model/TempDir.h"
 #include "support/CliRun.h"
 #include "support/OldProjectBuilder.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

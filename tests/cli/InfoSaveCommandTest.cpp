@@ -7,8 +7,8 @@
 #include "base/Gbk.h"
 #include "cli/Cli.h"
 #include "model/OrxBytes.h"
-#include "model/TempDir.h"
 #include "support/CliRun.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

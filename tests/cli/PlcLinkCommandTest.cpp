@@ -13,22 +13,12 @@
 #include "render/StbIo.h"
 #include "support/CliRun.h"
 #include "support/ModbusTestServer.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {
 
-struct Dir {
-  std::string path;
-  Dir() {
-    char t[] = "/tmp/tavo-plc-cli-XXXXXX";
-    path = mkdtemp(t);
-  }
-  ~Dir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path, ec);
-  }
-  std::string File(const std::string& n) const { return path + "/" + n; }
-};
+using Dir = test::TempDir;
 
 // Lit PNG pixels (4 per panel pixel) of the 16 x 16 panel box at (x, y).
 int LitIn(const std::string& png, int x, int y) {

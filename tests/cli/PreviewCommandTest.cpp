@@ -10,22 +10,12 @@
 #include "elements/Light.h"
 #include "model/ProjectFile.h"
 #include "render/StbIo.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {
 
-struct Dir {
-  std::string path;
-  Dir() {
-    char t[] = "/tmp/tavo-preview-cli-XXXXXX";
-    path = mkdtemp(t);
-  }
-  ~Dir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path, ec);
-  }
-  std::string File(const std::string& n) const { return path + "/" + n; }
-};
+using Dir = test::TempDir;
 
 int RunPreview(std::vector<std::string> args) {
   args.insert(args.begin(), {"tavo", "preview"});

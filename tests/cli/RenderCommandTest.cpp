@@ -11,22 +11,12 @@
 #include "model/ProjectFile.h"
 #include "render/Canvas.h"
 #include "render/StbIo.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {
 
-struct Dir {
-  std::string path;
-  Dir() {
-    char t[] = "/tmp/tavo-render-cli-XXXXXX";
-    path = mkdtemp(t);
-  }
-  ~Dir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path, ec);
-  }
-  std::string File(const std::string& n) const { return path + "/" + n; }
-};
+using Dir = test::TempDir;
 
 std::vector<uint8_t> ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -9,8 +9,8 @@
 
 #include "cli/Cli.h"
 #include "model/OrxBytes.h"
-#include "model/TempDir.h"
 #include "support/CliRun.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

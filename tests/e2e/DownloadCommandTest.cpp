@@ -24,6 +24,7 @@
 #include "model/Project.h"
 #include "model/ProjectFile.h"
 #include "support/ProfileScope.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {
@@ -85,8 +86,7 @@ struct Compiled {
 class DownloadCommand : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    char tmpl[] = "/tmp/tavo-download-XXXXXX";
-    dir_ = new std::string(mkdtemp(tmpl));
+    dir_ = new test::TempDir;
     WriteProject(File("small.orx"), [](Project& p) {
       Place<CChars>(p, 1, Point{0, 0}, G("泵站 Pump 1"));
       Place<CLight>(p, 1, Point{0, 40});
@@ -114,12 +114,10 @@ class DownloadCommand : public testing::Test {
     }
   }
   static void TearDownTestSuite() {
-    std::error_code ec;
-    std::filesystem::remove_all(*dir_, ec);
     delete dir_;
     dir_ = nullptr;
   }
-  static std::string File(const std::string& name) { return *dir_ + "/" + name; }
+  static std::string File(const std::string& name) { return dir_->File(name); }
 
   void SetUp() override {
     const auto* info = testing::UnitTest::GetInstance()->current_test_info();
@@ -170,7 +168,7 @@ class DownloadCommand : public testing::Test {
            mem[link::kImageBase + 1] == 0xA5;
   }
 
-  static inline std::string* dir_ = nullptr;
+  static inline test::TempDir* dir_ = nullptr;
   static inline std::map<std::string, Compiled> compiled_;
   std::string memory_, load_;
   Bytes initial_;

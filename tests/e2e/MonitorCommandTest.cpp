@@ -11,6 +11,7 @@
 #include "elements/Register.h"
 #include "model/ProjectFile.h"
 #include "support/ModbusTestServer.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {
@@ -18,9 +19,8 @@ namespace {
 TEST(MonitorCommand, FollowsTheValuesUntilCtrlC) {
   test::ModbusTestServer server;
   ASSERT_TRUE(server.StartTcp());
-  char dir[] = "/tmp/tavo-monitor-XXXXXX";
-  ASSERT_TRUE(mkdtemp(dir));
-  const std::string project = std::string(dir) + "/m.orx";
+  const test::TempDir dir;
+  const std::string project = dir.File("m.orx");
   {
     test::ImageProject p(3);
     p.Add<CRegister>(1, 0, 0).m_addr = 10;
@@ -43,7 +43,6 @@ TEST(MonitorCommand, FollowsTheValuesUntilCtrlC) {
   EXPECT_TRUE(shows("\t4x10\t6\t")) << monitor.out;
   monitor.Signal(SIGINT);
   EXPECT_EQ(monitor.WaitExit(std::chrono::seconds(10)), 0);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include "model/OldProject.h"
 #include "model/OldProjectImport.h"
 #include "model/Project.h"
-#include "model/TempDir.h"
 #include "plc/Protocol.h"
 #include "support/OldProjectBuilder.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

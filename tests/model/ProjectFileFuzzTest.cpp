@@ -5,7 +5,7 @@
 #include "base/Gbk.h"
 #include "model/OrxBytes.h"
 #include "model/ProjectFile.h"
-#include "model/TempDir.h"
+#include "support/TempDir.h"
 
 // Damaged copies of real project files: every one is read without a crash
 // and either refused with one of the reader's messages or read into a

@@ -10,9 +10,9 @@
 #include "elements/Register.h"
 #include "model/OrxBytes.h"
 #include "model/ProjectFile.h"
-#include "model/TempDir.h"
 #include "plc/Protocol.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

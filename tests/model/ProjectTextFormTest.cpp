@@ -11,9 +11,9 @@
 #include "model/JsonReader.h"
 #include "model/ProjectGenerator.h"
 #include "model/ProjectTextForm.h"
-#include "model/TempDir.h"
 #include "plc/Protocol.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

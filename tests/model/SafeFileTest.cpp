@@ -11,7 +11,7 @@
 #include <random>
 
 #include "base/SafeFile.h"
-#include "model/TempDir.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

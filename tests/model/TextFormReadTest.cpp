@@ -5,7 +5,7 @@
 #include "model/JsonReader.h"
 #include "model/JsonWriter.h"
 #include "model/ProjectTextForm.h"
-#include "model/TempDir.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {

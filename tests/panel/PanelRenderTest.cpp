@@ -3,10 +3,10 @@
 
 #include <cstdio>
 
-#include "model/TempDir.h"
 #include "panel/PanelOptions.h"
 #include "panel/PanelRender.h"
 #include "panel/TestImage.h"
+#include "support/TempDir.h"
 
 namespace tavo::panel {
 namespace {

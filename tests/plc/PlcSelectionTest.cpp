@@ -10,6 +10,7 @@
 #include "plc/PlcSelection.h"
 #include "plc/Protocol.h"
 #include "plc/ProtocolFiles.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {
@@ -160,8 +161,8 @@ TEST(PlcSelection, OkStoresStationAndE5OnlyWhereTheyApply) {
 
 TEST(PlcSelection, ConfirmWritesSettingsFileAndRebuildsProfile) {
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("tavo-plcsel-" + std::to_string(getpid()));
-  fs::create_directories(dir);
+  const test::TempDir temp;
+  const fs::path dir = temp.path;
   ProtocolFiles files((dir / "ormed_Ptc.dat").string(), (dir / "In.dat").string());
   files.m_available = AllProtocols();
   files.m_comPort = 3;
@@ -178,7 +179,6 @@ TEST(PlcSelection, ConfirmWritesSettingsFileAndRebuildsProfile) {
   std::ifstream in(dir / "In.dat", std::ios::binary);
   std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(bytes, (std::vector<char>{30, 3}));
-  fs::remove_all(dir);
 }
 
 TEST(PlcSelection, EmptyListKeepsTheProject) {

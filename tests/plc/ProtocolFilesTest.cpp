@@ -13,6 +13,7 @@
 #include "plc/Protocol.h"
 #include "plc/ProtocolFiles.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {
@@ -20,21 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
-class TempDir {
- public:
-  TempDir() {
-    std::string tmpl = (fs::temp_directory_path() / "tavo-plc-XXXXXX").string();
-    path_ = mkdtemp(tmpl.data());
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
-};
+using test::TempDir;
 
 void WriteFile(const std::string& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

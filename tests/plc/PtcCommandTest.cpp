@@ -10,6 +10,7 @@
 #include <string>
 
 #include "plc/ProtocolFiles.h"
+#include "support/TempDir.h"
 
 namespace tavo {
 namespace {
@@ -24,13 +25,12 @@ int Tavo(const std::string& args) {
 
 struct PtcCommand : ::testing::Test {
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("tavo-ptc-" + std::to_string(getpid()));
-    fs::create_directories(dir);
+    dir = temp.path;
     std::ofstream(dir / "a.bin", std::ios::binary) << "driver A";
     std::ofstream(dir / "big.bin", std::ios::binary) << std::string(kPtcMaxDriver + 1, 'x');
   }
-  void TearDown() override { fs::remove_all(dir); }
   std::string P(const std::string& name) const { return (dir / name).string(); }
+  test::TempDir temp;
   fs::path dir;
 };
 

@@ -89,7 +89,7 @@ TEST(GlyphFile, OpensOnlyRegularFiles) {
   TempDir dir;
   ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);
   EXPECT_FALSE(GlyphFile(dir.File("pipe")).IsOpen());  // must not wait for a writer
-  EXPECT_FALSE(GlyphFile(dir.path()).IsOpen());
+  EXPECT_FALSE(GlyphFile(dir.path).IsOpen());
   EXPECT_FALSE(LoadEnglishFontAtStartup(dir.File(kEnglishFontFile)));
   EnglishGlyph e;
   e.fill(1);
@@ -134,7 +134,7 @@ TEST(GlyphTables, ListsInOrderInPanelFormat) {
   for (auto [chFile, enFile, missing] :
        std::vector<std::tuple<std::string, std::string, std::string>>{
            {dir.File("none"), enPath, dir.File("none")},
-           {chPath, dir.path() + "/x/../none2", dir.File("none2")},
+           {chPath, dir.path + "/x/../none2", dir.File("none2")},
            {dir.File("none"), dir.File("none2"), dir.File("none")}}) {
     test::ScriptedPrompter p;
     EXPECT_FALSE(BuildGlyphTables(chFile, enFile, {{0xB0, 0xA1}}, {'A'}, t));
