@@ -8,8 +8,8 @@
 #include "elements/Light.h"
 #include "elements/UpLoadPic.h"
 #include "model/Screen.h"
-#include "pages/BasicPages.h"
-#include "pages/KeyPage.h"
+#include "pages/BasicPageLogic.h"
+#include "pages/KeyPageLogic.h"
 #include "pages/PageTestSupport.h"
 
 namespace tavo::pagetest {

@@ -6,10 +6,10 @@
 #include "elements/Dynamic.h"
 #include "elements/Register.h"
 #include "elements/Tide.h"
-#include "pages/DynamicPage.h"
-#include "pages/GraphPage.h"
+#include "pages/DynamicPageLogic.h"
+#include "pages/GraphPageLogic.h"
 #include "pages/PageTestSupport.h"
-#include "pages/RegisterPage.h"
+#include "pages/RegisterPageLogic.h"
 
 namespace tavo::pagetest {
 namespace {

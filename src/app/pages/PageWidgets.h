@@ -9,11 +9,11 @@
 #include <memory>
 
 #include "app/pages/BindControls.h"
-#include "pages/BasicPages.h"
-#include "pages/DynamicPage.h"
-#include "pages/GraphPage.h"
-#include "pages/KeyPage.h"
-#include "pages/RegisterPage.h"
+#include "pages/BasicPageLogic.h"
+#include "pages/DynamicPageLogic.h"
+#include "pages/GraphPageLogic.h"
+#include "pages/KeyPageLogic.h"
+#include "pages/RegisterPageLogic.h"
 
 class QLabel;
 class QLineEdit;

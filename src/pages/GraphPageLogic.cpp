@@ -1,4 +1,4 @@
-#include "pages/GraphPage.h"
+#include "pages/GraphPageLogic.h"
 
 #include <cmath>
 

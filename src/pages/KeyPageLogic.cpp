@@ -1,4 +1,4 @@
-#include "pages/KeyPage.h"
+#include "pages/KeyPageLogic.h"
 
 #include "elements/Function.h"
 #include "pages/PageRules.h"

@@ -1,4 +1,4 @@
-#include "pages/RegisterPage.h"
+#include "pages/RegisterPageLogic.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "pages/BasicPages.h"
+#include "pages/BasicPageLogic.h"
 
 #include "elements/Chars.h"
 #include "elements/Light.h"

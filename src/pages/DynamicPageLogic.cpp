@@ -1,4 +1,4 @@
-#include "pages/DynamicPage.h"
+#include "pages/DynamicPageLogic.h"
 
 #include <algorithm>
 
