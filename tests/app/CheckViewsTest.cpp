@@ -16,6 +16,7 @@
 #include "e2e/PanelProcess.h"
 #include "elements/Function.h"
 #include "elements/Register.h"
+#include "support/TempDir.h"
 
 namespace tavo::test {
 namespace {
@@ -280,8 +281,7 @@ class DownloadCheckTest : public CheckViewsTest {
     std::remove(path.c_str());
     panel.Signal(SIGUSR1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return std::ifstream(path).good(); }, 5000));
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return ReadBytes(path);
   }
 };
 
@@ -291,8 +291,7 @@ TEST_F(DownloadCheckTest, AProjectWithErrorsIsSentOnlyAfterTheUserAgrees) {
   Proj().PlaceElement(kKindKey, {60, 0});  // the same key twice
   const std::string memory = dir.filePath("panel.bin").toStdString();
   PanelProcess panel;
-  ASSERT_TRUE(panel.Start({"--memory", memory, "--once"}));
-  const auto device = panel.ReadLine();
+  const auto device = panel.StartForDownload(memory);
   ASSERT_TRUE(device);
   frame->SetDownloadDevicePath(QString::fromStdString(*device));
 

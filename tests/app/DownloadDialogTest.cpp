@@ -14,6 +14,7 @@
 #include "elements/Register.h"
 #include "model/Base.h"
 #include "panel/InProcessPanel.h"
+#include "support/TempDir.h"
 
 namespace tavo::test {
 namespace {
@@ -36,8 +37,7 @@ TEST_F(DownloadDialogTest, AWholeDownloadReachesThePanelOverAPseudoTerminal) {
   QTemporaryDir dir;
   const std::string memory = dir.filePath("panel.bin").toStdString();
   PanelProcess panel;
-  ASSERT_TRUE(panel.Start({"--memory", memory, "--once", "--protocol", "1"}));
-  const auto device = panel.ReadLine();
+  const auto device = panel.StartForDownload(memory, {"--protocol", "1"});
   ASSERT_TRUE(device);
 
   link::TermiosPort port(*device);
@@ -60,8 +60,7 @@ TEST_F(DownloadDialogTest, AWholeDownloadReachesThePanelOverAPseudoTerminal) {
   EXPECT_EQ(prompter.said.back().caption, "下载画面数据");
 
   ASSERT_TRUE(panel.WaitExit(10s).has_value());
-  std::ifstream in(memory, std::ios::binary);
-  const std::vector<uint8_t> mem((std::istreambuf_iterator<char>(in)), {});
+  const std::vector<uint8_t> mem = ReadBytes(memory);
   ASSERT_EQ(mem.size(), size_t{link::kPanelMemorySize});
   EXPECT_TRUE(std::equal(driver.begin(), driver.end(), mem.begin()));
   EXPECT_EQ(mem[0x8000], 0x5A);
@@ -139,8 +138,7 @@ TEST_F(EditorTest, DownloadCompilesTheProjectAndSendsItToThePanel) {
   Proj().PlaceElement(kKindText, {0, 0});
   const std::string memory = dir.filePath("panel.bin").toStdString();
   PanelProcess panel;
-  ASSERT_TRUE(panel.Start({"--memory", memory, "--once"}));
-  const auto device = panel.ReadLine();
+  const auto device = panel.StartForDownload(memory);
   ASSERT_TRUE(device);
   frame->SetDownloadDevicePath(QString::fromStdString(*device));
   frame->Execute(app::kCmdDownload);
@@ -148,8 +146,7 @@ TEST_F(EditorTest, DownloadCompilesTheProjectAndSendsItToThePanel) {
   EXPECT_EQ(prompter.Messages().back().rfind("下载完成!画面数据共", 0), 0u)
       << prompter.Messages().back();
   ASSERT_TRUE(panel.WaitExit(10s).has_value());
-  std::ifstream in(memory, std::ios::binary);
-  const std::vector<uint8_t> mem((std::istreambuf_iterator<char>(in)), {});
+  const std::vector<uint8_t> mem = ReadBytes(memory);
   ASSERT_EQ(mem.size(), size_t{link::kPanelMemorySize});
   EXPECT_EQ(mem[0x8000], 0x5A);
   EXPECT_EQ(mem[0x8001], 0xA5);

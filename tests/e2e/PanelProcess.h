@@ -44,6 +44,16 @@ class PanelProcess {
     return rc == 0;
   }
 
+  // Starts a panel that keeps its memory in `memoryFile` and ends after one
+  // download, with `extra` arguments; its pseudo-terminal, or nullopt when it
+  // did not start or name one.
+  std::optional<std::string> StartForDownload(const std::string& memoryFile,
+                                              std::vector<std::string> extra = {}) {
+    extra.insert(extra.begin(), {"--memory", memoryFile, "--once"});
+    if (!Start(extra)) return std::nullopt;
+    return ReadLine();
+  }
+
   // The first line the panel prints (its pseudo-terminal), within the timeout.
   std::optional<std::string> ReadLine(std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
     std::string line;
