@@ -31,7 +31,7 @@ TEST(FontlibCommand, WritesBothLibrariesAndRefusesBadInput) {
   EXPECT_EQ(test::ReadAll(out + "/" + kChineseFontFile).size(), kChineseLibraryBytes);
   EXPECT_EQ(RunFontlib({"--unifont", hex}), cli::kExitFailure);
   EXPECT_EQ(RunFontlib({"--unifont", dir.File("none"), "-o", out}), cli::kExitFailure);
-  EXPECT_EQ(RunFontlib({"--unifont", dir.path(), "-o", out}), cli::kExitFailure);
+  EXPECT_EQ(RunFontlib({"--unifont", dir.path, "-o", out}), cli::kExitFailure);
   for (std::string bad :
        {std::string(), "hello\n" + std::string(5000, 'A'), "0041:" + kA.substr(1)})
     EXPECT_EQ(RunFontlib({"--unifont", dir.WriteText("bad.hex", bad), "-o", out}),
