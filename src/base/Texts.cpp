@@ -23,14 +23,4 @@ std::string Translate(const char* context, const char* source) {
   return g_translate.load()(context ? context : "", source);
 }
 
-void ReplaceArgument(std::string& text, int n, const std::string& value) {
-  if (n < 1 || n > 9) return;
-  const std::string marker = "%" + std::to_string(n);
-  // Searching on after the inserted value: a value holding "%1" stays as it is.
-  for (size_t at = text.find(marker); at != std::string::npos;
-       at = text.find(marker, at + value.size())) {
-    text.replace(at, marker.size(), value);
-  }
-}
-
 }  // namespace tavo

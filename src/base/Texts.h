@@ -24,8 +24,9 @@
 // so that the catalogue holds one entry however the arguments vary and a
 // translation may put them in another order:
 //
-//   std::string text = Translate(kContext, "%1 含有非预期的对象。");
-//   ReplaceArgument(text, 1, fileName);
+//   std::string text = Substitute(Translate(kContext, "%1 含有非预期的对象。"), {fileName});
+//
+// (Substitute is in base/Substitute.h.)
 //
 // Output meant for scripts (--json, the catalogue's code lines) and the
 // project's own texts (element texts, screen descriptions, alarm texts,
@@ -47,8 +48,5 @@ void SetTranslateFunction(TranslateFunction function);
 
 // The text in the user's language.
 std::string Translate(const char* context, const char* source);
-
-// Puts `value` in place of every "%n" of `text` (n = 1..9).
-void ReplaceArgument(std::string& text, int n, const std::string& value);
 
 }  // namespace tavo

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Language.h"
+#include "base/Substitute.h"
 #include "base/Texts.h"
 
 namespace tavo {
@@ -98,14 +99,13 @@ TEST(Texts, HookIsUsedAndCanBeTakenAway) {
 }
 
 TEST(Texts, ArgumentsArePutInAfterTranslating) {
-  std::string text = "%2 of %1, again %1";
-  ReplaceArgument(text, 1, "a");
-  ReplaceArgument(text, 2, "b");
-  EXPECT_EQ(text, "b of a, again a");
-  // A value that holds a marker is not filled in again.
-  std::string looping = "%1 and %1";
-  ReplaceArgument(looping, 1, "x%1");
-  EXPECT_EQ(looping, "x%1 and x%1");
+  SetTranslateFunction([](const char*, const char* source) -> std::string {
+    return std::string(source) == "%1 含有非预期的对象。" ? "%1 holds an unexpected object." : source;
+  });
+  // The catalogue holds the template; a file name holding a marker stays as it is.
+  EXPECT_EQ(Substitute(Translate("ctx", "%1 含有非预期的对象。"), {"a%1.orx"}),
+            "a%1.orx holds an unexpected object.");
+  SetTranslateFunction(nullptr);
 }
 
 }  // namespace
