@@ -100,7 +100,8 @@ TEST(Texts, HookIsUsedAndCanBeTakenAway) {
 
 TEST(Texts, ArgumentsArePutInAfterTranslating) {
   SetTranslateFunction([](const char*, const char* source) -> std::string {
-    return std::string(source) == "%1 含有非预期的对象。" ? "%1 holds an unexpected object." : source;
+    return std::string(source) == "%1 含有非预期的对象。" ? "%1 holds an unexpected object."
+                                                          : source;
   });
   // The catalogue holds the template; a file name holding a marker stays as it is.
   EXPECT_EQ(Substitute(Translate("ctx", "%1 含有非预期的对象。"), {"a%1.orx"}),
