@@ -12,20 +12,19 @@
 namespace tavo::app {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("关于 ") + QString::fromUtf8(kAppTitle));
+  setWindowTitle(tr("关于 ") + QString::fromUtf8(kAppTitle));
   auto* picture = new QLabel(this);
   picture->setPixmap(AppIconImage(48));
   picture->setAlignment(Qt::AlignTop);
-  auto* text = new QLabel(QString::fromUtf8(kAppTitle) + QStringLiteral(" 1.0 版\n\n") +
-                              QStringLiteral("Tavo 操作面板的画面设计与下载工具\n") +
-                              QStringLiteral("版权所有 (C) Tavo"),
+  auto* text = new QLabel(QString::fromUtf8(kAppTitle) + tr(" 1.0 版\n\n") +
+                              tr("Tavo 操作面板的画面设计与下载工具\n") + tr("版权所有 (C) Tavo"),
                           this);
   auto* row = new QHBoxLayout;
   row->addWidget(picture);
   row->addSpacing(12);
   row->addWidget(text, 1);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);

@@ -1,5 +1,6 @@
 #include "app/BudgetGauge.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -16,16 +17,20 @@ QString Tip(const ImageBudget& b) {
   QString tip;
   switch (b.Level()) {
     case BudgetLevel::kFits:
-      tip = QStringLiteral("剩余 %1 字节").arg(Bytes(b.Remaining()));
+      tip = QCoreApplication::translate("tavo::app::BudgetGauge", "剩余 %1 字节")
+                .arg(Bytes(b.Remaining()));
       break;
     case BudgetLevel::kNearLimit:
-      tip = QStringLiteral("剩余 %1 字节，接近上限").arg(Bytes(b.Remaining()));
+      tip = QCoreApplication::translate("tavo::app::BudgetGauge", "剩余 %1 字节，接近上限")
+                .arg(Bytes(b.Remaining()));
       break;
     case BudgetLevel::kOverLimit:
-      tip = QStringLiteral("超出上限 %1 字节，无法下载").arg(Bytes(-b.Remaining()));
+      tip = QCoreApplication::translate("tavo::app::BudgetGauge", "超出上限 %1 字节，无法下载")
+                .arg(Bytes(-b.Remaining()));
       break;
   }
-  return tip + QStringLiteral("\n汉字 %1 个, 字符 %2 个, 按键图形 %3 个")
+  return tip + QCoreApplication::translate("tavo::app::BudgetGauge",
+                                           "\n汉字 %1 个, 字符 %2 个, 按键图形 %3 个")
                    .arg(b.wideGlyphCount)
                    .arg(b.narrowGlyphCount)
                    .arg(b.keyPictureCount);
@@ -61,7 +66,7 @@ void BudgetGauge::SetBudget(const std::optional<ImageBudget>& budget) {
   }
   const ImageBudget& b = *budget;
   text_ =
-      QStringLiteral("画面数据 %1 / %2 字节")
+      tr("画面数据 %1 / %2 字节")
           .arg(Bytes(static_cast<long long>(b.Total())), Bytes(static_cast<long long>(b.limit)));
   level_ = b.Level();
   share_ = b.limit ? std::min(1.0, double(b.Total()) / double(b.limit)) : 1.0;
@@ -78,7 +83,7 @@ QSize BudgetGauge::sizeHint() const {
   // while the project grows.
   const QFontMetrics m = fontMetrics();
   const int text = std::max(m.horizontalAdvance(text_),
-                            m.horizontalAdvance(QStringLiteral("画面数据 32,767 / 32,767 字节")));
+                            m.horizontalAdvance(tr("画面数据 32,767 / 32,767 字节")));
   return {text + 2 * frameWidth() + 20, m.height() + 2 * frameWidth()};
 }
 

@@ -28,10 +28,10 @@ QString DownloadDevice(const QStringList& ports, int index, const QString& typed
 ComPortDialog::ComPortDialog(const QStringList& ports, int index, const QString& device,
                              QWidget* parent)
     : QDialog(parent), listed_(ports), index_(index) {
-  setWindowTitle(QStringLiteral("选择通信口"));
+  setWindowTitle(tr("选择通信口"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("选择计算机的通信口用于下载画面数据..."), this));
-  layout->addWidget(new QLabel(QStringLiteral("通信口:"), this));
+  layout->addWidget(new QLabel(tr("选择计算机的通信口用于下载画面数据..."), this));
+  layout->addWidget(new QLabel(tr("通信口:"), this));
   ports_ = new QComboBox(this);
   ports_->setEditable(true);
   ports_->setInsertPolicy(QComboBox::NoInsert);
@@ -50,8 +50,8 @@ ComPortDialog::ComPortDialog(const QStringList& ports, int index, const QString&
     ports_->setEditText(QString());
   layout->addWidget(ports_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);

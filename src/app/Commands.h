@@ -45,7 +45,9 @@ enum CommandId : int {
   kCmdExit = 57665,
 };
 
-// One row of the command table. Texts are UTF-8; null when the command has none.
+// One row of the command table. Texts are UTF-8 source texts of the context
+// kCommandContext, translated where they are shown; null when the command has none.
+inline constexpr char kCommandContext[] = "tavo::app::Commands";
 struct CommandInfo {
   int id;
   const char* menuText;  // with its "&" mnemonic, without the key

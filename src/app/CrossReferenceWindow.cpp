@@ -1,5 +1,6 @@
 #include "app/CrossReferenceWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -19,15 +20,25 @@
 namespace tavo::app {
 
 namespace {
-const char* const kHeaders[] = {"地址", "局号", "读写", "宽度",    "个数",
-                                "画面", "元件", "位置", "画面说明"};
-const char kUntitledExport[] = "地址交叉引用.csv";
+const char kContext[] = "tavo::app::CrossReferenceWindow";
+const char* const kHeaders[] = {QT_TRANSLATE_NOOP("tavo::app::CrossReferenceWindow", "地址"),
+                                QT_TRANSLATE_NOOP("tavo::app::CrossReferenceWindow", "局号"),
+                                QT_TRANSLATE_NOOP("tavo::app::CrossReferenceWindow", "读写"),
+                                QT_TRANSLATE_NOOP("tavo::app::CrossReferenceWindow", "宽度"),
+                                QT_TRANSLATE_NOOP("tavo::app::CrossReferenceWindow", "个数"),
+                                QT_TRANSLATE_NOOP("tavo::app::CrossReferenceWindow", "画面"),
+                                QT_TRANSLATE_NOOP("tavo::app::CrossReferenceWindow", "元件"),
+                                QT_TRANSLATE_NOOP("tavo::app::CrossReferenceWindow", "位置"),
+                                QT_TRANSLATE_NOOP("tavo::app::CrossReferenceWindow", "画面说明")};
+// The name proposed for an export of an untitled project.
+const char kUntitledExport[] =
+    QT_TRANSLATE_NOOP("tavo::app::CrossReferenceWindow", "地址交叉引用.csv");
 }  // namespace
 
 // The entries the filter keeps, as rows.
 class XrefModel : public ListModel {
  public:
-  explicit XrefModel(QObject* parent) : ListModel(kHeaders, parent) {}
+  explicit XrefModel(QObject* parent) : ListModel(kHeaders, kContext, parent) {}
 
   void Set(std::vector<XrefEntry> entries, const std::string& filter) {
     beginResetModel();
@@ -66,7 +77,8 @@ class XrefModel : public ListModel {
       case 2:
         return QString::fromUtf8(AccessName(b.access));
       case 3:
-        return b.bit ? QStringLiteral("位") : QStringLiteral("%1字节").arg(b.width);
+        return b.bit ? QCoreApplication::translate(kContext, "位")
+                     : QCoreApplication::translate(kContext, "%1字节").arg(b.width);
       case 4:
         return b.count;
       case 5:
@@ -95,14 +107,14 @@ CrossReferenceWindow::CrossReferenceWindow(std::function<QString(const QString&)
                                            QWidget* parent)
     : QWidget(parent, Qt::Window), chooseCsvPath_(std::move(chooseCsvPath)) {
   setObjectName(QStringLiteral("crossReferenceWindow"));
-  setWindowTitle(QStringLiteral("地址交叉引用"));
+  setWindowTitle(tr("地址交叉引用"));
 
   filter_ = new QLineEdit(this);
   filter_->setObjectName(QStringLiteral("xrefFilter"));
-  filter_->setPlaceholderText(QStringLiteral("地址、元件、画面号或画面说明，如 D100"));
+  filter_->setPlaceholderText(tr("地址、元件、画面号或画面说明，如 D100"));
   filter_->setClearButtonEnabled(true);
   connect(filter_, &QLineEdit::textChanged, this, &CrossReferenceWindow::ApplyFilter);
-  export_ = new QPushButton(QStringLiteral("导出CSV(&E)..."), this);
+  export_ = new QPushButton(tr("导出CSV(&E)..."), this);
   export_->setObjectName(QStringLiteral("xrefExport"));
   connect(export_, &QPushButton::clicked, this, &CrossReferenceWindow::OnExport);
 
@@ -110,12 +122,12 @@ CrossReferenceWindow::CrossReferenceWindow(std::function<QString(const QString&)
   table_ = NewListTable(QStringLiteral("xrefTable"), model_, this);
   const QFontMetrics m = table_->fontMetrics();
   const int widths[] = {m.horizontalAdvance(QStringLiteral("4x65535.15")),
-                        m.horizontalAdvance(QStringLiteral("局号")),
-                        m.horizontalAdvance(QStringLiteral("读写")),
-                        m.horizontalAdvance(QStringLiteral("4字节")),
-                        m.horizontalAdvance(QStringLiteral("个数")),
+                        m.horizontalAdvance(tr("局号")),
+                        m.horizontalAdvance(tr("读写")),
+                        m.horizontalAdvance(tr("4字节")),
+                        m.horizontalAdvance(tr("个数")),
                         m.horizontalAdvance(QStringLiteral("65535")),
-                        m.horizontalAdvance(QStringLiteral("控制寄存器")),
+                        m.horizontalAdvance(tr("控制寄存器")),
                         m.horizontalAdvance(QStringLiteral("(999,999)"))};
   // Every column but the description, which takes the rest.
   for (int c = 0; c < static_cast<int>(std::size(widths)); ++c)
@@ -127,7 +139,7 @@ CrossReferenceWindow::CrossReferenceWindow(std::function<QString(const QString&)
   count_->setObjectName(QStringLiteral("xrefCount"));
 
   auto* top = new QHBoxLayout;
-  top->addWidget(new QLabel(QStringLiteral("筛选:"), this));
+  top->addWidget(new QLabel(tr("筛选:"), this));
   top->addWidget(filter_, 1);
   top->addWidget(export_);
   auto* layout = new QVBoxLayout(this);
@@ -158,7 +170,7 @@ void CrossReferenceWindow::ApplyFilter() {
 }
 
 QString CrossReferenceWindow::CountText() const {
-  return QStringLiteral("共 %1 处，显示 %2 处").arg(model_->Total()).arg(model_->rowCount({}));
+  return tr("共 %1 处，显示 %2 处").arg(model_->Total()).arg(model_->rowCount({}));
 }
 
 std::vector<XrefEntry> CrossReferenceWindow::ShownEntries() const {
@@ -180,11 +192,11 @@ void CrossReferenceWindow::OnExport() {
   // Beside the project, named after it.
   const QFileInfo project(projectPath_);
   const QString proposed = projectPath_.isEmpty()
-                               ? QString::fromUtf8(kUntitledExport)
+                               ? tr(kUntitledExport)
                                : project.dir().filePath(project.completeBaseName() + ".csv");
   const QString path = chooseCsvPath_ ? chooseCsvPath_(proposed) : QString();
   if (path.isEmpty()) return;
-  if (ExportCsv(path)) count_->setText(CountText() + QStringLiteral("，已导出到 ") + path);
+  if (ExportCsv(path)) count_->setText(CountText() + tr("，已导出到 ") + path);
 }
 
 }  // namespace tavo::app

@@ -118,13 +118,13 @@ int RunEditor(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tavo"));
   // The menu entry the desktop started us from (the window's app id on Wayland).
   QGuiApplication::setDesktopFileName(QStringLiteral("org.tavo.Editor"));
-  QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
   const StartupRequest request = ParseCommandLine(QApplication::arguments());
   std::unique_ptr<QSettings> settings(CreateUserSettings());
   // Qt's dialogs and buttons speak the editor's language too.
   const Language language = ChooseLanguage(request.language, ChosenLanguage(settings.get()));
   if (!ApplyLanguage(language))
     std::fputs("tavo-editor: the English catalogue is missing; the texts stay Chinese\n", stderr);
+  QApplication::setApplicationDisplayName(AppTitle());
 
   MainFrame* frame = nullptr;
   QtPrompter prompter([&frame]() -> QWidget* { return frame; });

@@ -1,5 +1,6 @@
 #include "app/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "model/ProjectTextForm.h"
@@ -22,13 +23,15 @@ QString AskOpen(QWidget* parent, const QString& filter, const QString& suffix = 
 
 // The project's text form (.json) is offered beside the project file.
 QString AskOpenProjectPath(QWidget* parent) {
-  return AskOpen(parent, QStringLiteral("Tavo  画面数据文件(*.orx);;Tavo  画面数据文本(*.json);;"
-                                        "所有文件(*.*)"));
+  return AskOpen(
+      parent, QCoreApplication::translate("tavo::app::FileDialogs",
+                                          "Tavo  画面数据文件(*.orx);;Tavo  画面数据文本(*.json);;"
+                                          "所有文件(*.*)"));
 }
 
 std::optional<std::string> AskSaveProjectPath(QWidget* parent, const std::string& proposed) {
-  const QString orx = QStringLiteral("Tavo文件 (*.orx)");
-  const QString json = QStringLiteral("Tavo文本 (*.json)");
+  const QString orx = QCoreApplication::translate("tavo::app::FileDialogs", "Tavo文件 (*.orx)");
+  const QString json = QCoreApplication::translate("tavo::app::FileDialogs", "Tavo文本 (*.json)");
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -48,18 +51,20 @@ std::optional<std::string> AskSaveProjectPath(QWidget* parent, const std::string
 }
 
 QString AskOldProjectPath(QWidget* parent) {
-  return AskOpen(parent, QStringLiteral("Tavo  旧工程数据文件(*.qse);;所有文件(*.*)"));
+  return AskOpen(parent, QCoreApplication::translate("tavo::app::FileDialogs",
+                                                     "Tavo  旧工程数据文件(*.qse);;所有文件(*.*)"));
 }
 
 QString AskBitmapPath(QWidget* parent) {
-  return AskOpen(parent, QStringLiteral("bmp文件(*.bmp)"), QStringLiteral("bmp"));
+  return AskOpen(parent, QCoreApplication::translate("tavo::app::FileDialogs", "bmp文件(*.bmp)"),
+                 QStringLiteral("bmp"));
 }
 
 QString AskSaveCsvPath(QWidget* parent, const QString& proposed) {
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter(QStringLiteral("CSV文件 (*.csv)"));
+  dialog.setNameFilter(QCoreApplication::translate("tavo::app::FileDialogs", "CSV文件 (*.csv)"));
   dialog.setDefaultSuffix(QStringLiteral("csv"));
   dialog.selectFile(proposed);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

@@ -1,6 +1,7 @@
 #include "app/FindingsDock.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyle>
@@ -13,7 +14,12 @@
 namespace tavo::app {
 
 namespace {
-const char* const kHeaders[] = {"类别", "代码", "画面", "元件", "说明"};
+const char kContext[] = "tavo::app::FindingsDock";
+const char* const kHeaders[] = {QT_TRANSLATE_NOOP("tavo::app::FindingsDock", "类别"),
+                                QT_TRANSLATE_NOOP("tavo::app::FindingsDock", "代码"),
+                                QT_TRANSLATE_NOOP("tavo::app::FindingsDock", "画面"),
+                                QT_TRANSLATE_NOOP("tavo::app::FindingsDock", "元件"),
+                                QT_TRANSLATE_NOOP("tavo::app::FindingsDock", "说明")};
 constexpr int kMessageColumn = 4;
 
 QStyle::StandardPixmap SeverityIcon(Severity severity) {
@@ -37,7 +43,7 @@ bool SameFinding(const Finding& a, const Finding& b) {
 // The findings as rows; the table asks only for the rows it shows.
 class FindingsModel : public ListModel {
  public:
-  explicit FindingsModel(QObject* parent) : ListModel(kHeaders, parent) {}
+  explicit FindingsModel(QObject* parent) : ListModel(kHeaders, kContext, parent) {}
 
   void Set(const std::vector<Finding>& findings) {
     beginResetModel();
@@ -76,7 +82,7 @@ class FindingsModel : public ListModel {
   std::vector<Finding> findings_;
 };
 
-FindingsDock::FindingsDock(QWidget* parent) : QDockWidget(QStringLiteral("检查结果"), parent) {
+FindingsDock::FindingsDock(QWidget* parent) : QDockWidget(tr("检查结果"), parent) {
   setObjectName(QStringLiteral("findingsDock"));
   setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
               QDockWidget::DockWidgetFloatable);
@@ -87,10 +93,10 @@ FindingsDock::FindingsDock(QWidget* parent) : QDockWidget(QStringLiteral("检查
   model_ = new FindingsModel(this);
   table_ = NewListTable(QStringLiteral("findingsTable"), model_, body);
   const QFontMetrics m = table_->fontMetrics();
-  table_->setColumnWidth(0, m.horizontalAdvance(QStringLiteral("警告")) + 40);
+  table_->setColumnWidth(0, m.horizontalAdvance(tr("警告")) + 40);
   table_->setColumnWidth(1, m.horizontalAdvance(QStringLiteral("too-many-elements")) + 12);
   table_->setColumnWidth(2, m.horizontalAdvance(QStringLiteral("65535")) + 12);
-  table_->setColumnWidth(3, m.horizontalAdvance(QStringLiteral("元件")) + 12);
+  table_->setColumnWidth(3, m.horizontalAdvance(tr("元件")) + 12);
   // Double-click, or Enter on the chosen row.
   connect(table_, &QTableView::activated, this,
           [this](const QModelIndex& index) { emit FindingChosen(index.row()); });
@@ -114,11 +120,11 @@ void FindingsDock::ShowFindings(const std::vector<Finding>& findings, bool hasPr
 
   model_->Set(findings);
   if (!hasProject) {
-    summary_->setText(QStringLiteral("没有打开的工程"));
+    summary_->setText(tr("没有打开的工程"));
   } else if (findings.empty()) {
-    summary_->setText(QStringLiteral("未发现问题"));
+    summary_->setText(tr("未发现问题"));
   } else {
-    summary_->setText(QStringLiteral("%1 个错误, %2 个警告, %3 个提示")
+    summary_->setText(tr("%1 个错误, %2 个警告, %3 个提示")
                           .arg(CountFindings(findings, Severity::kError))
                           .arg(CountFindings(findings, Severity::kWarning))
                           .arg(CountFindings(findings, Severity::kNote)));

@@ -1,5 +1,6 @@
 #include "app/ListTable.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -9,7 +10,7 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
       section >= columnCount({}))
     return {};
-  return QString::fromUtf8(headers_[static_cast<size_t>(section)]);
+  return QCoreApplication::translate(context_, headers_[static_cast<size_t>(section)]);
 }
 
 QTableView* NewListTable(const QString& name, QAbstractItemModel* model, QWidget* parent) {

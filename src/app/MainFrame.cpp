@@ -39,10 +39,16 @@ namespace {
 constexpr int kFrameWidth = 750;
 constexpr int kFrameHeight = 560;
 constexpr int kProtocolPaneWidth = 150;
-const char kNoProtocol[] = "无协议";
-const char kReady[] = "就绪";
+const char kNoProtocol[] = QT_TRANSLATE_NOOP("tavo::app::MainFrame", "无协议");
+const char kReady[] = QT_TRANSLATE_NOOP("tavo::app::MainFrame", "就绪");
 const char kDeviceKey[] = "Download/Device";
-const char* const kLockNames[3] = {"大写", "数字", "滚动"};
+const char* const kLockNames[3] = {QT_TRANSLATE_NOOP("tavo::app::MainFrame", "大写"),
+                                   QT_TRANSLATE_NOOP("tavo::app::MainFrame", "数字"),
+                                   QT_TRANSLATE_NOOP("tavo::app::MainFrame", "滚动")};
+
+QString CommandText(const char* source) {
+  return source ? QCoreApplication::translate(kCommandContext, source) : QString();
+}
 }  // namespace
 
 MainFrame::MainFrame(QSettings* settings, QWidget* parent)
@@ -95,7 +101,7 @@ bool MainFrame::Create(bool allowSplash) {
     QRect area = screen->availableGeometry();
     move(area.center() - QPoint(kFrameWidth / 2, kFrameHeight / 2));
   }
-  SetProtocolPaneText(QString::fromUtf8(kNoProtocol));
+  SetProtocolPaneText(tr(kNoProtocol));
   if (allowSplash) ShowSplash();
   if (!LoadEnglishFontAtStartup()) {
     CurrentPrompter().Message("Load Font Lib Failure", "", MessageIcon::Error);
@@ -112,11 +118,10 @@ bool MainFrame::Create(bool allowSplash) {
 void MainFrame::BuildActions() {
   for (const CommandInfo& c : CommandTable()) {
     auto* a = new QAction(this);
-    QString text = QString::fromUtf8(c.menuText ? c.menuText : (c.tooltip ? c.tooltip : ""));
-    a->setText(text);
+    a->setText(CommandText(c.menuText ? c.menuText : c.tooltip));
     a->setIcon(ToolIcon(c.id));
-    if (c.tooltip) a->setToolTip(QString::fromUtf8(c.tooltip));
-    a->setStatusTip(QString::fromUtf8(c.prompt ? c.prompt : ""));
+    if (c.tooltip) a->setToolTip(CommandText(c.tooltip));
+    a->setStatusTip(CommandText(c.prompt));
     if (c.key) {
       a->setShortcut(QKeySequence(QString::fromLatin1(c.key)));
       a->setShortcutContext(Qt::WindowShortcut);
@@ -199,25 +204,24 @@ void MainFrame::BuildEditMenu() {
 
 void MainFrame::UpdateUndoTexts() {
   const std::string undo = view_->UndoName(), redo = view_->RedoName();
-  auto named = [](const char* verb, const char* key, const std::string& step) {
-    QString text = QString::fromUtf8(verb);
-    if (!step.empty()) text += QLatin1Char(' ') + QString::fromStdString(step);
-    return text + QString::fromLatin1(key);
+  // "撤销 粘贴元件(&U)": the step between the verb and its key.
+  auto named = [](const QString& plain, const QString& withStep, const std::string& step) {
+    return step.empty() ? plain : withStep.arg(QString::fromStdString(step));
   };
-  actions_.at(kCmdUndo)->setText(named("撤销", "(&U)", undo));
-  actions_.at(kCmdRedo)->setText(named("重做", "(&R)", redo));
+  actions_.at(kCmdUndo)->setText(named(tr("撤销(&U)"), tr("撤销 %1(&U)"), undo));
+  actions_.at(kCmdRedo)->setText(named(tr("重做(&R)"), tr("重做 %1(&R)"), redo));
 }
 
 void MainFrame::CommitCommand(int id) {
   switch (id) {
     case kCmdSettings:
-      view_->Commit("设置Tavo");
+      view_->Commit(tr("设置Tavo").toStdString());
       break;
     case kCmdAlarmList:
-      view_->Commit("报警列表");
+      view_->Commit(tr("报警列表").toStdString());
       break;
     case kCmdPlc:
-      view_->Commit("PLC选择");
+      view_->Commit(tr("PLC选择").toStdString());
       break;
     default:
       break;
@@ -233,7 +237,7 @@ void MainFrame::RebuildRecentMenu() {
   const QStringList& files = recent_.Files();
   for (int i = 0; i < files.size(); ++i) {
     auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), fileMenu_);
-    a->setStatusTip(QStringLiteral("打开该文档"));
+    a->setStatusTip(tr("打开该文档"));
     connect(a, &QAction::triggered, this, [this, f = files[i]] { OnRecentFile(f); });
     fileMenu_->insertAction(recentSeparator_, a);
     recentActions_.push_back(a);
@@ -370,16 +374,16 @@ void MainFrame::UpdateCommands() {
 void MainFrame::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setSizeGripEnabled(false);  // the frame has a fixed size
-  panes_[0] = new QLabel(QString::fromUtf8(kReady), bar);
+  panes_[0] = new QLabel(tr(kReady), bar);
   bar->addWidget(panes_[0], 1);
   panes_[1] = new QLabel(bar);
   panes_[1]->setFixedWidth(kProtocolPaneWidth);
   bar->addPermanentWidget(panes_[1]);
   for (int i = 0; i < 3; ++i) {
-    panes_[2 + i] = new QLabel(QString::fromUtf8(kLockNames[i]), bar);
+    const QString name = tr(kLockNames[i]);
+    panes_[2 + i] = new QLabel(name, bar);
     panes_[2 + i]->setAlignment(Qt::AlignCenter);
-    panes_[2 + i]->setMinimumWidth(
-        panes_[2 + i]->fontMetrics().horizontalAdvance(QString::fromUtf8(kLockNames[i])) + 8);
+    panes_[2 + i]->setMinimumWidth(panes_[2 + i]->fontMetrics().horizontalAdvance(name) + 8);
     bar->addPermanentWidget(panes_[2 + i]);
   }
   for (QLabel* pane : panes_) pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -422,7 +426,7 @@ void MainFrame::SetProtocolPaneText(const QString& text) {
 void MainFrame::SetDocumentTitle(const QString& title) {
   docTitle_ = title;
   // "[*]" shows while the project is modified.
-  setWindowTitle(title + QStringLiteral("[*] - ") + QString::fromUtf8(kAppTitle));
+  setWindowTitle(title + QStringLiteral("[*] - ") + AppTitle());
 }
 
 void MainFrame::ShowAbout() {

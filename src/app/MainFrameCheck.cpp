@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCoreApplication>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -30,11 +31,13 @@ constexpr int kDockWidth = 420;
 // The errors a download question names; the list holds the rest.
 constexpr size_t kErrorsNamed = 8;
 
-std::string ErrorLine(const Finding& f) {
-  std::string line;
-  if (f.screen) line += "画面" + std::to_string(*f.screen) + " ";
-  if (f.element) line += "元件" + std::to_string(*f.element + 1) + " ";
-  return line + f.message;
+QString ErrorLine(const Finding& f) {
+  QString line;
+  if (f.screen)
+    line += QCoreApplication::translate("tavo::app::MainFrame", "画面%1 ").arg(*f.screen);
+  if (f.element)
+    line += QCoreApplication::translate("tavo::app::MainFrame", "元件%1 ").arg(*f.element + 1);
+  return line + QString::fromStdString(f.message);
 }
 
 }  // namespace
@@ -161,17 +164,18 @@ bool MainFrame::ConfirmDownloadErrors() {
   const size_t errors = CountFindings(findings, Severity::kError);
   if (errors == 0) return true;
   ShowFindings(true);
-  std::string text = "工程检查发现" + std::to_string(errors) + "个错误：\n";
+  QString text = tr("工程检查发现%1个错误：").arg(errors) + QLatin1Char('\n');
   size_t named = 0;
   for (const Finding& f : findings) {
     if (f.severity != Severity::kError) continue;
     if (named++ == kErrorsNamed) break;
-    text += ErrorLine(f) + "\n";
+    text += ErrorLine(f) + QLatin1Char('\n');
   }
   if (errors > kErrorsNamed)
-    text += "（其余" + std::to_string(errors - kErrorsNamed) + "个见“检查结果”）\n";
-  text += "\n有错误的画面数据可能被拒绝下载，或使面板工作异常。仍要编译并下载吗？";
-  return CurrentPrompter().OkCancel(text, kDownloadCaption);
+    text += tr("（其余%1个见“检查结果”）").arg(errors - kErrorsNamed) + QLatin1Char('\n');
+  text += QLatin1Char('\n') +
+          tr("有错误的画面数据可能被拒绝下载，或使面板工作异常。仍要编译并下载吗？");
+  return CurrentPrompter().OkCancel(text.toStdString(), kDownloadCaption);
 }
 
 }  // namespace tavo::app

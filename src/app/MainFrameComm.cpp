@@ -22,7 +22,7 @@ namespace tavo::app {
 void MainFrame::ShowProtocol() {
   const uint8_t protocol = CurrentProtocol();
   if (!IsCatalogueProtocol(protocol)) {
-    SetProtocolPaneText(QStringLiteral("协议号错误!!!"));
+    SetProtocolPaneText(tr("协议号错误!!!"));
     return;
   }
   // The pane names the driver the panel will receive for this protocol.
@@ -75,7 +75,7 @@ void MainFrame::OnDownload() {
     // whatever the answer to its question: one step, and the project is
     // modified, so that closing offers to save them.
     for (uint16_t number : compiled.correctedScreens) view_->History().Note(number);
-    view_->Commit("改正上下限");
+    view_->Commit(tr("改正上下限").toStdString());
     if (CBase* element = project.SelectedElement()) element->LoadPage();
     UpdateCommands();
   }

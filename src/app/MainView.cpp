@@ -35,13 +35,13 @@ MainView::MainView(QWidget* parent)
   screenList_ = new QTableWidget(0, 2, this);
   screenList_->setObjectName(QStringLiteral("screenList"));
   screenList_->setGeometry(ToQRect(kViewScreenList));
-  screenList_->setHorizontalHeaderLabels({QStringLiteral("画面"), QStringLiteral("描述")});
+  screenList_->setHorizontalHeaderLabels({tr("画面"), tr("描述")});
   // The columns fit the list: the number column holds "65535" and its
   // caption, the description takes the rest and is cut at the list's edge
   // instead of scrolling the number out of sight.
   const QFontMetrics metrics = screenList_->fontMetrics();
   screenList_->setColumnWidth(0, std::max(metrics.horizontalAdvance(QStringLiteral("65535")),
-                                          metrics.horizontalAdvance(QStringLiteral("画面"))) +
+                                          metrics.horizontalAdvance(tr("画面"))) +
                                      16);
   screenList_->horizontalHeader()->setStretchLastSection(true);
   screenList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -88,7 +88,7 @@ MainView::MainView(QWidget* parent)
     project_->SetModified();
     if (!editOpen_) {
       editOpen_ = true;
-      editName_ = "修改" + properties_->ShownPage().toStdString();
+      editName_ = tr("修改%1").arg(properties_->ShownPage()).toStdString();
       emit Changed();
     }
     emit ProjectTouched();
@@ -193,7 +193,7 @@ void MainView::OnRowChosen(int row) {
 void MainView::ShowScreenMenu(const QPoint& globalPos) {
   if (!actionOf_) return;
   QMenu menu(this);
-  menu.setTitle(QStringLiteral("功能"));
+  menu.setTitle(tr("功能"));
   menu.addAction(actionOf_(kCmdDeleteScreen));
   menu.addAction(actionOf_(kCmdCopyScreen));
   menu.addAction(actionOf_(kCmdCopyScreenToClipboard));
@@ -212,7 +212,7 @@ void MainView::OnNewScreen() {
       },
       this);
   if (dialog.exec() != QDialog::Accepted) return;
-  Commit("新建画面");
+  Commit(tr("新建画面").toStdString());
   RefreshScreenList();
   RepaintDisplay();
   emit Changed();
@@ -224,7 +224,7 @@ void MainView::OnCopyScreen() {
   CopyScreenDialog dialog(current->m_number, this);
   if (dialog.exec() != QDialog::Accepted) return;
   project_->CopyScreen(dialog.Target());
-  Commit("复制画面");
+  Commit(tr("复制画面").toStdString());
   RefreshScreenList();
   RepaintDisplay();
   emit Changed();
@@ -232,7 +232,7 @@ void MainView::OnCopyScreen() {
 
 void MainView::OnDeleteScreen() {
   project_->DeleteScreen();
-  Commit("删除画面");
+  Commit(tr("删除画面").toStdString());
   RefreshScreenList();
   RepaintDisplay();
   emit Changed();

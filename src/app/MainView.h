@@ -59,6 +59,7 @@ class MainView : public QWidget {
   void EndEdit();
   // Records what a command changed as a step of that name.
   void Commit(const char* step);
+  void Commit(const std::string& step) { Commit(step.c_str()); }
   // The step that Undo or Redo would take ("移动元件"); empty when none.
   std::string UndoName() const;
   std::string RedoName() const;

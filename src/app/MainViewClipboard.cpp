@@ -27,8 +27,8 @@ bool Offers(const char* type) {
   return data && (data->hasFormat(QString::fromLatin1(type)) || data->hasText());
 }
 
-const char kAddressesReset[] =
-    "粘贴的元件的寄存器类型不在当前PLC协议中，已改用该协议的默认局号和地址";
+const char kAddressesReset[] = QT_TRANSLATE_NOOP(
+    "tavo::app::MainView", "粘贴的元件的寄存器类型不在当前PLC协议中，已改用该协议的默认局号和地址");
 
 }  // namespace
 
@@ -53,7 +53,7 @@ bool MainView::ReadClipboard(const char* type, ClipContent& out) {
     bytes = data->text().toUtf8();
   if (!bytes.isEmpty() && ReadClipText(std::string_view(bytes.constData(), bytes.size()), out))
     return true;
-  emit StatusMessage(QStringLiteral("剪贴板中没有可以粘贴的工程内容"));
+  emit StatusMessage(tr("剪贴板中没有可以粘贴的工程内容"));
   return false;
 }
 
@@ -68,7 +68,7 @@ void MainView::CutElement() {
   controller_.FinishGesture();
   project_->DeleteKey();  // the selected element: no question
   controller_.m_dragging = 0;
-  Commit("剪切元件");
+  Commit(tr("剪切元件").toStdString());
   properties_->ShowScreenPage();
   RepaintDisplay();
   emit Changed();
@@ -80,8 +80,8 @@ void MainView::PasteElement() {
   controller_.FinishGesture();
   const PasteOutcome outcome = PasteElements(*project_, clip);
   if (!outcome.pasted) return;
-  Commit("粘贴元件");
-  if (outcome.addressesReset) emit StatusMessage(QString::fromUtf8(kAddressesReset));
+  Commit(tr("粘贴元件").toStdString());
+  if (outcome.addressesReset) emit StatusMessage(tr(kAddressesReset));
   RepaintDisplay();
   emit Changed();
 }
@@ -96,11 +96,11 @@ void MainView::PasteScreen() {
   if (!ReadClipboard(kScreenClipType, clip)) return;
   const PasteOutcome outcome = tavo::PasteScreen(*project_, clip);
   if (!outcome.pasted) {
-    emit StatusMessage(QStringLiteral("没有空闲的画面号"));
+    emit StatusMessage(tr("没有空闲的画面号"));
     return;
   }
-  Commit("粘贴画面");
-  if (outcome.addressesReset) emit StatusMessage(QString::fromUtf8(kAddressesReset));
+  Commit(tr("粘贴画面").toStdString());
+  if (outcome.addressesReset) emit StatusMessage(tr(kAddressesReset));
   RefreshScreenList();
   RepaintDisplay();
   emit Changed();

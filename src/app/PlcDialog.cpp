@@ -29,27 +29,27 @@ int Clamped(uint8_t index, const QComboBox* box) {
 
 PlcDialog::PlcDialog(std::vector<uint8_t> available, const PlcChoice& project, QWidget* parent)
     : QDialog(parent), selection_(std::move(available), project) {
-  setWindowTitle(QStringLiteral("PLC选择"));
+  setWindowTitle(tr("PLC选择"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("PLC厂家及类型:"), this));
+  layout->addWidget(new QLabel(tr("PLC厂家及类型:"), this));
   protocols_ = new QComboBox(this);
   protocols_->setMaxVisibleItems(20);
   Fill(protocols_, selection_.ProtocolNames());
   layout->addWidget(protocols_);
 
-  auto* group = new QGroupBox(QStringLiteral("设置通信参数"), this);
+  auto* group = new QGroupBox(tr("设置通信参数"), this);
   auto* grid = new QGridLayout(group);
-  const char* const names[5] = {"波特率", "数据位", "停止位", "校验位", "选  项"};
+  const QString names[5] = {tr("波特率"), tr("数据位"), tr("停止位"), tr("校验位"), tr("选  项")};
   for (int i = 0; i < 5; ++i) {
-    listLabels_[i] = new QLabel(QString::fromUtf8(names[i]), group);
+    listLabels_[i] = new QLabel(names[i], group);
     lists_[i] = new QComboBox(group);
     grid->addWidget(listLabels_[i], i, 0);
     grid->addWidget(lists_[i], i, 1);
   }
-  stationLabel_ = new QLabel(QStringLiteral("局号:"), group);
+  stationLabel_ = new QLabel(tr("局号:"), group);
   station_ = new QSpinBox(group);
   station_->setRange(0, 99999);  // the idle pass brings typed values into range
-  e5Label_ = new QLabel(QStringLiteral("E5超时:"), group);
+  e5Label_ = new QLabel(tr("E5超时:"), group);
   e5_ = new QSpinBox(group);
   e5_->setRange(0, 65535);
   grid->addWidget(stationLabel_, 5, 0);
@@ -59,8 +59,8 @@ PlcDialog::PlcDialog(std::vector<uint8_t> available, const PlcChoice& project, Q
   layout->addWidget(group);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);

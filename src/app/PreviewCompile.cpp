@@ -1,5 +1,6 @@
 #include "app/PreviewCompile.h"
 
+#include <QCoreApplication>
 #include <new>
 
 #include "base/Prompter.h"
@@ -25,8 +26,12 @@ class CollectingPrompter : public SilentPrompter {
   std::vector<std::string> messages;
 };
 
-const char kNotCompiled[] = "工程无法编译";
-const char kNoCopy[] = "工程无法复制";
+const char kNotCompiled[] = QT_TRANSLATE_NOOP("tavo::app::PreviewCompile", "工程无法编译");
+const char kNoCopy[] = QT_TRANSLATE_NOOP("tavo::app::PreviewCompile", "工程无法复制");
+
+std::string Shown(const char* source) {
+  return QCoreApplication::translate("tavo::app::PreviewCompile", source).toStdString();
+}
 
 }  // namespace
 
@@ -50,7 +55,7 @@ PreviewImage CompilePreview(const std::vector<uint8_t>& snapshot) {
     Project copy;
     ReadInfo info;
     if (ReadProjectBytes(snapshot, copy, info) != ProjectFileError::None) {
-      out.reason = kNoCopy;
+      out.reason = Shown(kNoCopy);
       return out;
     }
     CompiledImage compiled = CompileImageForPreview(copy);
@@ -61,12 +66,12 @@ PreviewImage CompilePreview(const std::vector<uint8_t>& snapshot) {
     } else {
       // The first message says why (too many elements, image too large, a
       // font library missing); without one the outcome is all there is.
-      out.reason = out.messages.empty() ? std::string(kNotCompiled)
-                                        : std::string(kNotCompiled) + ": " + out.messages.front();
+      out.reason = out.messages.empty() ? Shown(kNotCompiled)
+                                        : Shown(kNotCompiled) + ": " + out.messages.front();
     }
   } catch (const std::bad_alloc&) {
     out = {};
-    out.reason = kNotCompiled;
+    out.reason = Shown(kNotCompiled);
   }
   return out;
 }

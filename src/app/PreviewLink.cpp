@@ -26,8 +26,7 @@ PreviewLink::PreviewLink(panel::PanelRuntime& runtime, QWidget* parent)
   layout->addWidget(new QLabel(QStringLiteral("PLC:"), this));
   choice_ = new QComboBox(this);
   choice_->setObjectName(QStringLiteral("previewLinkChoice"));
-  choice_->addItems(
-      {QStringLiteral("模拟"), QStringLiteral("Modbus RTU"), QStringLiteral("Modbus TCP")});
+  choice_->addItems({tr("模拟"), QStringLiteral("Modbus RTU"), QStringLiteral("Modbus TCP")});
   layout->addWidget(choice_);
   port_ = new QComboBox(this);
   port_->setEditable(true);
@@ -43,12 +42,12 @@ PreviewLink::PreviewLink(panel::PanelRuntime& runtime, QWidget* parent)
   tcpPort_->setValue(502);
   layout->addWidget(tcpPort_);
   base_ = new QComboBox(this);
-  base_->addItems({QStringLiteral("地址从1起"), QStringLiteral("地址从0起")});
+  base_->addItems({tr("地址从1起"), tr("地址从0起")});
   layout->addWidget(base_);
   order_ = new QComboBox(this);
-  order_->addItems({QStringLiteral("高字在前"), QStringLiteral("低字在前")});
+  order_->addItems({tr("高字在前"), tr("低字在前")});
   layout->addWidget(order_);
-  button_ = new QPushButton(QStringLiteral("连接"), this);
+  button_ = new QPushButton(tr("连接"), this);
   button_->setObjectName(QStringLiteral("previewLinkConnect"));
   layout->addWidget(button_);
   layout->addStretch(1);
@@ -81,7 +80,7 @@ void PreviewLink::ShowChoice() {
   const bool fixed = Linked();
   for (QWidget* w : std::initializer_list<QWidget*>{choice_, port_, host_, tcpPort_, base_, order_})
     w->setEnabled(!fixed);
-  button_->setText(fixed ? QStringLiteral("断开") : QStringLiteral("连接"));
+  button_->setText(fixed ? tr("断开") : tr("连接"));
 }
 
 bool PreviewLink::ConnectLink() {
@@ -90,7 +89,7 @@ bool PreviewLink::ConnectLink() {
   const int c = choice_->currentIndex();
   if (c == kSimulated) return false;
   if (!runtime_.Ready()) {
-    note_ = QStringLiteral("没有可以链接的画面数据");
+    note_ = tr("没有可以链接的画面数据");
     emit LinkChanged();
     return false;
   }
@@ -101,7 +100,7 @@ bool PreviewLink::ConnectLink() {
   options.target.port = static_cast<uint16_t>(tcpPort_->value());
   if ((options.target.serial && options.target.device.empty()) ||
       (!options.target.serial && options.target.host.empty())) {
-    note_ = options.target.serial ? QStringLiteral("请选择通信口") : QStringLiteral("请输入主机");
+    note_ = options.target.serial ? tr("请选择通信口") : tr("请输入主机");
     emit LinkChanged();
     return false;
   }
@@ -141,8 +140,7 @@ void PreviewLink::ImageChanged() {
       link::LinkProtocolRefusal(runtime_.Image().Header().protocol, link_->Options().target.serial);
   if (!runtime_.Ready() || !refusal.empty()) {
     DisconnectLink();
-    note_ = refusal.empty() ? QStringLiteral("没有可以链接的画面数据")
-                            : QString::fromStdString(refusal);
+    note_ = refusal.empty() ? tr("没有可以链接的画面数据") : QString::fromStdString(refusal);
     emit LinkChanged();
     return;
   }
@@ -166,7 +164,7 @@ QString PreviewLink::StatusText() const {
           .arg(QString::fromStdString(o.target.serial
                                           ? o.target.device
                                           : o.target.host + ":" + std::to_string(o.target.port)));
-  text += QStringLiteral(" · %1 · %2 请求/秒 · 错误 %3 · 超时 %4")
+  text += tr(" · %1 · %2 请求/秒 · 错误 %3 · 超时 %4")
               .arg(QString::fromUtf8(link::LinkStateText(s.state)))
               .arg(s.requestsPerSecond, 0, 'f', 0)
               .arg(s.errors)

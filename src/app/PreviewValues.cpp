@@ -1,5 +1,6 @@
 #include "app/PreviewValues.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <limits>
 
@@ -18,17 +19,17 @@ namespace {
 const char* KindName(uint8_t kind) {
   switch (kind) {
     case kKindRegister:
-      return "寄存器";
+      return QT_TRANSLATE_NOOP("tavo::app::PreviewValues", "寄存器");
     case kKindLight:
-      return "指示灯";
+      return QT_TRANSLATE_NOOP("tavo::app::PreviewValues", "指示灯");
     case kKindKey:
-      return "功能键";
+      return QT_TRANSLATE_NOOP("tavo::app::PreviewValues", "功能键");
     case kKindBar:
-      return "棒状图";
+      return QT_TRANSLATE_NOOP("tavo::app::PreviewValues", "棒状图");
     case kKindTrend:
-      return "趋势图";
+      return QT_TRANSLATE_NOOP("tavo::app::PreviewValues", "趋势图");
     case kKindDynamic:
-      return "动态文本";
+      return QT_TRANSLATE_NOOP("tavo::app::PreviewValues", "动态文本");
     default:
       return "";
   }
@@ -88,8 +89,7 @@ QString PlcItemName(const PlcKey& key) {
 PreviewValues::PreviewValues(panel::PanelRuntime& runtime, QWidget* parent)
     : QTableWidget(0, 5, parent), runtime_(runtime) {
   setObjectName(QStringLiteral("previewValues"));
-  setHorizontalHeaderLabels({QStringLiteral("元件"), QStringLiteral("站号"), QStringLiteral("地址"),
-                             QStringLiteral("值"), QStringLiteral("状态")});
+  setHorizontalHeaderLabels({tr("元件"), tr("站号"), tr("地址"), tr("值"), tr("状态")});
   setColumnHidden(kStateColumn, true);
   verticalHeader()->hide();
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -141,7 +141,7 @@ void PreviewValues::Rebuild() {
       item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
       return item;
     };
-    QString kind = QString::fromUtf8(KindName(b.kind));
+    QString kind = QCoreApplication::translate("tavo::app::PreviewValues", KindName(b.kind));
     if (b.written) kind += QStringLiteral(" ✎");
     setItem(row, 0, fixed(kind));
     setItem(row, 1, fixed(QString::number(b.key.station)));
@@ -199,7 +199,7 @@ void PreviewValues::OnItemChanged(QTableWidgetItem* item) {
   } else if (!ParsePlcValue(item->text(), ItemWidth(b), value)) {
     const QString typed = item->text();
     ShowValues();  // back to the value the PLC holds
-    emit ValueRefused(QStringLiteral("“%1”不是%2的有效数值").arg(typed, PlcItemName(b.key)));
+    emit ValueRefused(tr("“%1”不是%2的有效数值").arg(typed, PlcItemName(b.key)));
     return;
   }
   runtime_.Source().Set(b.key, value);

@@ -1,6 +1,7 @@
 #include "app/PreviewWindow.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,7 +32,7 @@ constexpr int kChangeDelayMs = 200;
 // The panel's time (trend sampling, screen saver, clock) moves this often.
 constexpr int kClockMs = 100;
 
-const char kNoProject[] = "没有打开的工程";
+const char kNoProject[] = QT_TRANSLATE_NOOP("tavo::app::PreviewWindow", "没有打开的工程");
 
 // Paints the window's display picture, framed as the panel's glass.
 class PreviewDisplay : public QWidget {
@@ -62,13 +63,15 @@ class PreviewDisplay : public QWidget {
 QString ViewName(const panel::PanelRuntime& rt) {
   switch (rt.View()) {
     case PanelView::Screen:
-      return rt.CurrentScreen() ? QStringLiteral("画面 %1").arg(*rt.CurrentScreen()) : QString();
+      return rt.CurrentScreen() ? QCoreApplication::translate("tavo::app::PreviewWindow", "画面 %1")
+                                      .arg(*rt.CurrentScreen())
+                                : QString();
     case PanelView::AlarmList:
-      return QStringLiteral("报警列表");
+      return QCoreApplication::translate("tavo::app::PreviewWindow", "报警列表");
     case PanelView::Clock:
-      return QStringLiteral("时间日期");
+      return QCoreApplication::translate("tavo::app::PreviewWindow", "时间日期");
     case PanelView::Saver:
-      return QStringLiteral("屏幕保护");
+      return QCoreApplication::translate("tavo::app::PreviewWindow", "屏幕保护");
     case PanelView::Nothing:
       break;
   }
@@ -80,12 +83,12 @@ QString ViewName(const panel::PanelRuntime& rt) {
 PreviewWindow::PreviewWindow(std::function<Project&()> project, QWidget* parent)
     : QWidget(parent, Qt::Window), project_(std::move(project)) {
   setObjectName(QStringLiteral("previewWindow"));
-  setWindowTitle(QStringLiteral("面板预览"));
+  setWindowTitle(tr("面板预览"));
   setAttribute(Qt::WA_DeleteOnClose, false);
   setFocusPolicy(Qt::StrongFocus);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(new QLabel(QStringLiteral("缩放:"), this));
+  top->addWidget(new QLabel(tr("缩放:"), this));
   zoomBox_ = new QComboBox(this);
   zoomBox_->setObjectName(QStringLiteral("previewZoom"));
   for (int z = 1; z <= kMaxZoom; ++z) zoomBox_->addItem(QStringLiteral("%1x").arg(z), z);
@@ -177,7 +180,7 @@ void PreviewWindow::Update() {
     snapshot_.clear();
     runtime_.Load({});
     link_->ImageChanged();
-    compileReason_ = QString::fromUtf8(kNoProject);
+    compileReason_ = tr(kNoProject);
     editorScreen_.reset();
   } else {
     std::vector<uint8_t> snapshot = PreviewSnapshot(project);
@@ -295,7 +298,7 @@ void PreviewWindow::ShowStatus() {
   } else {
     const QString view = ViewName(runtime_);
     if (!view.isEmpty()) parts << view;
-    parts << QStringLiteral("图像 %1 字节").arg(runtime_.Image().Size());
+    parts << tr("图像 %1 字节").arg(runtime_.Image().Size());
     if (!runtime_.Status().empty()) parts << QString::fromStdString(runtime_.Status());
     // The first few problems; the rest are counted.
     const std::vector<std::string> problems = runtime_.Problems();
@@ -303,7 +306,7 @@ void PreviewWindow::ShowStatus() {
     for (size_t i = 0; i < problems.size() && i < kShownProblems; ++i)
       parts << QString::fromStdString(problems[i]);
     if (problems.size() > kShownProblems)
-      parts << QStringLiteral("另有 %1 个问题").arg(problems.size() - kShownProblems);
+      parts << tr("另有 %1 个问题").arg(problems.size() - kShownProblems);
   }
   if (link_->Linked()) parts << link_->StatusText();
   if (!link_->Note().isEmpty()) parts << link_->Note();

@@ -1,5 +1,6 @@
 #include "app/QtPrompter.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -8,12 +9,16 @@
 
 namespace tavo::app {
 
-const char kAppTitle[] = "Tavo画面设置工具";
+const char kAppTitle[] = QT_TRANSLATE_NOOP("tavo::app::QtPrompter", "Tavo画面设置工具");
+
+QString AppTitle() {
+  return QCoreApplication::translate("tavo::app::QtPrompter", kAppTitle);
+}
 
 namespace {
 
 QString Caption(const std::string& caption) {
-  return QString::fromStdString(caption.empty() ? std::string(kAppTitle) : caption);
+  return caption.empty() ? AppTitle() : QString::fromStdString(caption);
 }
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 #include "base/Prompter.h"
@@ -29,7 +30,8 @@ class QtPrompter : public Prompter {
   std::function<QWidget*()> parent_;
 };
 
-// The program's title, "Tavo画面设置工具".
+// The program's title, "Tavo画面设置工具" (the source text), and as shown.
 extern const char kAppTitle[];
+QString AppTitle();
 
 }  // namespace tavo::app

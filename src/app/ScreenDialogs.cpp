@@ -1,5 +1,6 @@
 #include "app/ScreenDialogs.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -23,8 +24,10 @@ QSpinBox* NumberSpin(QWidget* parent, uint16_t value) {
 
 QDialogButtonBox* OkCancel(QDialog* dialog) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+  buttons->button(QDialogButtonBox::Ok)
+      ->setText(QCoreApplication::translate("tavo::app::ScreenDialogs", "确定"));
+  buttons->button(QDialogButtonBox::Cancel)
+      ->setText(QCoreApplication::translate("tavo::app::ScreenDialogs", "取消"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   return buttons;
@@ -38,12 +41,12 @@ uint16_t ProposedScreenNumber(uint16_t current) {
 
 NewScreenDialog::NewScreenDialog(uint16_t currentNumber, Create create, QWidget* parent)
     : QDialog(parent), create_(std::move(create)) {
-  setWindowTitle(QStringLiteral("新建画面"));
+  setWindowTitle(tr("新建画面"));
   auto* form = new QFormLayout;
   number_ = NumberSpin(this, ProposedScreenNumber(currentNumber));
   description_ = new QLineEdit(this);
-  form->addRow(QStringLiteral("画面号:"), number_);
-  form->addRow(QStringLiteral("画面描述:"), description_);
+  form->addRow(tr("画面号:"), number_);
+  form->addRow(tr("画面描述:"), description_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(OkCancel(this));
@@ -57,9 +60,9 @@ void NewScreenDialog::accept() {
 }
 
 CopyScreenDialog::CopyScreenDialog(uint16_t currentNumber, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("复制画面"));
+  setWindowTitle(tr("复制画面"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("复制%1号画面到:").arg(currentNumber), this));
+  layout->addWidget(new QLabel(tr("复制%1号画面到:").arg(currentNumber), this));
   number_ = NumberSpin(this, ProposedScreenNumber(currentNumber));
   layout->addWidget(number_);
   layout->addWidget(OkCancel(this));

@@ -1,6 +1,7 @@
 #include "app/SplashWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -75,12 +76,12 @@ QImage SplashImage() {
   sub.setBold(false);
   p.setFont(sub);
   p.drawText(QRect(160, 80, 185, 24), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("画面设置工具"));
+             QCoreApplication::translate("tavo::app::SplashWindow", "画面设置工具"));
   p.setPen(QColor(150, 180, 220));
   sub.setPixelSize(11);
   p.setFont(sub);
   p.drawText(QRect(160, 120, 185, 20), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("版本 1.0"));
+             QCoreApplication::translate("tavo::app::SplashWindow", "版本 1.0"));
   return image;
 }
 

@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <set>
 
+#include "EnglishScope.h"
 #include "app/pages/PageArea.h"
 #include "app/pages/PageWidgets.h"
 #include "app/pages/SettingsDialogs.h"
@@ -140,7 +141,7 @@ size_t TypeCount(const ProtocolProfile& profile, uint8_t kind, const CBase& e) {
   }
 }
 
-TEST(PageGeometry, EveryPageForEveryProtocolAndType) {
+void CheckEveryPageForEveryProtocolAndType() {
   CMainView screen{1, "screen"};
   RecordingEnv rec;
   PageArea area;
@@ -178,6 +179,16 @@ TEST(PageGeometry, EveryPageForEveryProtocolAndType) {
   }
   SetPageHooks(nullptr);
   Report(faults);
+}
+
+TEST(PageGeometry, EveryPageForEveryProtocolAndType) {
+  CheckEveryPageForEveryProtocolAndType();
+}
+
+// The English captions are longer: the same pages hold them.
+TEST(PageGeometry, EveryPageInEnglish) {
+  test::EnglishScope english;
+  CheckEveryPageForEveryProtocolAndType();
 }
 
 // The rightmost column of a cell's picture that holds a dark (text) pixel,
@@ -227,7 +238,7 @@ TEST(PageGeometry, TheDynamicTextGridShowsItsValuesAndTextsWhole) {
   SetPageHooks(nullptr);
 }
 
-TEST(PageGeometry, TheSettingsDialogsForEveryProtocol) {
+void CheckTheSettingsDialogsForEveryProtocol() {
   std::set<QString> faults;
   for (uint8_t p = 1; p <= 36; ++p) {
     ProfileScope protocol(p);
@@ -255,6 +266,15 @@ TEST(PageGeometry, TheSettingsDialogsForEveryProtocol) {
     }
   }
   Report(faults);
+}
+
+TEST(PageGeometry, TheSettingsDialogsForEveryProtocol) {
+  CheckTheSettingsDialogsForEveryProtocol();
+}
+
+TEST(PageGeometry, TheSettingsDialogsInEnglish) {
+  test::EnglishScope english;
+  CheckTheSettingsDialogsForEveryProtocol();
 }
 
 }  // namespace

@@ -13,39 +13,39 @@
 
 namespace tavo::app {
 
-DynamicPage::DynamicPage(QWidget* parent) : PageWidget(QStringLiteral("动态文本属性"), parent) {
+DynamicPage::DynamicPage(QWidget* parent) : PageWidget(tr("动态文本属性"), parent) {
   PageBuilder b(this);
   QLabel* x = b.Label(QStringLiteral("X:"), 10, 20, 20);
   b.Number(logic_.x, "c1087", 30, 20, 70, x);
   QLabel* y = b.Label(QStringLiteral("Y:"), 112, 20, 20);
   b.Number(logic_.y, "c1088", 132, 20, 70, y);
-  b.Check(logic_.doubleSize, QStringLiteral("倍角"), "c1099", 30, 45, 70);
-  b.Check(logic_.inverse, QStringLiteral("反相"), "c1100", 132, 45, 70);
+  b.Check(logic_.doubleSize, tr("倍角"), "c1099", 30, 45, 70);
+  b.Check(logic_.inverse, tr("反相"), "c1100", 132, 45, 70);
   AddressControls& a = logic_.address;
-  QLabel* station = b.Label(QStringLiteral("局号:"), 10, 70, 50);
+  QLabel* station = b.Label(tr("局号:"), 10, 70, 50);
   b.Number(a.station, "c1149", 62, 70, 90, station);
-  QLabel* type = b.Label(QStringLiteral("类型:"), 10, 95, 50);
+  QLabel* type = b.Label(tr("类型:"), 10, 95, 50);
   b.Combo(a.type, "c1138", 62, 95, 90, type);
-  QLabel* subType = b.Label(QStringLiteral("子类型:"), 10, 120, 50);
+  QLabel* subType = b.Label(tr("子类型:"), 10, 120, 50);
   b.Combo(a.subType, "c1092", 62, 120, 150, subType);
-  QLabel* addr = b.Label(QStringLiteral("地址:"), 10, 145, 50);
+  QLabel* addr = b.Label(tr("地址:"), 10, 145, 50);
   b.Number(a.addr, "c1139", 62, 145, 90, addr);
-  QLabel* sub = b.Label(QStringLiteral("子地址:"), 10, 170, 50);
+  QLabel* sub = b.Label(tr("子地址:"), 10, 170, 50);
   b.Number(a.subAddr, "c1078", 62, 170, 70, sub);
-  b.Label(QStringLiteral("模式:"), 10, 195, 40);
+  b.Label(tr("模式:"), 10, 195, 40);
   auto* modes = new RadioGroup(this);
   b.Radio(*modes, 0, QStringLiteral("HEX/BCD"), "c1131", 50, 195, 80);
-  b.Radio(*modes, 1, QStringLiteral("十进制"), "c1130", 132, 195, 70);
+  b.Radio(*modes, 1, tr("十进制"), "c1130", 132, 195, 70);
   modes->Attach(&logic_.mode);
-  b.Check(logic_.isSigned, QStringLiteral("有符号数"), "c1091", 136, 170, 76);
+  b.Check(logic_.isSigned, tr("有符号数"), "c1091", 136, 170, 76);
 
-  auto* frame = new QGroupBox(QStringLiteral("显示文本"), this);
+  auto* frame = new QGroupBox(tr("显示文本"), this);
   frame->setObjectName(QStringLiteral("c1153"));
   frame->setGeometry(214, 14, 296, 212);
   grid_ = new QTableWidget(DynamicPageLogic::kRows, 2, frame);
   grid_->setObjectName(QStringLiteral("page256"));
   grid_->setGeometry(3, 18, 290, 188);
-  grid_->setHorizontalHeaderLabels({QStringLiteral("数值"), QStringLiteral("内容")});
+  grid_->setHorizontalHeaderLabels({tr("数值"), tr("内容")});
   // The texts show in the panel's characters, so that a text of 24 bytes
   // (24 narrow or 12 wide characters) is 192 pixels whatever the system font:
   // the text column holds that, the value column the rest ("-32768"); no

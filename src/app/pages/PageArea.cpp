@@ -63,7 +63,7 @@ std::vector<uint8_t> StoredBytes(CBase& element) {
 }  // namespace
 
 QString PageArea::CorrectionMessage() {
-  return QStringLiteral("属性页已将超出范围的值改为允许的值，工程已修改");
+  return tr("属性页已将超出范围的值改为允许的值，工程已修改");
 }
 
 void PageArea::resizeEvent(QResizeEvent*) {

@@ -85,14 +85,14 @@ void PageWidget::WireFocus() {
 
 // ---- screen page (159) ----
 
-ScreenPage::ScreenPage(QWidget* parent) : PageWidget(QStringLiteral("画面属性"), parent) {
+ScreenPage::ScreenPage(QWidget* parent) : PageWidget(tr("画面属性"), parent) {
   PageBuilder b(this);
   number_ = b.Label(QString(), 16, 24, 200, "c1129");
-  b.Label(QStringLiteral("画面描述:"), 16, 54, 110);
+  b.Label(tr("画面描述:"), 16, 54, 110);
   b.Edit(logic_.description, "c1123", 130, 54, 360);
-  QLabel* up = b.Label(QStringLiteral("按向上键至画面:"), 16, 84, 110);
+  QLabel* up = b.Label(tr("按向上键至画面:"), 16, 84, 110);
   b.Number(logic_.upScreen, "c1124", 130, 84, 90, up);
-  QLabel* down = b.Label(QStringLiteral("按向下键至画面:"), 16, 114, 110);
+  QLabel* down = b.Label(tr("按向下键至画面:"), 16, 114, 110);
   b.Number(logic_.downScreen, "c1082", 130, 114, 90, down);
   WireFocus();
 }
@@ -104,63 +104,63 @@ void ScreenPage::LoadScreen(CMainView& screen) {
 
 // ---- text page (162) ----
 
-TextPage::TextPage(QWidget* parent) : PageWidget(QStringLiteral("文本属性"), parent) {
+TextPage::TextPage(QWidget* parent) : PageWidget(tr("文本属性"), parent) {
   PageBuilder b(this);
-  b.Label(QStringLiteral("坐标"), 16, 24, 40);
+  b.Label(tr("坐标"), 16, 24, 40);
   QLabel* x = b.Label(QStringLiteral("X:"), 60, 24, 20);
   b.Number(logic_.x, "c1087", 80, 24, 70, x);
   QLabel* y = b.Label(QStringLiteral("Y:"), 170, 24, 20);
   b.Number(logic_.y, "c1088", 190, 24, 70, y);
-  b.Label(QStringLiteral("特性"), 16, 56, 40);
-  b.Check(logic_.doubleSize, QStringLiteral("倍角"), "c1099", 60, 56, 80);
-  b.Check(logic_.inverse, QStringLiteral("反相"), "c1100", 150, 56, 80);
-  b.Label(QStringLiteral("文本"), 16, 88, 40);
-  b.Label(QStringLiteral("文字串:"), 60, 88, 60);
+  b.Label(tr("特性"), 16, 56, 40);
+  b.Check(logic_.doubleSize, tr("倍角"), "c1099", 60, 56, 80);
+  b.Check(logic_.inverse, tr("反相"), "c1100", 150, 56, 80);
+  b.Label(tr("文本"), 16, 88, 40);
+  b.Label(tr("文字串:"), 60, 88, 60);
   b.Edit(logic_.text, "c1086", 120, 88, 300);
   WireFocus();
 }
 
 // ---- light page (163) ----
 
-LightPage::LightPage(QWidget* parent) : PageWidget(QStringLiteral("指示灯属性"), parent) {
+LightPage::LightPage(QWidget* parent) : PageWidget(tr("指示灯属性"), parent) {
   PageBuilder b(this);
   QLabel* x = b.Label(QStringLiteral("X:"), 16, 24, 50);
   b.Number(logic_.x, "c1087", 70, 24, 80, x);
   QLabel* y = b.Label(QStringLiteral("Y:"), 16, 52, 50);
   b.Number(logic_.y, "c1088", 70, 52, 80, y);
-  b.Check(logic_.doubleSize, QStringLiteral("倍角"), "c1099", 70, 80, 80);
-  QLabel* style = b.Label(QStringLiteral("种类:"), 16, 108, 50);
+  b.Check(logic_.doubleSize, tr("倍角"), "c1099", 70, 80, 80);
+  QLabel* style = b.Label(tr("种类:"), 16, 108, 50);
   b.Combo(logic_.style, "c1107", 70, 108, 100, style);
-  QLabel* logic = b.Label(QStringLiteral("逻辑:"), 16, 136, 50);
+  QLabel* logic = b.Label(tr("逻辑:"), 16, 136, 50);
   b.Combo(logic_.logic, "c1029", 70, 136, 100, logic);
 
   AddressControls& a = logic_.address;
-  QLabel* station = b.Label(QStringLiteral("局号:"), 250, 24, 60);
+  QLabel* station = b.Label(tr("局号:"), 250, 24, 60);
   b.Number(a.station, "c1149", 310, 24, 90, station);
-  QLabel* type = b.Label(QStringLiteral("类型:"), 250, 52, 60);
+  QLabel* type = b.Label(tr("类型:"), 250, 52, 60);
   b.Combo(a.type, "c1135", 310, 52, 90, type);
-  QLabel* subType = b.Label(QStringLiteral("子类型:"), 250, 80, 60);
+  QLabel* subType = b.Label(tr("子类型:"), 250, 80, 60);
   b.Combo(a.subType, "c1092", 310, 80, 150, subType);
-  QLabel* addr = b.Label(QStringLiteral("地址:"), 250, 108, 60);
+  QLabel* addr = b.Label(tr("地址:"), 250, 108, 60);
   b.Number(a.addr, "c1136", 310, 108, 90, addr);
-  QLabel* sub = b.Label(QStringLiteral("子地址:"), 250, 136, 60);
+  QLabel* sub = b.Label(tr("子地址:"), 250, 136, 60);
   b.Number(a.subAddr, "c1078", 310, 136, 90, sub);
-  QLabel* offset = b.Label(QStringLiteral("偏移:"), 250, 164, 60);
+  QLabel* offset = b.Label(tr("偏移:"), 250, 164, 60);
   b.Number(logic_.bitOffset, "c1080", 310, 164, 90, offset);
   WireFocus();
 }
 
 // ---- picture page (402) ----
 
-PicturePage::PicturePage(QWidget* parent) : PageWidget(QStringLiteral("图片属性"), parent) {
+PicturePage::PicturePage(QWidget* parent) : PageWidget(tr("图片属性"), parent) {
   PageBuilder b(this);
   QLabel* x = b.Label(QStringLiteral("X:"), 16, 24, 30);
   b.Number(logic_.x, "c1087", 50, 24, 80, x);
   QLabel* y = b.Label(QStringLiteral("Y:"), 16, 52, 30);
   b.Number(logic_.y, "c1088", 50, 52, 80, y);
   // Width and height are shown in boxes that cannot be edited.
-  b.Label(QStringLiteral("宽:"), 160, 24, 30);
-  b.Label(QStringLiteral("高:"), 160, 52, 30);
+  b.Label(tr("宽:"), 160, 24, 30);
+  b.Label(tr("高:"), 160, 52, 30);
   const char* ids[] = {"c1089", "c1090"};
   for (int i = 0; i < 2; ++i) {
     auto* box = new QLineEdit(this);

@@ -35,53 +35,53 @@ QPushButton* Button(QDialog* dialog, const QString& text, int x, int y, bool ok)
 // ---- panel settings ----
 
 PanelSettingsDialog::PanelSettingsDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("设置") + kModel);
+  setWindowTitle(tr("设置%1").arg(kModel));
   setFixedSize(470, 384);
 
-  auto* params = new QGroupBox(kModel + QStringLiteral("参数"), this);
+  auto* params = new QGroupBox(tr("%1参数").arg(kModel), this);
   params->setGeometry(10, 8, 450, 112);
   PageBuilder p(params);
-  QLabel* start = p.Label(QStringLiteral("初始画面号:"), 12, 22, 80);
+  QLabel* start = p.Label(tr("初始画面号:"), 12, 22, 80);
   p.Number(form_.startScreen, "start", 92, 22, 90, start);
-  QLabel* password = p.Label(QStringLiteral("口令:"), 12, 50, 80);
+  QLabel* password = p.Label(tr("口令:"), 12, 50, 80);
   p.Number(form_.password, "password", 92, 50, 90, password);
-  QLabel* saver = p.Label(QStringLiteral("屏幕保护:"), 12, 78, 80);
+  QLabel* saver = p.Label(tr("屏幕保护:"), 12, 78, 80);
   p.Combo(form_.saverDelay, "saverDelay", 92, 78, 90, saver);
   auto* actions = new RadioGroup(this);
-  p.Radio(*actions, 1, QStringLiteral("显示画面"), "saverShow", 230, 50, 90);
+  p.Radio(*actions, 1, tr("显示画面"), "saverShow", 230, 50, 90);
   p.Number(form_.saverScreen, "saverScreen", 324, 50, 90);
-  p.Radio(*actions, 0, QStringLiteral("关闭背景光"), "saverOff", 230, 78, 110);
+  p.Radio(*actions, 0, tr("关闭背景光"), "saverOff", 230, 78, 110);
   actions->Attach(&form_.saverAction);
 
-  auto* control = new QGroupBox(kModel + QStringLiteral("控制"), this);
+  auto* control = new QGroupBox(tr("%1控制").arg(kModel), this);
   control->setGeometry(10, 126, 450, 208);
   PageBuilder c(control);
-  QLabel* reg = c.Label(QStringLiteral("控制寄存器号:"), 12, 22, 92);
+  QLabel* reg = c.Label(tr("控制寄存器号:"), 12, 22, 92);
   c.Combo(form_.ctrlType, "ctrlType", 104, 22, 90, reg);
   c.Number(form_.ctrlAddr, "ctrlAddr", 200, 22, 90);
-  QLabel* station = c.Label(QStringLiteral("PLC局号:"), 300, 22, 60);
+  QLabel* station = c.Label(tr("PLC局号:"), 300, 22, 60);
   c.Number(form_.station, "station", 360, 22, 78, station);
 
-  auto* status = new QGroupBox(QStringLiteral("状态控制"), control);
+  auto* status = new QGroupBox(tr("状态控制"), control);
   status->setGeometry(8, 52, 434, 96);
   PageBuilder s(status);
-  s.Check(form_.functions[0], QStringLiteral("自动变换显示画面,"), "autoScreen", 10, 20, 140);
+  s.Check(form_.functions[0], tr("自动变换显示画面,"), "autoScreen", 10, 20, 140);
   captions_[0] = s.Label(QStringLiteral("(%1<-PLC)").arg(kModel), 150, 20, 100);
   hints_[0] = s.Label(QString(), 260, 20, 160, "hint0");
-  s.Check(form_.functions[1], QStringLiteral("报告当前画面号"), "reportScreen", 10, 44, 140);
+  s.Check(form_.functions[1], tr("报告当前画面号"), "reportScreen", 10, 44, 140);
   captions_[1] = s.Label(QStringLiteral("(%1->PLC)").arg(kModel), 150, 44, 100);
   hints_[1] = s.Label(QString(), 260, 44, 160, "hint1");
-  s.Label(QStringLiteral("控制蜂鸣器"), 28, 68, 120);
+  s.Label(tr("控制蜂鸣器"), 28, 68, 120);
 
-  auto* peripheral = new QGroupBox(QStringLiteral("外围控制"), control);
+  auto* peripheral = new QGroupBox(tr("外围控制"), control);
   peripheral->setGeometry(8, 152, 434, 48);
   PageBuilder e(peripheral);
-  e.Check(form_.functions[2], QStringLiteral("使用时钟模块"), "clock", 10, 20, 140);
+  e.Check(form_.functions[2], tr("使用时钟模块"), "clock", 10, 20, 140);
   captions_[2] = e.Label(QStringLiteral("(%1->PLC)").arg(kModel), 150, 20, 100);
   hints_[2] = e.Label(QString(), 260, 20, 160, "hint2");
 
-  Button(this, QStringLiteral("确   定"), 250, 346, true);
-  Button(this, QStringLiteral("取   消"), 360, 346, false);
+  Button(this, tr("确   定"), 250, 346, true);
+  Button(this, tr("取   消"), 360, 346, false);
 
   // Every edit is an idle moment for the hints and the enabling rules.
   auto update = [this] { Update(); };
@@ -124,26 +124,26 @@ bool PanelSettingsDialog::Run(QWidget* parent, Project& project) {
 // ---- alarm list ----
 
 AlarmListDialog::AlarmListDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("报警列表"));
+  setWindowTitle(tr("报警列表"));
   setFixedSize(420, 420);
-  auto* first = new QGroupBox(QStringLiteral("报警列表起始线圈"), this);
+  auto* first = new QGroupBox(tr("报警列表起始线圈"), this);
   first->setGeometry(10, 8, 400, 84);
   PageBuilder b(first);
-  QLabel* station = b.Label(QStringLiteral("局号"), 10, 22, 40);
+  QLabel* station = b.Label(tr("局号"), 10, 22, 40);
   b.Number(form_.station, "station", 50, 22, 80, station);
-  QLabel* type = b.Label(QStringLiteral("类型"), 150, 22, 40);
+  QLabel* type = b.Label(tr("类型"), 150, 22, 40);
   b.Combo(form_.type, "type", 190, 22, 80, type);
-  QLabel* addr = b.Label(QStringLiteral("地址"), 10, 52, 40);
+  QLabel* addr = b.Label(tr("地址"), 10, 52, 40);
   b.Number(form_.addr, "addr", 50, 52, 80, addr);
-  QLabel* sub = b.Label(QStringLiteral("子地址"), 150, 52, 50);
+  QLabel* sub = b.Label(tr("子地址"), 150, 52, 50);
   b.Number(form_.subAddr, "subAddr", 200, 52, 70, sub);
-  QLabel* offset = b.Label(QStringLiteral("偏移"), 282, 52, 36);
+  QLabel* offset = b.Label(tr("偏移"), 282, 52, 36);
   b.Number(form_.bitOffset, "bitOffset", 320, 52, 70, offset);
 
   grid_ = new QTableWidget(0, 2, this);
   grid_->setObjectName(QStringLiteral("grid"));
   grid_->setGeometry(10, 100, 400, 270);
-  grid_->setHorizontalHeaderLabels({QStringLiteral("线圈"), QStringLiteral("报警内容")});
+  grid_->setHorizontalHeaderLabels({tr("线圈"), tr("报警内容")});
   // 1000 and 3000 units of the grid: a quarter and three quarters.
   grid_->setColumnWidth(0, 92);
   grid_->horizontalHeader()->setStretchLastSection(true);
@@ -168,8 +168,8 @@ AlarmListDialog::AlarmListDialog(QWidget* parent) : QDialog(parent) {
     n->onUserEdit = idle;
   form_.type.onUserEdit = idle;
 
-  Button(this, QStringLiteral("确定"), 210, 380, true);
-  Button(this, QStringLiteral("取消"), 320, 380, false);
+  Button(this, tr("确定"), 210, 380, true);
+  Button(this, tr("取消"), 320, 380, false);
 }
 
 void AlarmListDialog::FillGrid() {
