@@ -95,7 +95,7 @@
         <source>
 汉字 %1 个, 字符 %2 个, 按键图形 %3 个</source>
         <translation>
-%1 Chinese characters, %2 characters, %3 key pictures</translation>
+Chinese characters: %1, characters: %2, key pictures: %3</translation>
     </message>
     <message>
         <source>画面数据 %1 / %2 字节</source>
@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>共 %1 处，显示 %2 处</source>
-        <translation>%1 uses, %2 shown</translation>
+        <translation>Uses: %1, shown: %2</translation>
     </message>
     <message>
         <source>，已导出到 </source>
@@ -516,17 +516,6 @@
     <message>
         <source>地址交叉引用.csv</source>
         <translation>address-cross-reference.csv</translation>
-    </message>
-</context>
-<context>
-    <name>tavo::app::DownloadDialog</name>
-    <message>
-        <source>正在下载画面数据......</source>
-        <translation>Downloading the screens......</translation>
-    </message>
-    <message>
-        <source>取   消</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -639,7 +628,7 @@
     </message>
     <message>
         <source>%1 个错误, %2 个警告, %3 个提示</source>
-        <translation>%1 errors, %2 warnings, %3 notes</translation>
+        <translation>Errors: %1, warnings: %2, notes: %3</translation>
     </message>
     <message>
         <source>类别</source>
@@ -1006,7 +995,7 @@
     </message>
     <message>
         <source>工程检查发现%1个错误：</source>
-        <translation>The project check found %1 errors:</translation>
+        <translation>Errors found by the project check: %1</translation>
     </message>
     <message>
         <source>（其余%1个见“检查结果”）</source>
@@ -1384,7 +1373,7 @@
     </message>
     <message>
         <source>另有 %1 个问题</source>
-        <translation>%1 more problems</translation>
+        <translation>problems not shown: %1</translation>
     </message>
     <message>
         <source>没有打开的工程</source>
