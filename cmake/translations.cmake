@@ -41,3 +41,4 @@ function(tavo_catalogue name)
 endfunction()
 
 tavo_catalogue(tavo_app_en DIRS app)
+tavo_catalogue(tavo_core_en DIRS base plc render model elements download check panel link pages cli)

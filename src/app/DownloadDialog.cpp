@@ -35,16 +35,18 @@ DownloadDialog::DownloadDialog(link::Transport& port, link::TransferOptions opti
                                              this, [this, m] { OnMessage(m); },
                                              Qt::QueuedConnection);
                                        }}) {
-  setWindowTitle(QString::fromUtf8(kDownloadCaption));
+  setWindowTitle(QString::fromStdString(DownloadCaption()));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QString::fromUtf8(link::text::kProgressText), this));
+  layout->addWidget(new QLabel(
+      QString::fromStdString(Translate(link::text::kContext, link::text::kProgressText)), this));
   bar_ = new QProgressBar(this);
   bar_->setRange(0, link::kProgressRange);
   bar_->setValue(0);
   bar_->setTextVisible(false);
   bar_->setMinimumWidth(300);
   layout->addWidget(bar_);
-  cancel_ = new QPushButton(QString::fromUtf8(link::text::kCancelButton), this);
+  cancel_ = new QPushButton(
+      QString::fromStdString(Translate(link::text::kContext, link::text::kCancelButton)), this);
   connect(cancel_, &QPushButton::clicked, this, &DownloadDialog::reject);
   auto* row = new QHBoxLayout;
   row->addStretch(1);

@@ -175,7 +175,7 @@ bool MainFrame::ConfirmDownloadErrors() {
     text += tr("（其余%1个见“检查结果”）").arg(errors - kErrorsNamed) + QLatin1Char('\n');
   text += QLatin1Char('\n') +
           tr("有错误的画面数据可能被拒绝下载，或使面板工作异常。仍要编译并下载吗？");
-  return CurrentPrompter().OkCancel(text.toStdString(), kDownloadCaption);
+  return CurrentPrompter().OkCancel(text.toStdString(), DownloadCaption());
 }
 
 }  // namespace tavo::app

@@ -6,6 +6,7 @@
 
 #include "cli/Command.h"
 #include "cli/ProjectRead.h"
+#include "lang/Catalogues.h"
 
 #ifndef TAVO_VERSION
 #define TAVO_VERSION "unknown"
@@ -22,11 +23,13 @@ namespace {
 
 constexpr char kCommonHelp[] =
     "  --data-dir DIR   look for the data files (font libraries, protocol file) in DIR first\n"
+    "  --lang zh|en     the language of the messages (default: the locale's)\n"
     "  --help           show this help\n"
     "Exit status: 0 success, 1 failure, 2 refused input file, 3 cancelled by the user's answer.\n";
 
 std::string CommandList() {
-  std::string text = "usage: tavo COMMAND [ARGS]   (every command takes --data-dir DIR)\n";
+  std::string text =
+      "usage: tavo COMMAND [ARGS]   (every command takes --data-dir DIR, --lang zh|en)\n";
   auto cmds = Commands();
   std::sort(cmds.begin(), cmds.end(), [](auto& a, auto& b) { return a.name < b.name; });
   for (auto& c : cmds)
@@ -54,16 +57,26 @@ bool AsksForHelp(const std::vector<std::string>& args) {
 }  // namespace
 
 int Main(int argc, char** argv) {
-  if (argc < 2) {
+  // --lang may stand anywhere: before the command or among its arguments.
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const LanguageOption language = TakeLanguageOption(args);
+  if (!language.error.empty()) {
+    std::fprintf(stderr, "tavo: %s\n", language.error.c_str());
+    return kExitFailure;
+  }
+  // A catalogue that cannot be loaded leaves the texts as written.
+  lang::LoadCatalogues(ChooseLanguage(language.language, std::nullopt),
+                       {QStringLiteral("tavo_core")});
+  if (args.empty()) {
     std::fputs(CommandList().c_str(), stderr);
     return kExitFailure;
   }
-  const std::string name = argv[1];
+  const std::string name = args.front();
+  args.erase(args.begin());
   if (name == "--version")
     return WriteStandardOutput("--version", "tavo " TAVO_VERSION "\n") ? kExitOk : kExitFailure;
   if (name == "--help" || name == "-h")
     return WriteStandardOutput("--help", CommandList()) ? kExitOk : kExitFailure;
-  std::vector<std::string> args(argv + 2, argv + argc);
   for (auto& c : Commands()) {
     if (c.name != name) continue;
     if (AsksForHelp(args))

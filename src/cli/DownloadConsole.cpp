@@ -63,7 +63,8 @@ void ProgressLine::Update(int position) {
   if (quarter == shownQuarter_) return;
   shownQuarter_ = quarter;
   shownPercent_ = percent;
-  std::fprintf(out_, "%s %d%%\n", link::text::kProgressText, percent);
+  std::fprintf(out_, "%s %d%%\n",
+               Translate(link::text::kContext, link::text::kProgressText).c_str(), percent);
   std::fflush(out_);
 }
 
@@ -71,7 +72,9 @@ void ProgressLine::Draw(int percent) {
   const int filled = percent * kBarWidth / 100;
   std::string bar(static_cast<size_t>(filled), '#');
   bar.append(static_cast<size_t>(kBarWidth - filled), '.');
-  std::fprintf(out_, "\r%s [%s] %3d%%", link::text::kProgressText, bar.c_str(), percent);
+  std::fprintf(out_, "\r%s [%s] %3d%%",
+               Translate(link::text::kContext, link::text::kProgressText).c_str(), bar.c_str(),
+               percent);
   std::fflush(out_);
   shownPercent_ = percent;
   lineOpen_ = true;

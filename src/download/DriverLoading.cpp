@@ -6,7 +6,7 @@ namespace tavo {
 
 DriverLoader DriverFromProtocolFiles(ProtocolFiles& files) {
   return [&files](PanelSettings& settings, ProtocolDriver& out) {
-    if (!files.LoadDriver(settings, kDownloadCaption)) return false;
+    if (!files.LoadDriver(settings, DownloadCaption())) return false;
     out.version = files.m_driverVersion;
     out.bytes = files.m_driver;
     return true;

@@ -6,6 +6,7 @@
 #include "base/DataFiles.h"
 #include "base/Prompter.h"
 #include "base/Substitute.h"
+#include "base/Texts.h"
 #include "elements/Tide.h"
 #include "model/Project.h"
 #include "plc/Protocol.h"
@@ -20,7 +21,7 @@ namespace tavo {
 namespace {
 
 void Refuse(const std::string& text) {
-  CurrentPrompter().Message(text, kDownloadCaption, MessageIcon::Warning);
+  CurrentPrompter().Message(text, DownloadCaption(), MessageIcon::Warning);
 }
 
 // The trends of a screen are numbered 0, 1, 2 ... in element order; each
@@ -85,7 +86,7 @@ CompiledImage ImageCompiler::Run() {
 bool ImageCompiler::CheckElementCounts() {
   for (auto& screen : project_.m_screens) {
     if (screen->ElementCount() <= kMaxScreenElements) continue;
-    Refuse(Substitute(compile_text::kTooManyElements,
+    Refuse(Substitute(Translate(compile_text::kContext, compile_text::kTooManyElements),
                       {std::to_string(screen->m_number), std::to_string(screen->ElementCount())}));
     return false;
   }
@@ -127,7 +128,8 @@ uint16_t ImageCompiler::PictureSlots() const {
 bool ImageCompiler::CheckImageSize() {
   const size_t size = ImageSize();
   if (size <= kMaxImageSize) return true;
-  Refuse(Substitute(compile_text::kImageTooLarge, {std::to_string(size)}));
+  Refuse(Substitute(Translate(compile_text::kContext, compile_text::kImageTooLarge),
+                    {std::to_string(size)}));
   return false;
 }
 
@@ -174,7 +176,9 @@ bool ImageCompiler::AskAboutWarning() {
   if (shared_.warning == kNoWarning) return true;
   // OK cancels the download and clears the warning; Cancel goes on with the
   // corrected values.
-  if (!CurrentPrompter().OkCancel(compile_text::kWarningQuestion, kDownloadCaption)) return true;
+  if (!CurrentPrompter().OkCancel(Translate(compile_text::kContext, compile_text::kWarningQuestion),
+                                  DownloadCaption()))
+    return true;
   shared_.warning = kNoWarning;
   return false;
 }

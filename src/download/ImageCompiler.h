@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/PanelSettings.h"
+#include "base/Texts.h"
 #include "download/PanelMemory.h"
 #include "elements/ImageShared.h"
 #include "render/GlyphTables.h"
@@ -174,16 +175,20 @@ class ImageCompiler {
 // panel's 16 x 16 format, slots 0-3 when lights are used.
 const std::array<std::array<uint8_t, 32>, 4>& LightPictures();
 
-// The message texts of the compile phase (UTF-8).
+// The message texts of the compile phase (UTF-8), shown through
+// Translate(compile_text::kContext, ...).
 namespace compile_text {
-inline constexpr const char* kWarningQuestion = "寄存器原始数据上下限输入有误，取消下载吗?";
-inline constexpr const char* kNotARegister = "错误！";
+inline constexpr const char* kContext = "tavo::download::Compile";
+inline constexpr const char* kWarningQuestion =
+    TAVO_TRANSLATE_NOOP("tavo::download::Compile", "寄存器原始数据上下限输入有误，取消下载吗?");
+inline constexpr const char* kNotARegister =
+    TAVO_TRANSLATE_NOOP("tavo::download::Compile", "错误！");
 // %1 the image size in bytes.
-inline constexpr const char* kImageTooLarge =
-    "画面数据共%1字节，超出下位机画面数据区的32767字节，不能下载!";
+inline constexpr const char* kImageTooLarge = TAVO_TRANSLATE_NOOP(
+    "tavo::download::Compile", "画面数据共%1字节，超出下位机画面数据区的32767字节，不能下载!");
 // %1 the screen number, %2 its element count.
-inline constexpr const char* kTooManyElements =
-    "%1号画面有%2个元件，超出每个画面最多255个元件，不能下载!";
+inline constexpr const char* kTooManyElements = TAVO_TRANSLATE_NOOP(
+    "tavo::download::Compile", "%1号画面有%2个元件，超出每个画面最多255个元件，不能下载!");
 }  // namespace compile_text
 
 }  // namespace tavo

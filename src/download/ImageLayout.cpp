@@ -100,8 +100,8 @@ void ImageCompiler::Layout() {
       if (at < screen->m_elements.size() && IsRegister(*screen->m_elements[at])) {
         screen->m_elements[at]->WriteIndexEntry(elementIndex_, running);
       } else {
-        CurrentPrompter().Message(compile_text::kNotARegister, kDownloadCaption,
-                                  MessageIcon::Warning);
+        CurrentPrompter().Message(Translate(compile_text::kContext, compile_text::kNotARegister),
+                                  DownloadCaption(), MessageIcon::Warning);
       }
     }
   }

@@ -6,12 +6,18 @@
 #include <system_error>
 
 #include "base/Captions.h"
+#include "base/Substitute.h"
+#include "base/Texts.h"
 #include "download/TransferPlan.h"
 #include "download/TransferTexts.h"
 
 namespace tavo::link {
 
 namespace {
+
+std::string Tr(const char* text) {
+  return Translate(text::kContext, text);
+}
 
 // Received bytes kept per frame; a reply longer than the longest one the
 // panel sends can never be judged good, so the rest is dropped.
@@ -53,12 +59,12 @@ bool TransferSession::Start(std::vector<uint8_t> image, std::vector<uint8_t> dri
   driver_ = std::move(driver);
   // Addresses are 16-bit: anything longer would wrap onto the other area.
   if (image_.size() > kImageAreaSize || driver_.size() > kDriverAreaSize) {
-    Fail(Notice::TooLarge, text::kTooLarge);
+    Fail(Notice::TooLarge, Tr(text::kTooLarge));
     return false;
   }
   if (!port_.Open()) {
     std::string name = options_.portLabel.empty() ? port_.Name() : options_.portLabel;
-    Fail(Notice::CannotOpenPort, std::string(text::kCannotOpenPortPrefix) + name + "!");
+    Fail(Notice::CannotOpenPort, Substitute(Tr(text::kCannotOpenPort), {name}));
     return false;
   }
   // Whatever the panel sent before the transfer is not a reply.
@@ -124,7 +130,7 @@ void TransferSession::Cancel() {
 
 bool TransferSession::AskCancel(Prompter& prompter) {
   Pause();
-  bool ok = prompter.OkCancel(text::kConfirmCancel, kDownloadCaption);
+  bool ok = prompter.OkCancel(Tr(text::kConfirmCancel), DownloadCaption());
   if (ok) Cancel();
   Resume();
   return ok;
@@ -304,13 +310,13 @@ bool TransferSession::Exchange(const Bytes& frame) {
       Finish(TransferOutcome::Cancelled);
       return false;
     case AwaitResult::TooManyErrors:
-      Fail(Notice::TooManyErrors, text::kTooManyErrors);
+      Fail(Notice::TooManyErrors, Tr(text::kTooManyErrors));
       return false;
     case AwaitResult::DelayExceeded:
-      Fail(Notice::DelayExceeded, text::kDelayExceeded);
+      Fail(Notice::DelayExceeded, Tr(text::kDelayExceeded));
       return false;
     case AwaitResult::TooManyResends:
-      Fail(Notice::TooManyResends, text::kTooManyResends);
+      Fail(Notice::TooManyResends, Tr(text::kTooManyResends));
       return false;
     default:
       Finish(TransferOutcome::Cancelled);
@@ -330,7 +336,8 @@ bool TransferSession::Handshake() {
   }
   if (r != AwaitResult::NoAnswer) return true;
 
-  Say(Notice::NoResponse, text::kNoResponse, text::kNoResponseCaption, MessageIcon::Information);
+  Say(Notice::NoResponse, Tr(text::kNoResponse), Tr(text::kNoResponseCaption),
+      MessageIcon::Information);
   if (HandshakeTimeUp()) {
     GiveUpHandshake();  // the first exchange took all the time there was
   } else {
@@ -354,11 +361,11 @@ bool TransferSession::Handshake() {
     return false;
   }
   if (handshake_ == kGivenUp) {
-    Say(Notice::CommunicationFailed, text::kCommunicationFailed, kDownloadCaption,
-        MessageIcon::Warning);
+    const std::string failed = Tr(text::kCommunicationFailed);
+    Say(Notice::CommunicationFailed, failed, DownloadCaption(), MessageIcon::Warning);
     {
       std::lock_guard lock(resultMutex_);
-      result_.message = text::kCommunicationFailed;
+      result_.message = failed;
     }
     Finish(TransferOutcome::NoResponse);
     return false;
@@ -380,7 +387,7 @@ void TransferSession::RetryHandshake() {
       int expected = kUnanswered;
       if (handshake_.compare_exchange_strong(expected, kAnswered)) {
         handshakeEvent_.Set();
-        Say(Notice::NoResponseEnded, "", text::kNoResponseCaption, MessageIcon::Information);
+        Say(Notice::NoResponseEnded, "", Tr(text::kNoResponseCaption), MessageIcon::Information);
       }
       return;
     }
@@ -408,7 +415,7 @@ void TransferSession::Work() {
   }
   if (answer.size() <= kQueryVersionIndex || answer[kCommandIndex] != kReplyQuery ||
       answer[kLengthIndex] != answer.size()) {
-    Fail(Notice::WrongReply, text::kWrongReply);
+    Fail(Notice::WrongReply, Tr(text::kWrongReply));
     return;
   }
   const uint8_t panelProtocol = answer[kQueryProtocolIndex];
@@ -455,9 +462,8 @@ void TransferSession::Work() {
   progress_ = kProgressRange;
   if (callbacks_.progress) callbacks_.progress(kProgressRange);
   ResetPulse();
-  char done[128];
-  std::snprintf(done, sizeof done, text::kCompletedFormat, static_cast<int>(image_.size()));
-  Say(Notice::Completed, done, kDownloadCaption, MessageIcon::Information);
+  Say(Notice::Completed, Substitute(Tr(text::kCompleted), {std::to_string(image_.size())}),
+      DownloadCaption(), MessageIcon::Information);
   Finish(TransferOutcome::Completed);
 }
 
@@ -475,16 +481,16 @@ void TransferSession::Advance(int delta) {
   if (callbacks_.progress) callbacks_.progress(pos);
 }
 
-void TransferSession::Say(Notice notice, std::string text, const char* caption, MessageIcon icon) {
+void TransferSession::Say(Notice notice, std::string text, std::string caption, MessageIcon icon) {
   if (callbacks_.message) {
-    callbacks_.message({notice, std::move(text), caption, icon});
+    callbacks_.message({notice, std::move(text), std::move(caption), icon});
   } else if (notice != Notice::NoResponseEnded) {
     CurrentPrompter().Message(text, caption, icon);
   }
 }
 
 void TransferSession::Fail(Notice notice, const std::string& message, const char* caption) {
-  Say(notice, message, caption, MessageIcon::Warning);
+  Say(notice, message, caption ? std::string(caption) : DownloadCaption(), MessageIcon::Warning);
   {
     std::lock_guard lock(resultMutex_);
     result_.message = message;

@@ -157,8 +157,10 @@ class TransferSession {
   void RunReader();
   void ResetPulse();
   void Advance(int delta);
-  void Say(Notice notice, std::string text, const char* caption, MessageIcon icon);
-  void Fail(Notice notice, const std::string& message, const char* caption = kDownloadCaption);
+  // Texts and captions come in the user's language; a failure without a
+  // caption has the download's.
+  void Say(Notice notice, std::string text, std::string caption, MessageIcon icon);
+  void Fail(Notice notice, const std::string& message, const char* caption = nullptr);
   void Finish(TransferOutcome outcome);
   void Join();
   bool OnSessionThread() const;

@@ -1,6 +1,7 @@
 #include "model/Base.h"
 
 #include "base/Prompter.h"
+#include "base/Texts.h"
 #include "model/PageHooks.h"
 #include "plc/Protocol.h"
 #include "plc/ProtocolTraits.h"
@@ -161,7 +162,8 @@ void CBase::WriteCursorEntry(std::vector<uint8_t>& out, uint8_t tag) const {
 
 void SortCursorEntries(std::vector<uint8_t>& entries) {
   if (entries.size() % 3 != 0) {
-    CurrentPrompter().Message("排序出错", "", MessageIcon::Warning);
+    const char* text = TAVO_TRANSLATE_NOOP("tavo::model::Base", "排序出错");
+    CurrentPrompter().Message(Translate("tavo::model::Base", text), "", MessageIcon::Warning);
     return;
   }
   const size_t n = entries.size() / 3;

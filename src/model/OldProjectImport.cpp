@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "base/SafeFile.h"
+#include "base/Texts.h"
 #include "model/OldProject.h"
 #include "model/ProjectFile.h"
 
@@ -48,8 +49,11 @@ OldFileRead ReadOldFile(const std::string& path, std::vector<uint8_t>& out) {
   return result;
 }
 
+const char* const kBadFormatText =
+    TAVO_TRANSLATE_NOOP("tavo::model::OldProjectImport", "文件格式非法!");
+
 void Say(const char* text, MessageIcon icon) {
-  CurrentPrompter().Message(text, "", icon);
+  CurrentPrompter().Message(Translate("tavo::model::OldProjectImport", text), "", icon);
 }
 
 }  // namespace
@@ -64,16 +68,17 @@ ImportStatus ImportOldProject(Project& project, const ImportRequest& request) {
   std::vector<uint8_t> oldBytes;
   switch (ReadOldFile(request.oldPath, oldBytes)) {
     case OldFileRead::kOpenFailed:
-      Say("文件打开错误!", MessageIcon::Warning);
+      Say(TAVO_TRANSLATE_NOOP("tavo::model::OldProjectImport", "文件打开错误!"),
+          MessageIcon::Warning);
       return ImportStatus::kOpenFailed;
     case OldFileRead::kTooLarge:
-      Say("文件格式非法!", MessageIcon::Warning);
+      Say(kBadFormatText, MessageIcon::Warning);
       return ImportStatus::kBadFormat;
     case OldFileRead::kOk:
       break;
   }
   if (!HasOldProjectMark(oldBytes)) {
-    Say("文件格式非法!", MessageIcon::Warning);
+    Say(kBadFormatText, MessageIcon::Warning);
     return ImportStatus::kBadFormat;
   }
   if (request.confirm && !request.confirm()) return ImportStatus::kCancelled;
@@ -81,16 +86,17 @@ ImportStatus ImportOldProject(Project& project, const ImportRequest& request) {
   // The whole old file is walked and checked before anything is written.
   auto converted = ConvertOldProject(oldBytes);
   if (!converted) {
-    Say("文件格式非法!", MessageIcon::Warning);
+    Say(kBadFormatText, MessageIcon::Warning);
     return ImportStatus::kBadFormat;
   }
   const std::string outPath =
       request.outPath.empty() ? ImportedProjectPath(request.oldPath) : request.outPath;
   if (WriteFileSafely(outPath, *converted) != 0) {
-    Say("导入失败!", MessageIcon::Warning);
+    Say(TAVO_TRANSLATE_NOOP("tavo::model::OldProjectImport", "导入失败!"), MessageIcon::Warning);
     return ImportStatus::kWriteFailed;
   }
-  Say("旧工程导入成功!", MessageIcon::Information);
+  Say(TAVO_TRANSLATE_NOOP("tavo::model::OldProjectImport", "旧工程导入成功!"),
+      MessageIcon::Information);
   // The reader shows its own message when it refuses the file.
   if (!ReadProjectFile(project, outPath)) return ImportStatus::kOpenNewFailed;
   return ImportStatus::kImported;

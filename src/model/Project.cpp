@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/Substitute.h"
+#include "base/Texts.h"
 #include "model/PageHooks.h"
 #include "plc/PlcSelection.h"
 #include "plc/Protocol.h"
@@ -12,13 +14,19 @@ namespace tavo {
 
 namespace {
 
-std::string Format(const char* pattern, unsigned n) {
-  char buf[128];
-  std::snprintf(buf, sizeof buf, pattern, n);
-  return buf;
+constexpr const char* kContext = "tavo::model::Project";
+
+// A message in the user's language, the screen number put in for %1.
+std::string Say(const char* pattern, unsigned n) {
+  return Substitute(Translate(kContext, pattern), {std::to_string(n)});
 }
 
-const std::string kUntitled = "无标题";
+std::string Tr(const char* text) {
+  return Translate(kContext, text);
+}
+
+const char* const kScreenExists = TAVO_TRANSLATE_NOOP("tavo::model::Project", "画面已存在");
+const char* const kUntitled = TAVO_TRANSLATE_NOOP("tavo::model::Project", "无标题");
 
 }  // namespace
 
@@ -76,7 +84,9 @@ bool Project::SelectScreen(size_t position) {
 
 bool Project::NewScreen(uint16_t number, const std::string& description) {
   if (FindScreen(number).found) {
-    CurrentPrompter().Message(Format("%d号画面已存在", number), "画面已存在", MessageIcon::Warning);
+    CurrentPrompter().Message(
+        Say(TAVO_TRANSLATE_NOOP("tavo::model::Project", "%1号画面已存在"), number),
+        Tr(kScreenExists), MessageIcon::Warning);
     return false;
   }
   AddScreen(number, description);
@@ -88,7 +98,9 @@ void Project::CopyScreen(uint16_t target) {
   CMainView* current = CurrentScreen();
   if (!current) return;
   if (target == current->m_number) {
-    CurrentPrompter().Message("复制画面号和当前画面号相同!!!", "画面号相同", MessageIcon::Warning);
+    CurrentPrompter().Message(
+        Tr(TAVO_TRANSLATE_NOOP("tavo::model::Project", "复制画面号和当前画面号相同!!!")),
+        Tr(TAVO_TRANSLATE_NOOP("tavo::model::Project", "画面号相同")), MessageIcon::Warning);
     return;
   }
   Found f = FindScreen(target);
@@ -98,7 +110,9 @@ void Project::CopyScreen(uint16_t target) {
     AddScreen(target, "");
     CurrentScreen()->CopyContentFrom(*m_screens[p]);
   } else {
-    if (!CurrentPrompter().OkCancel(Format("%d号画面已经存在，要替换吗?", target), "画面已存在"))
+    if (!CurrentPrompter().OkCancel(
+            Say(TAVO_TRANSLATE_NOOP("tavo::model::Project", "%1号画面已经存在，要替换吗?"), target),
+            Tr(kScreenExists)))
       return;
     CMainView* dest = m_screens[f.position].get();
     dest->ClearElements();
@@ -113,7 +127,10 @@ void Project::CopyScreen(uint16_t target) {
 void Project::DeleteScreen() {
   CMainView* current = CurrentScreen();
   if (!current) return;
-  if (!CurrentPrompter().OkCancel(Format("确实要删除%d号画面吗?", current->m_number), "删除画面"))
+  if (!CurrentPrompter().OkCancel(
+          Say(TAVO_TRANSLATE_NOOP("tavo::model::Project", "确实要删除%1号画面吗?"),
+              current->m_number),
+          Tr(TAVO_TRANSLATE_NOOP("tavo::model::Project", "删除画面"))))
     return;
   const bool wasLast = m_curScreen + 1u == m_screens.size();
   RemoveScreenAt(m_curScreen);
@@ -183,8 +200,9 @@ void Project::ApplyLineSettings(const PlcChoice& c) {
 
 bool Project::SaveModified() {
   if (!m_hasProject || !m_modified) return true;
-  const std::string& name = !m_path.empty() ? m_path : !m_title.empty() ? m_title : kUntitled;
-  Answer a = CurrentPrompter().YesNoCancel("将改动保存到 " + name + "？", "");
+  const std::string name = !m_path.empty() ? m_path : !m_title.empty() ? m_title : Tr(kUntitled);
+  Answer a = CurrentPrompter().YesNoCancel(
+      Substitute(Tr(TAVO_TRANSLATE_NOOP("tavo::model::Project", "将改动保存到 %1？")), {name}), "");
   if (a == Answer::Cancel) return false;
   if (a == Answer::No) return true;
   return m_save ? m_save(*this) : false;

@@ -6,6 +6,7 @@
 
 #include "base/SafeFile.h"
 #include "base/Substitute.h"
+#include "base/Texts.h"
 #include "elements/Register.h"
 #include "model/PageHooks.h"
 #include "model/ProjectFile.h"
@@ -17,7 +18,14 @@ namespace tavo {
 
 namespace {
 
-const char* const kFormatCaption = "文件格式错误";
+constexpr const char* kContext = "tavo::model::ProjectFile";
+const char* const kFormatCaption = TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "文件格式错误");
+
+// A message in the user's language, `fileName` put in for %1.
+FileMessage Say(const char* text, const std::string& fileName, const char* caption = nullptr) {
+  return {Substitute(Translate(kContext, text), {fileName}),
+          caption ? Translate(kContext, caption) : std::string()};
+}
 
 std::string BaseName(const std::string& path) {
   const auto slash = path.rfind('/');
@@ -46,33 +54,38 @@ ProjectFileError WriteError(int err) {
 }
 
 FileMessage ProjectFileMessage(ProjectFileError error, const std::string& fileName) {
+  const char* const readFailed = TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "打开文档失败。");
   switch (error) {
     case ProjectFileError::None:
       return {};
     case ProjectFileError::OpenFailed:
-      return {"打开文件" + fileName + "时出错!", ""};
+      return Say(TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "打开文件%1时出错!"), fileName);
     case ProjectFileError::NotOrx:
-      return {"请确认是否为orx文件!", kFormatCaption};
+      return Say(TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "请确认是否为orx文件!"), fileName,
+                 kFormatCaption);
     case ProjectFileError::VersionMismatch:
-      return {"软件版本不匹配!", kFormatCaption};
+      return Say(TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "软件版本不匹配!"), fileName,
+                 kFormatCaption);
     case ProjectFileError::BadIndex:
-      return {Substitute("%1 格式错。", {fileName}), ""};
+      return Say(TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "%1 格式错。"), fileName);
     case ProjectFileError::BadClass:
-      return {Substitute("%1 含有非预期的对象。", {fileName}), ""};
+      return Say(TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "%1 含有非预期的对象。"),
+                 fileName);
     case ProjectFileError::BadSchema:
-      return {Substitute("%1 包含错误的模式。", {fileName}), ""};
+      return Say(TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "%1 包含错误的模式。"), fileName);
     case ProjectFileError::EndOfFile:
-      return {Substitute("试图越过其尾端对 %1 进行读写。", {fileName}), ""};
+      return Say(TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "试图越过其尾端对 %1 进行读写。"),
+                 fileName);
     case ProjectFileError::ReadFailed:
-      return {"打开文档失败。", ""};
+      return Say(readFailed, fileName);
     case ProjectFileError::DiskFull:
-      return {"目的磁盘驱动器已满。", ""};
+      return Say(TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "目的磁盘驱动器已满。"), fileName);
     case ProjectFileError::AccessDenied:
-      return {Substitute("对 %1 的存取被拒绝。", {fileName}), ""};
+      return Say(TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "对 %1 的存取被拒绝。"), fileName);
     case ProjectFileError::SaveFailed:
-      return {"保存文档失败。", ""};
+      return Say(TAVO_TRANSLATE_NOOP("tavo::model::ProjectFile", "保存文档失败。"), fileName);
   }
-  return {"打开文档失败。", ""};
+  return Say(readFailed, fileName);
 }
 
 int ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t maxBytes) {

@@ -13,7 +13,8 @@ const char* const kPanelUsage =
     "The panel memory is written to --memory FILE on SIGUSR1 and at exit.\n"
     "       tavo-panel --render IMAGE.bin [--screen N] -o OUT.png [--values FILE.json]\n"
     "                  [--scale S] [--press KEY,...]   draw what the panel shows\n"
-    "       tavo-panel --help | --version\n";
+    "       tavo-panel --help | --version\n"
+    "Every form takes --lang zh|en, the language of the messages (default: the locale's).\n";
 
 #ifndef TAVO_VERSION
 #define TAVO_VERSION "unknown"

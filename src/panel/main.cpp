@@ -2,13 +2,24 @@
 #include <string>
 #include <vector>
 
+#include "base/Language.h"
+#include "lang/Catalogues.h"
 #include "panel/PanelOptions.h"
 #include "panel/PanelRender.h"
 #include "panel/PanelServer.h"
 
 int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const tavo::LanguageOption language = tavo::TakeLanguageOption(args);
+  if (!language.error.empty()) {
+    std::fprintf(stderr, "tavo-panel: %s\n%s", language.error.c_str(), tavo::panel::kPanelUsage);
+    return 2;
+  }
+  // A catalogue that cannot be loaded leaves the texts as written.
+  tavo::lang::LoadCatalogues(tavo::ChooseLanguage(language.language, std::nullopt),
+                             {QStringLiteral("tavo_core")});
   std::string error;
-  auto options = tavo::panel::ParsePanelOptions({argv + 1, argv + argc}, error);
+  auto options = tavo::panel::ParsePanelOptions(args, error);
   if (!options) {
     std::fprintf(stderr, "tavo-panel: %s\n%s", error.c_str(), tavo::panel::kPanelUsage);
     return 2;

@@ -5,6 +5,8 @@
 #include "base/Captions.h"
 #include "base/DataFiles.h"
 #include "base/Prompter.h"
+#include "base/Substitute.h"
+#include "base/Texts.h"
 #include "render/FontLibrary.h"
 
 namespace tavo {
@@ -18,8 +20,11 @@ std::string FullPath(const std::string& path) {
 }
 
 bool ReportMissing(const std::string& path) {
-  CurrentPrompter().Message("请确认文件" + FullPath(path) + "是否存在!", kDownloadCaption,
-                            MessageIcon::Question);
+  // %1 the library's full path.
+  const char* text = TAVO_TRANSLATE_NOOP("tavo::render::GlyphTables", "请确认文件%1是否存在!");
+  CurrentPrompter().Message(
+      Substitute(Translate("tavo::render::GlyphTables", text), {FullPath(path)}), DownloadCaption(),
+      MessageIcon::Question);
   return false;
 }
 

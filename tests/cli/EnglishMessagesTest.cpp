@@ -1,0 +1,121 @@
+// The core's messages in English, and the scripts' output of `tavo` the same
+// in both languages.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/Texts.h"
+#include "download/ImageCompiler.h"
+#include "download/TransferSession.h"
+#include "elements/Chars.h"
+#include "lang/Catalogues.h"
+#include "model/Project.h"
+#include "model/ProjectFile.h"
+#include "panel/InProcessPanel.h"
+#include "support/CliRun.h"
+#include "support/ProfileScope.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+namespace tavo {
+namespace {
+
+using test::CliRun;
+using test::Tavo;
+using test::TempDir;
+
+const std::string kExamples = std::string(TAVO_SOURCE_DIR) + "/examples/";
+
+// English for the life of the scope; Chinese, the tests' language, after.
+class English {
+ public:
+  English() { EXPECT_TRUE(lang::LoadCatalogues(Language::English, {"tavo_core"}).isEmpty()); }
+  ~English() { lang::LoadCatalogues(Language::Chinese, {}); }
+};
+
+TEST(EnglishMessages, ProjectFileRefusal) {
+  TempDir dir;
+  const std::string path = dir.WriteText("bad.orx", "not a project at all");
+  English english;
+  test::ScriptedPrompter prompter;
+  Project project;
+  EXPECT_FALSE(OpenProjectFile(project, path));
+  ASSERT_EQ(prompter.said.size(), 1u);
+  EXPECT_EQ(prompter.said[0].text, "Please check that this is an .orx file!");
+  EXPECT_EQ(prompter.said[0].caption, "File format error");
+
+  // A template takes the file name where the English puts it.
+  EXPECT_EQ(ProjectFileMessage(ProjectFileError::AccessDenied, "a%2.orx").text,
+            "Access to a%2.orx was denied.");
+}
+
+TEST(EnglishMessages, CompileRefusal) {
+  test::ProfileScope modbus(3);
+  Project project;
+  CMainView& screen = project.AddScreen(7, "");
+  for (int i = 0; i < 256; ++i) screen.m_elements.push_back(std::make_unique<CChars>());
+  English english;
+  test::ScriptedPrompter prompter;
+  EXPECT_EQ(CompileImage(project).outcome, CompileOutcome::kRefused);
+  ASSERT_EQ(prompter.said.size(), 1u);
+  EXPECT_EQ(prompter.said[0].text,
+            "Screen 7 has 256 elements, more than the 255 a screen can hold. It cannot be "
+            "downloaded!");
+  EXPECT_EQ(prompter.said[0].caption, "Download screen data");
+}
+
+TEST(EnglishMessages, TransferFailure) {
+  panel::InProcessPanel panel(panel::PanelConfig{});
+  English english;
+  test::ScriptedPrompter prompter;
+  link::TransferSession session(panel, link::TransferOptions{}, {});
+  EXPECT_FALSE(session.Start(std::vector<uint8_t>(70000), {}));
+  ASSERT_EQ(prompter.said.size(), 1u);
+  EXPECT_EQ(prompter.said[0].text, "The download does not fit in the panel's memory!");
+  EXPECT_EQ(prompter.said[0].caption, "Download screen data");
+  EXPECT_EQ(session.Wait().message, prompter.said[0].text);
+}
+
+TEST(EnglishMessages, TavoSpeaksTheLanguageAsked) {
+  TempDir dir;
+  const std::string bad = dir.WriteText("bad.orx", "not a project at all");
+  CliRun en = Tavo({"--lang", "en", "info", bad});
+  EXPECT_EQ(en.status, cli::kExitRefused);
+  EXPECT_NE(en.err.find("Please check that this is an .orx file!"), std::string::npos) << en.err;
+  // After the English run the locale's language (the tests': Chinese) is back.
+  CliRun zh = Tavo({"info", bad, "--lang=zh"});
+  EXPECT_NE(zh.err.find("请确认是否为orx文件!"), std::string::npos) << zh.err;
+  CliRun plain = Tavo({"info", bad});
+  EXPECT_EQ(plain.err, zh.err);
+
+  CliRun wrong = Tavo({"--lang", "fr", "info", bad});
+  EXPECT_EQ(wrong.status, cli::kExitFailure);
+  EXPECT_NE(wrong.err.find("--lang takes zh or en"), std::string::npos) << wrong.err;
+}
+
+// What scripts read does not change with the language.
+TEST(EnglishMessages, ScriptOutputIsTheSameInBothLanguages) {
+  TempDir dir;
+  const std::vector<std::vector<std::string>> commands = {
+      {"catalogue", "--codes"},
+      {"info", kExamples + "modbus-rtu.orx", "--json"},
+      {"check", kExamples + "modbus-rtu.orx", "--json"},
+      {"budget", kExamples + "modbus-rtu.orx", "--json"},
+      {"xref", kExamples + "modbus-rtu.orx", "--csv"},
+  };
+  for (const auto& command : commands) {
+    std::vector<std::string> zh = command, en = command;
+    zh.insert(zh.begin(), {"--lang", "zh"});
+    en.insert(en.begin(), {"--lang", "en"});
+    CliRun a = Tavo(zh), b = Tavo(en);
+    EXPECT_EQ(a.status, cli::kExitOk) << command[0] << ": " << a.err;
+    EXPECT_FALSE(a.out.empty()) << command[0];
+    EXPECT_EQ(a.out, b.out) << command[0];
+    EXPECT_EQ(a.status, b.status) << command[0];
+  }
+}
+
+}  // namespace
+}  // namespace tavo

@@ -1,0 +1,208 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>tavo::base::Captions</name>
+    <message>
+        <source>下载画面数据</source>
+        <translation>Download screen data</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::download::Compile</name>
+    <message>
+        <source>寄存器原始数据上下限输入有误，取消下载吗?</source>
+        <translation>The raw data limits of a register are wrong. Cancel the download?</translation>
+    </message>
+    <message>
+        <source>错误！</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>画面数据共%1字节，超出下位机画面数据区的32767字节，不能下载!</source>
+        <translation>The screen data is %1 bytes, more than the 32767 bytes of the panel&apos;s screen data area. It cannot be downloaded!</translation>
+    </message>
+    <message>
+        <source>%1号画面有%2个元件，超出每个画面最多255个元件，不能下载!</source>
+        <translation>Screen %1 has %2 elements, more than the 255 a screen can hold. It cannot be downloaded!</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::download::Transfer</name>
+    <message>
+        <source>正在下载画面数据......</source>
+        <translation>Downloading screen data......</translation>
+    </message>
+    <message>
+        <source>取   消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>无法打开通信口%1!</source>
+        <translation>Cannot open the port %1!</translation>
+    </message>
+    <message>
+        <source>通讯错误次数越界</source>
+        <translation>Too many communication errors</translation>
+    </message>
+    <message>
+        <source>延时越界</source>
+        <translation>Timed out</translation>
+    </message>
+    <message>
+        <source>重发次数越界</source>
+        <translation>Too many resends</translation>
+    </message>
+    <message>
+        <source>返回信息错误!</source>
+        <translation>Wrong reply from the panel!</translation>
+    </message>
+    <message>
+        <source>通讯无响应!!!</source>
+        <translation>No response from the panel!!!</translation>
+    </message>
+    <message>
+        <source>Tavo  下位机无响应</source>
+        <translation>Tavo  no response from the panel</translation>
+    </message>
+    <message>
+        <source>本次通信失败!!!</source>
+        <translation>Communication failed!!!</translation>
+    </message>
+    <message>
+        <source>下载完成!画面数据共%1字节</source>
+        <translation>Download complete! The screen data is %1 bytes</translation>
+    </message>
+    <message>
+        <source>确实要取消下载吗?</source>
+        <translation>Cancel the download?</translation>
+    </message>
+    <message>
+        <source>下载数据超出下位机存储空间!</source>
+        <translation>The download does not fit in the panel&apos;s memory!</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::model::Base</name>
+    <message>
+        <source>排序出错</source>
+        <translation>Sort error</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::model::OldProjectImport</name>
+    <message>
+        <source>文件格式非法!</source>
+        <translation>Invalid file format!</translation>
+    </message>
+    <message>
+        <source>文件打开错误!</source>
+        <translation>The file cannot be opened!</translation>
+    </message>
+    <message>
+        <source>导入失败!</source>
+        <translation>Import failed!</translation>
+    </message>
+    <message>
+        <source>旧工程导入成功!</source>
+        <translation>The old project was imported!</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::model::Project</name>
+    <message>
+        <source>画面已存在</source>
+        <translation>Screen exists</translation>
+    </message>
+    <message>
+        <source>无标题</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1号画面已存在</source>
+        <translation>Screen %1 already exists</translation>
+    </message>
+    <message>
+        <source>复制画面号和当前画面号相同!!!</source>
+        <translation>The copy&apos;s screen number is that of the current screen!!!</translation>
+    </message>
+    <message>
+        <source>画面号相同</source>
+        <translation>Same screen number</translation>
+    </message>
+    <message>
+        <source>%1号画面已经存在，要替换吗?</source>
+        <translation>Screen %1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>确实要删除%1号画面吗?</source>
+        <translation>Delete screen %1?</translation>
+    </message>
+    <message>
+        <source>删除画面</source>
+        <translation>Delete screen</translation>
+    </message>
+    <message>
+        <source>将改动保存到 %1？</source>
+        <translation>Save the changes to %1?</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::model::ProjectFile</name>
+    <message>
+        <source>文件格式错误</source>
+        <translation>File format error</translation>
+    </message>
+    <message>
+        <source>打开文档失败。</source>
+        <translation>Failed to open the document.</translation>
+    </message>
+    <message>
+        <source>打开文件%1时出错!</source>
+        <translation>Error opening the file %1!</translation>
+    </message>
+    <message>
+        <source>请确认是否为orx文件!</source>
+        <translation>Please check that this is an .orx file!</translation>
+    </message>
+    <message>
+        <source>软件版本不匹配!</source>
+        <translation>The file is from another software version!</translation>
+    </message>
+    <message>
+        <source>%1 格式错。</source>
+        <translation>%1 has a format error.</translation>
+    </message>
+    <message>
+        <source>%1 含有非预期的对象。</source>
+        <translation>%1 holds an unexpected object.</translation>
+    </message>
+    <message>
+        <source>%1 包含错误的模式。</source>
+        <translation>%1 holds a wrong schema.</translation>
+    </message>
+    <message>
+        <source>试图越过其尾端对 %1 进行读写。</source>
+        <translation>Attempted to read or write past the end of %1.</translation>
+    </message>
+    <message>
+        <source>目的磁盘驱动器已满。</source>
+        <translation>The destination disk is full.</translation>
+    </message>
+    <message>
+        <source>对 %1 的存取被拒绝。</source>
+        <translation>Access to %1 was denied.</translation>
+    </message>
+    <message>
+        <source>保存文档失败。</source>
+        <translation>Failed to save the document.</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::render::GlyphTables</name>
+    <message>
+        <source>请确认文件%1是否存在!</source>
+        <translation>Please check that the file %1 exists!</translation>
+    </message>
+</context>
+</TS>
