@@ -72,7 +72,7 @@ link::TransferResult DownloadDialog::Run(std::vector<uint8_t> image, std::vector
   exec();
   link::TransferResult result = session_.Wait();
   if (!completion_.empty())
-    CurrentPrompter().Message(completion_, kDownloadCaption, MessageIcon::Information);
+    CurrentPrompter().Message(completion_, DownloadCaption(), MessageIcon::Information);
   return result;
 }
 
