@@ -97,8 +97,14 @@ if [ "$package" = --package ]; then
   (cd "$build" && cpack -G DEB >/dev/null) || fail "cpack failed"
   deb=$(ls -t "$build"/package/*.deb | head -1)
   dpkg-deb -I "$deb"
-  dpkg-deb -c "$deb"
-  dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || ((!editor)) ||
+  # Read whole before searching: grep -q stops at the first match, and under
+  # pipefail the listing's broken pipe would fail the check.
+  contents=$(dpkg-deb -c "$deb")
+  echo "$contents"
+  depends=$(dpkg-deb -f "$deb" Depends)
+  grep -q libqt6widgets6 <<<"$depends" || ((!editor)) ||
     fail "the package does not depend on the Qt libraries"
-  dpkg-deb -c "$deb" | grep -q "./usr/share/tavo/ormed_Ptc.dat" || fail "the package lacks the data files"
+  grep -q "./usr/share/tavo/ormed_Ptc.dat" <<<"$contents" || fail "the package lacks the data files"
+  grep -q "./usr/share/tavo/tavo_app_en.qm" <<<"$contents" || ((!editor)) ||
+    fail "the package lacks the English catalogue"
 fi
