@@ -83,6 +83,56 @@
     </message>
 </context>
 <context>
+    <name>tavo::elements::Register</name>
+    <message>
+        <source>%1号画面 寄存器(%2,%3): 小数位%4多于位数%5</source>
+        <translation>Screen %1 register (%2,%3): %4 decimals, more than its %5 digits</translation>
+    </message>
+    <message>
+        <source>寄存器出现错误</source>
+        <translation>Register error</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::link::ModbusLink</name>
+    <message>
+        <source>正在连接</source>
+        <translation>Connecting</translation>
+    </message>
+    <message>
+        <source>已连接</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>无响应</source>
+        <translation>No response</translation>
+    </message>
+    <message>
+        <source>连接失败</source>
+        <translation>Connection failed</translation>
+    </message>
+    <message>
+        <source>等待</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>面板内部</source>
+        <translation>Panel internal</translation>
+    </message>
+    <message>
+        <source>未链接</source>
+        <translation>Not linked</translation>
+    </message>
+</context>
+<context>
     <name>tavo::model::Base</name>
     <message>
         <source>排序出错</source>
@@ -199,10 +249,40 @@
     </message>
 </context>
 <context>
+    <name>tavo::plc::ProtocolFiles</name>
+    <message>
+        <source>文件%1不存在!</source>
+        <translation>The file %1 does not exist!</translation>
+    </message>
+    <message>
+        <source>此协议不存在!</source>
+        <translation>This protocol does not exist!</translation>
+    </message>
+    <message>
+        <source>文件ormed_Ptc.dat出错!!!</source>
+        <translation>The file ormed_Ptc.dat is damaged!!!</translation>
+    </message>
+</context>
+<context>
     <name>tavo::render::GlyphTables</name>
     <message>
         <source>请确认文件%1是否存在!</source>
         <translation>Please check that the file %1 exists!</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::render::PictureFile</name>
+    <message>
+        <source>打开位图</source>
+        <translation>Open bitmap</translation>
+    </message>
+    <message>
+        <source>打开位图出错!!!</source>
+        <translation>Error opening the bitmap!!!</translation>
+    </message>
+    <message>
+        <source>位图尺寸太大!!!</source>
+        <translation>The bitmap is too large!!!</translation>
     </message>
 </context>
 </TS>

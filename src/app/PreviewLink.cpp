@@ -165,7 +165,7 @@ QString PreviewLink::StatusText() const {
                                           ? o.target.device
                                           : o.target.host + ":" + std::to_string(o.target.port)));
   text += tr(" · %1 · %2 请求/秒 · 错误 %3 · 超时 %4")
-              .arg(QString::fromUtf8(link::LinkStateText(s.state)))
+              .arg(QString::fromStdString(link::ShownLinkStateText(s.state)))
               .arg(s.requestsPerSecond, 0, 'f', 0)
               .arg(s.errors)
               .arg(s.timeouts);
@@ -176,7 +176,7 @@ QString PreviewLink::StatusText() const {
 QString PreviewLink::ItemState(const panel::PlcKey& key) const {
   if (!plc_) return {};
   const link::ItemReading r = plc_->Reading(key);
-  QString text = QString::fromUtf8(link::ItemStateText(r.state));
+  QString text = QString::fromStdString(link::ShownItemStateText(r.state));
   if (!r.error.empty()) text += QStringLiteral(" (%1)").arg(QString::fromStdString(r.error));
   return text;
 }

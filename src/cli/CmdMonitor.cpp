@@ -65,8 +65,9 @@ const char* KindName(uint8_t kind) {
   }
 }
 
-std::string StateText(const link::ItemReading& r) {
-  std::string text = link::ItemStateText(r.state);
+// `shown`: in the user's language, for the table a person reads.
+std::string StateText(const link::ItemReading& r, bool shown) {
+  std::string text = shown ? link::ShownItemStateText(r.state) : link::ItemStateText(r.state);
   if (!r.error.empty()) text += " (" + r.error + ")";
   return text;
 }
@@ -78,15 +79,15 @@ void PrintTable(const panel::PanelRuntime& runtime, const link::LinkedPlc& plc,
   std::printf(
       "\x1b[H\x1b[J%s  %s  screen %s  %.0f requests/s  %zu per poll  errors %llu  "
       "timeouts %llu\n",
-      target.c_str(), link::LinkStateText(s.state), screen.c_str(), s.requestsPerSecond,
-      s.requestsLastPoll, static_cast<unsigned long long>(s.errors),
+      target.c_str(), link::ShownLinkStateText(s.state).c_str(), screen.c_str(),
+      s.requestsPerSecond, s.requestsLastPoll, static_cast<unsigned long long>(s.errors),
       static_cast<unsigned long long>(s.timeouts));
   if (!s.lastError.empty()) std::printf("last error: %s\n", s.lastError.c_str());
   std::printf("\n%-10s %-8s %-9s %12s  %s\n", "item", "station", "element", "value", "state");
   for (const panel::ScreenBinding& b : runtime.WatchedItems())
     std::printf("%-10s %-8u %-9s %12s  %s\n", link::ModbusItemName(b.key).c_str(),
                 static_cast<unsigned>(b.key.station), KindName(b.kind),
-                ShownValue(runtime, plc, b).c_str(), StateText(plc.Reading(b.key)).c_str());
+                ShownValue(runtime, plc, b).c_str(), StateText(plc.Reading(b.key), true).c_str());
   std::fflush(stdout);
 }
 
@@ -103,7 +104,8 @@ class ChangeLines {
     if (link != link_) std::printf("%llu\t-\tlink\t-\t%s\n", ToLong(poll), link.c_str());
     link_ = link;
     for (const panel::ScreenBinding& b : runtime.WatchedItems()) {
-      const std::string line = ShownValue(runtime, plc, b) + "\t" + StateText(plc.Reading(b.key));
+      const std::string line =
+          ShownValue(runtime, plc, b) + "\t" + StateText(plc.Reading(b.key), false);
       std::string& last = shown_[b.key];
       if (line == last) continue;
       last = line;

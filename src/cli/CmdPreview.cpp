@@ -69,8 +69,9 @@ int PreviewWithPlc(panel::PanelRuntime& runtime, panel::RenderOptions options,
   if (!settled || stats.state != link::LinkState::Connected) {
     std::fprintf(stderr, "%sthe PLC at %s did not answer: %s\n", kPrefix,
                  linkOptions->target.Describe().c_str(),
-                 stats.lastError.empty() ? link::LinkStateText(link::LinkState::NoResponse)
-                                         : stats.lastError.c_str());
+                 stats.lastError.empty()
+                     ? link::ShownLinkStateText(link::LinkState::NoResponse).c_str()
+                     : stats.lastError.c_str());
     return kExitFailure;
   }
   // The screen starts again with the PLC's values (a trend's first sample).
@@ -90,7 +91,7 @@ int PreviewWithPlc(panel::PanelRuntime& runtime, panel::RenderOptions options,
     if (r.state == link::ItemState::Ok || r.state == link::ItemState::Panel) continue;
     std::fprintf(stderr, "%swarning: %s station %u %s: %s\n", kPrefix,
                  link::ModbusItemName(b.key).c_str(), static_cast<unsigned>(b.key.station),
-                 link::ItemStateText(r.state), r.error.c_str());
+                 link::ShownItemStateText(r.state).c_str(), r.error.c_str());
   }
   if (!plc.Stats().lastError.empty() && plc.Stats().errors > 0)
     std::fprintf(stderr, "%slast link error: %s\n", kPrefix, plc.Stats().lastError.c_str());

@@ -1,6 +1,7 @@
 #include "elements/Register.h"
 
 #include "base/Prompter.h"
+#include "base/Substitute.h"
 #include "elements/ElementCommon.h"
 #include "model/Project.h"
 #include "plc/Protocol.h"
@@ -49,9 +50,13 @@ int CRegister::RecordCells() const {
 
 void CRegister::SetScreenPos(int left, int top) {
   if (m_decimals > m_digits)
-    CurrentPrompter().Message(kRegisterErrorText, "", MessageIcon::Warning);
+    CurrentPrompter().Message(RegisterErrorText(), "", MessageIcon::Warning);
   const int scale = 1 + Flag(m_double);
   m_rect = {left, top, left + scale * 18 * Cells(), top + 36 * scale};
+}
+
+std::string RegisterErrorText() {
+  return Translate("tavo::elements::Register", kRegisterErrorText);
 }
 
 std::string RegisterErrorPlaces(const Project& project) {
@@ -61,9 +66,13 @@ std::string RegisterErrorPlaces(const Project& project) {
       const auto* r = dynamic_cast<const CRegister*>(element.get());
       if (!r || r->m_decimals <= r->m_digits) continue;
       if (!places.empty()) places += '\n';
-      places += std::to_string(screen->m_number) + "号画面 寄存器(" + std::to_string(r->m_x) + "," +
-                std::to_string(r->m_y) + "): 小数位" + std::to_string(r->m_decimals) + "多于位数" +
-                std::to_string(r->m_digits);
+      // %1 the screen, %2 and %3 the register's place, %4 its decimals, %5 its digits.
+      const char* place = TAVO_TRANSLATE_NOOP("tavo::elements::Register",
+                                              "%1号画面 寄存器(%2,%3): 小数位%4多于位数%5");
+      places += Substitute(
+          Translate("tavo::elements::Register", place),
+          {std::to_string(screen->m_number), std::to_string(r->m_x), std::to_string(r->m_y),
+           std::to_string(r->m_decimals), std::to_string(r->m_digits)});
     }
   }
   return places;

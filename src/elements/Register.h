@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "base/Texts.h"
 #include "model/Base.h"
 
 namespace tavo {
@@ -11,7 +12,10 @@ class Project;
 
 // Shown when a register's rectangle is set while it has more decimals than
 // digits.
-inline constexpr char kRegisterErrorText[] = "寄存器出现错误";
+inline constexpr char kRegisterErrorText[] =
+    TAVO_TRANSLATE_NOOP("tavo::elements::Register", "寄存器出现错误");
+// The same in the user's language, as the message says it.
+std::string RegisterErrorText();
 
 // A numeric register: shows a PLC register's value with a fixed number of
 // digits and decimals; may let the operator enter a value within limits,

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "base/Texts.h"
+
 namespace tavo::link {
 
 using Clock = std::chrono::steady_clock;
@@ -18,13 +20,13 @@ constexpr std::chrono::milliseconds kReconnectDelay{500};
 const char* LinkStateText(LinkState state) {
   switch (state) {
     case LinkState::Connecting:
-      return "正在连接";
+      return TAVO_TRANSLATE_NOOP("tavo::link::ModbusLink", "正在连接");
     case LinkState::Connected:
-      return "已连接";
+      return TAVO_TRANSLATE_NOOP("tavo::link::ModbusLink", "已连接");
     case LinkState::NoResponse:
-      return "无响应";
+      return TAVO_TRANSLATE_NOOP("tavo::link::ModbusLink", "无响应");
     case LinkState::Failed:
-      return "连接失败";
+      return TAVO_TRANSLATE_NOOP("tavo::link::ModbusLink", "连接失败");
   }
   return "";
 }
@@ -32,19 +34,27 @@ const char* LinkStateText(LinkState state) {
 const char* ItemStateText(ItemState state) {
   switch (state) {
     case ItemState::Waiting:
-      return "等待";
+      return TAVO_TRANSLATE_NOOP("tavo::link::ModbusLink", "等待");
     case ItemState::Ok:
-      return "正常";
+      return TAVO_TRANSLATE_NOOP("tavo::link::ModbusLink", "正常");
     case ItemState::NoResponse:
-      return "无响应";
+      return TAVO_TRANSLATE_NOOP("tavo::link::ModbusLink", "无响应");
     case ItemState::Error:
-      return "错误";
+      return TAVO_TRANSLATE_NOOP("tavo::link::ModbusLink", "错误");
     case ItemState::Panel:
-      return "面板内部";
+      return TAVO_TRANSLATE_NOOP("tavo::link::ModbusLink", "面板内部");
     case ItemState::NotLinked:
-      return "未链接";
+      return TAVO_TRANSLATE_NOOP("tavo::link::ModbusLink", "未链接");
   }
   return "";
+}
+
+std::string ShownLinkStateText(LinkState state) {
+  return Translate("tavo::link::ModbusLink", LinkStateText(state));
+}
+
+std::string ShownItemStateText(ItemState state) {
+  return Translate("tavo::link::ModbusLink", ItemStateText(state));
 }
 
 ModbusLink::ModbusLink(LinkOptions options)

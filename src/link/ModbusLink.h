@@ -35,6 +35,9 @@ struct LinkOptions {
 enum class LinkState : uint8_t { Connecting, Connected, NoResponse, Failed };
 // "正在连接", "已连接", "无响应", "连接失败".
 const char* LinkStateText(LinkState state);
+// The same in the user's language, for a person to read (the monitor's piped
+// lines keep the texts as written).
+std::string ShownLinkStateText(LinkState state);
 
 enum class ItemState : uint8_t {
   Waiting,     // not read yet
@@ -46,6 +49,7 @@ enum class ItemState : uint8_t {
 };
 // "等待", "正常", "无响应", "错误", "面板内部", "未链接".
 const char* ItemStateText(ItemState state);
+std::string ShownItemStateText(ItemState state);
 
 struct ItemReading {
   uint32_t value = 0;

@@ -223,7 +223,7 @@ bool ReadProjectFile(Project& project, const std::string& path) {
   // Every register with more decimals than digits says "寄存器出现错误" as it
   // is placed: the project's registers say it once, naming where they are.
   bool read = false;
-  MessageBatch batch(kRegisterErrorText,
+  MessageBatch batch(RegisterErrorText(),
                      [&] { return read ? RegisterErrorPlaces(project) : std::string(); });
   read = ReadProjectFileShowing(project, path);
   batch.Release();

@@ -10,6 +10,8 @@
 
 #include "base/DataFiles.h"
 #include "base/Prompter.h"
+#include "base/Substitute.h"
+#include "base/Texts.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
 
@@ -44,7 +46,11 @@ std::string AbsolutePath(const std::string& path) {
 }
 
 void ShowMissing(const std::string& path, const std::string& caption) {
-  CurrentPrompter().Message("文件" + AbsolutePath(path) + "不存在!", caption, MessageIcon::Warning);
+  // %1 the file's full path.
+  const char* text = TAVO_TRANSLATE_NOOP("tavo::plc::ProtocolFiles", "文件%1不存在!");
+  CurrentPrompter().Message(
+      Substitute(Translate("tavo::plc::ProtocolFiles", text), {AbsolutePath(path)}), caption,
+      MessageIcon::Warning);
 }
 
 bool Writable(const fs::path& p) {
@@ -230,8 +236,11 @@ bool ProtocolFiles::LoadDriver(PanelSettings& settings, const std::string& capti
     case DriverRead::NoFile:
       ShowMissing(ProtocolPath(), caption);
       return false;
-    case DriverRead::NotFound:
-      CurrentPrompter().Message("此协议不存在!", caption, MessageIcon::Warning);
+    case DriverRead::NotFound: {
+      const char* text = TAVO_TRANSLATE_NOOP("tavo::plc::ProtocolFiles", "此协议不存在!");
+      CurrentPrompter().Message(Translate("tavo::plc::ProtocolFiles", text), caption,
+                                MessageIcon::Warning);
+    }
       return false;
     case DriverRead::Ok:
       break;
@@ -249,7 +258,8 @@ bool ProtocolFiles::SaveChoice(const PanelSettings& settings) {
 
 bool ProtocolFiles::CheckForNewProject() const {
   if (HasProtocols()) return true;
-  CurrentPrompter().Message("文件ormed_Ptc.dat出错!!!", "", MessageIcon::Warning);
+  const char* text = TAVO_TRANSLATE_NOOP("tavo::plc::ProtocolFiles", "文件ormed_Ptc.dat出错!!!");
+  CurrentPrompter().Message(Translate("tavo::plc::ProtocolFiles", text), "", MessageIcon::Warning);
   return false;
 }
 

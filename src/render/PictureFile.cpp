@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/Prompter.h"
+#include "base/Texts.h"
 #include "render/Canvas.h"
 #include "render/StbIo.h"
 
@@ -134,8 +135,10 @@ PictureLoadResult LoadPictureFile(const std::string& path) {
 
 void ReportPictureLoad(PictureLoad status) {
   if (status == PictureLoad::Ok) return;
-  CurrentPrompter().Message(status == PictureLoad::TooLarge ? kPictureTooLarge : kPictureUnreadable,
-                            kPictureCaption, MessageIcon::Warning);
+  constexpr const char* kContext = "tavo::render::PictureFile";
+  CurrentPrompter().Message(
+      Translate(kContext, status == PictureLoad::TooLarge ? kPictureTooLarge : kPictureUnreadable),
+      Translate(kContext, kPictureCaption), MessageIcon::Warning);
 }
 
 }  // namespace tavo

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Texts.h"
+
 namespace tavo {
 
 // A decoded bitmap: one colour (RgbColor) per pixel, rows top to bottom.
@@ -30,9 +32,12 @@ struct PictureLoadResult {
 };
 
 // Messages and caption of a refused picture file.
-inline constexpr char kPictureCaption[] = "打开位图";
-inline constexpr char kPictureUnreadable[] = "打开位图出错!!!";
-inline constexpr char kPictureTooLarge[] = "位图尺寸太大!!!";
+inline constexpr char kPictureCaption[] =
+    TAVO_TRANSLATE_NOOP("tavo::render::PictureFile", "打开位图");
+inline constexpr char kPictureUnreadable[] =
+    TAVO_TRANSLATE_NOOP("tavo::render::PictureFile", "打开位图出错!!!");
+inline constexpr char kPictureTooLarge[] =
+    TAVO_TRANSLATE_NOOP("tavo::render::PictureFile", "位图尺寸太大!!!");
 
 // Loads a Windows bitmap (.bmp) of any bit depth the decoder reads (1, 4, 8,
 // 16, 24, 32), stored bottom-up or top-down. The file must be complete: a

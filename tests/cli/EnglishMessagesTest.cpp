@@ -11,9 +11,11 @@
 #include "download/TransferSession.h"
 #include "elements/Chars.h"
 #include "lang/Catalogues.h"
+#include "link/ModbusLink.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
 #include "panel/InProcessPanel.h"
+#include "render/PictureFile.h"
 #include "support/CliRun.h"
 #include "support/ProfileScope.h"
 #include "support/ScriptedPrompter.h"
@@ -76,6 +78,21 @@ TEST(EnglishMessages, TransferFailure) {
   EXPECT_EQ(prompter.said[0].text, "The download does not fit in the panel's memory!");
   EXPECT_EQ(prompter.said[0].caption, "Download screen data");
   EXPECT_EQ(session.Wait().message, prompter.said[0].text);
+}
+
+// The states a person reads are shown in English; the texts as written stay
+// for the monitor's piped lines.
+TEST(EnglishMessages, LinkStatesAndPictureRefusal) {
+  English english;
+  EXPECT_EQ(link::ShownLinkStateText(link::LinkState::NoResponse), "No response");
+  EXPECT_EQ(link::ShownItemStateText(link::ItemState::Panel), "Panel internal");
+  EXPECT_STREQ(link::LinkStateText(link::LinkState::NoResponse), "无响应");
+
+  test::ScriptedPrompter prompter;
+  ReportPictureLoad(PictureLoad::TooLarge);
+  ASSERT_EQ(prompter.said.size(), 1u);
+  EXPECT_EQ(prompter.said[0].text, "The bitmap is too large!!!");
+  EXPECT_EQ(prompter.said[0].caption, "Open bitmap");
 }
 
 TEST(EnglishMessages, TavoSpeaksTheLanguageAsked) {
