@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>tavo::check::Finding</name>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source> 画面%1</source>
+        <translation> screen %1</translation>
+    </message>
+    <message>
+        <source> 元件%1</source>
+        <translation> element %1</translation>
+    </message>
+    <message>
+        <source>%1 个错误, %2 个警告, %3 个提示</source>
+        <translation>%1 errors, %2 warnings, %3 notes</translation>
+    </message>
+</context>
+<context>
     <name>tavo::download::Compile</name>
     <message>
         <source>寄存器原始数据上下限输入有误，取消下载吗?</source>

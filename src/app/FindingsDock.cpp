@@ -66,7 +66,7 @@ class FindingsModel : public ListModel {
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
       case 0:
-        return QString::fromUtf8(SeverityName(f.severity));
+        return QString::fromStdString(ShownSeverityName(f.severity));
       case 1:
         return QString::fromStdString(f.code);
       case 2:

@@ -2,20 +2,30 @@
 
 #include <algorithm>
 
+#include "base/Substitute.h"
+#include "base/Texts.h"
 #include "model/JsonWriter.h"
 
 namespace tavo {
 
+namespace {
+constexpr const char* kContext = "tavo::check::Finding";
+}  // namespace
+
 const char* SeverityName(Severity severity) {
   switch (severity) {
     case Severity::kError:
-      return "错误";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Finding", "错误");
     case Severity::kWarning:
-      return "警告";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Finding", "警告");
     case Severity::kNote:
       break;
   }
-  return "提示";
+  return TAVO_TRANSLATE_NOOP("tavo::check::Finding", "提示");
+}
+
+std::string ShownSeverityName(Severity severity) {
+  return Translate(kContext, SeverityName(severity));
 }
 
 const char* SeverityKey(Severity severity) {
@@ -39,17 +49,27 @@ size_t CountFindings(const std::vector<Finding>& findings, Severity severity) {
 std::string FindingsToText(const std::vector<Finding>& findings) {
   std::string out;
   for (const Finding& f : findings) {
-    out += SeverityName(f.severity);
+    out += ShownSeverityName(f.severity);
     out += " ";
     out += f.code;
-    if (f.screen) out += " 画面" + std::to_string(*f.screen);
-    if (f.element) out += " 元件" + std::to_string(*f.element + 1);
+    if (f.screen) {
+      const char* screen = TAVO_TRANSLATE_NOOP("tavo::check::Finding", " 画面%1");
+      out += Substitute(Translate(kContext, screen), {std::to_string(*f.screen)});
+    }
+    if (f.element) {
+      const char* element = TAVO_TRANSLATE_NOOP("tavo::check::Finding", " 元件%1");
+      out += Substitute(Translate(kContext, element), {std::to_string(*f.element + 1)});
+    }
     out += ": " + f.message + "\n";
   }
-  out += std::to_string(CountFindings(findings, Severity::kError)) + " 个错误, " +
-         std::to_string(CountFindings(findings, Severity::kWarning)) + " 个警告, " +
-         std::to_string(CountFindings(findings, Severity::kNote)) + " 个提示\n";
-  return out;
+  // %1 errors, %2 warnings, %3 notes.
+  const char* summary =
+      TAVO_TRANSLATE_NOOP("tavo::check::Finding", "%1 个错误, %2 个警告, %3 个提示");
+  out += Substitute(Translate(kContext, summary),
+                    {std::to_string(CountFindings(findings, Severity::kError)),
+                     std::to_string(CountFindings(findings, Severity::kWarning)),
+                     std::to_string(CountFindings(findings, Severity::kNote))});
+  return out + "\n";
 }
 
 std::string FindingsToJson(const std::vector<Finding>& findings) {

@@ -28,6 +28,8 @@ struct Finding {
 
 // "错误", "警告", "提示"
 const char* SeverityName(Severity severity);
+// The same in the user's language, for a person to read.
+std::string ShownSeverityName(Severity severity);
 // "error", "warning", "note" (JSON and scripts)
 const char* SeverityKey(Severity severity);
 

@@ -107,6 +107,10 @@ TEST(EnglishMessages, TavoSpeaksTheLanguageAsked) {
   CliRun plain = Tavo({"info", bad});
   EXPECT_EQ(plain.err, zh.err);
 
+  CliRun check = Tavo({"check", kExamples + "modbus-rtu.orx", "--lang", "en"});
+  EXPECT_NE(check.out.find(" errors, "), std::string::npos) << check.out;
+  EXPECT_EQ(check.out.find("个错误"), std::string::npos) << check.out;
+
   CliRun wrong = Tavo({"--lang", "fr", "info", bad});
   EXPECT_EQ(wrong.status, cli::kExitFailure);
   EXPECT_NE(wrong.err.find("--lang takes zh or en"), std::string::npos) << wrong.err;
