@@ -36,6 +36,73 @@
     </message>
 </context>
 <context>
+    <name>tavo::check::ImageBudget</name>
+    <message>
+        <source>文件头</source>
+        <translation>Header</translation>
+    </message>
+    <message>
+        <source>指示灯图形</source>
+        <translation>Light pictures</translation>
+    </message>
+    <message>
+        <source>按键图形</source>
+        <translation>Key pictures</translation>
+    </message>
+    <message>
+        <source>汉字字模</source>
+        <translation>Chinese glyphs</translation>
+    </message>
+    <message>
+        <source>字符字模</source>
+        <translation>Character glyphs</translation>
+    </message>
+    <message>
+        <source>图片数据</source>
+        <translation>Picture data</translation>
+    </message>
+    <message>
+        <source>画面表</source>
+        <translation>Screen table</translation>
+    </message>
+    <message>
+        <source>元件索引</source>
+        <translation>Element index</translation>
+    </message>
+    <message>
+        <source>元件记录</source>
+        <translation>Element records</translation>
+    </message>
+    <message>
+        <source>动态文本表</source>
+        <translation>Dynamic text tables</translation>
+    </message>
+    <message>
+        <source>报警列表</source>
+        <translation>Alarm list</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>上限</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>剩余</source>
+        <translation>Remaining</translation>
+    </message>
+    <message>
+        <source>汉字 %1 个, 字符 %2 个, 按键图形 %3 个</source>
+        <translation>%1 Chinese glyphs, %2 character glyphs, %3 key pictures</translation>
+    </message>
+    <message>
+        <source>画面    元件数      字节</source>
+        <translation>Screen  Elements     Bytes</translation>
+    </message>
+</context>
+<context>
     <name>tavo::download::Compile</name>
     <message>
         <source>寄存器原始数据上下限输入有误，取消下载吗?</source>

@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "base/Prompter.h"
+#include "base/Substitute.h"
+#include "base/Texts.h"
 #include "check/ProjectCopy.h"
 #include "model/JsonWriter.h"
 #include "model/Project.h"
@@ -52,17 +54,24 @@ struct PartRow {
 };
 
 std::vector<PartRow> Rows(const ImageParts& p) {
-  return {{"header", "文件头", p.header},
-          {"lightPictures", "指示灯图形", p.lightPictures},
-          {"keyPictures", "按键图形", p.keyPictures},
-          {"wideGlyphs", "汉字字模", p.wideGlyphs},
-          {"narrowGlyphs", "字符字模", p.narrowGlyphs},
-          {"pictureData", "图片数据", p.pictureData},
-          {"screenTable", "画面表", p.screenTable},
-          {"elementIndex", "元件索引", p.elementIndex},
-          {"records", "元件记录", p.records},
-          {"dynamicTables", "动态文本表", p.dynamicTables},
-          {"alarmList", "报警列表", p.alarmList}};
+  return {
+      {"header", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "文件头"), p.header},
+      {"lightPictures", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "指示灯图形"),
+       p.lightPictures},
+      {"keyPictures", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "按键图形"), p.keyPictures},
+      {"wideGlyphs", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "汉字字模"), p.wideGlyphs},
+      {"narrowGlyphs", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "字符字模"), p.narrowGlyphs},
+      {"pictureData", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "图片数据"), p.pictureData},
+      {"screenTable", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "画面表"), p.screenTable},
+      {"elementIndex", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "元件索引"), p.elementIndex},
+      {"records", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "元件记录"), p.records},
+      {"dynamicTables", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "动态文本表"),
+       p.dynamicTables},
+      {"alarmList", TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "报警列表"), p.alarmList}};
+}
+
+std::string Tr(const char* text) {
+  return Translate("tavo::check::ImageBudget", text);
 }
 
 // Columns a UTF-8 text takes on a terminal: a Chinese character two.
@@ -88,14 +97,21 @@ std::string Line(const std::string& name, const std::string& number) {
 std::string BudgetToText(const ImageBudget& b) {
   std::string out;
   for (const PartRow& row : Rows(b.parts))
-    out += Line(row.name, GroupedNumber(static_cast<long long>(row.bytes)));
-  out += Line("合计", GroupedNumber(static_cast<long long>(b.Total())));
-  out += Line("上限", GroupedNumber(static_cast<long long>(b.limit)));
-  out += Line("剩余", GroupedNumber(b.Remaining()));
-  out += "汉字 " + std::to_string(b.wideGlyphCount) + " 个, 字符 " +
-         std::to_string(b.narrowGlyphCount) + " 个, 按键图形 " + std::to_string(b.keyPictureCount) +
-         " 个\n";
-  out += "画面    元件数      字节\n";
+    out += Line(Tr(row.name), GroupedNumber(static_cast<long long>(row.bytes)));
+  out += Line(Tr(TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "合计")),
+              GroupedNumber(static_cast<long long>(b.Total())));
+  out += Line(Tr(TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "上限")),
+              GroupedNumber(static_cast<long long>(b.limit)));
+  out += Line(Tr(TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "剩余")),
+              GroupedNumber(b.Remaining()));
+  // %1 Chinese glyphs, %2 narrow glyphs, %3 key pictures.
+  const char* counts =
+      TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "汉字 %1 个, 字符 %2 个, 按键图形 %3 个");
+  out +=
+      Substitute(Tr(counts), {std::to_string(b.wideGlyphCount), std::to_string(b.narrowGlyphCount),
+                              std::to_string(b.keyPictureCount)}) +
+      "\n";
+  out += Tr(TAVO_TRANSLATE_NOOP("tavo::check::ImageBudget", "画面    元件数      字节")) + "\n";
   char buf[96];
   for (const ImageParts::Screen& s : b.parts.screens) {
     std::snprintf(buf, sizeof buf, "%4u %9zu %9s\n", unsigned{s.number}, s.elements,
