@@ -1,3 +1,9 @@
+// GCC 12 at -O1 with the sanitizers reports a std::function inside
+// <regex>'s automaton as maybe used uninitialized (a false positive in the
+// standard library's own code, reached through gtest's and <regex>'s
+// headers); the code of this file keeps the check.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,6 +11,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#pragma GCC diagnostic pop
 
 #include "cli/Cli.h"
 #include "cli/Command.h"
