@@ -85,10 +85,10 @@ do_test() {
   # (tests_pages), which this pass covers.
   # -O1 and line tables only compile faster than -O2 -g, and the
   # sanitizers' reports still name file and line.
-  # Warnings stay warnings in this tree: the sanitizers' instrumentation
-  # misleads GCC's flow analysis into false positives the build above,
-  # which holds the tree to no warnings, does not have.
-  configure_and_build build-asan -DTAVO_SANITIZE=ON -DTAVO_BUILD_APP=OFF -DTAVO_WERROR=OFF \
+  # This tree is held to no warnings too; the sanitizers' instrumentation
+  # leads GCC to false positives the build above does not have, which are
+  # silenced where they arise (tests/cli/HelpCommandTest.cpp).
+  configure_and_build build-asan -DTAVO_SANITIZE=ON -DTAVO_BUILD_APP=OFF \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG"
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j"$JOBS" --timeout 900
