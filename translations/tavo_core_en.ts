@@ -9,6 +9,92 @@
     </message>
 </context>
 <context>
+    <name>tavo::check::Bindings</name>
+    <message>
+        <source>读</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>写</source>
+        <translation>write</translation>
+    </message>
+    <message>
+        <source>读写</source>
+        <translation>read/write</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>寄存器</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>指示灯</source>
+        <translation>Lamp</translation>
+    </message>
+    <message>
+        <source>功能键</source>
+        <translation>Function key</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>棒状图</source>
+        <translation>Bar graph</translation>
+    </message>
+    <message>
+        <source>趋势图</source>
+        <translation>Trend graph</translation>
+    </message>
+    <message>
+        <source>动态文本</source>
+        <translation>Dynamic text</translation>
+    </message>
+    <message>
+        <source>元件</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>报警列表</source>
+        <translation>Alarm list</translation>
+    </message>
+    <message>
+        <source>控制寄存器</source>
+        <translation>Control register</translation>
+    </message>
+    <message>
+        <source>%1(%2,%3)</source>
+        <translation>%1 (%2,%3)</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::check::CrossReference</name>
+    <message>
+        <source>位</source>
+        <translation>bit</translation>
+    </message>
+    <message>
+        <source>%1字节</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>局号%1</source>
+        <translation>Station %1</translation>
+    </message>
+    <message>
+        <source>画面%1</source>
+        <translation>Screen %1</translation>
+    </message>
+    <message>
+        <source>1字节</source>
+        <translation>1 byte</translation>
+    </message>
+</context>
+<context>
     <name>tavo::check::Finding</name>
     <message>
         <source>错误</source>
@@ -103,6 +189,133 @@
     </message>
 </context>
 <context>
+    <name>tavo::check::ProjectCheck</name>
+    <message>
+        <source>%1的类型序号%2超出协议的类型表，下载时用最后一个类型%3</source>
+        <translation>%1: register type %2 is past the protocol&apos;s type list; the download uses the last type, %3</translation>
+    </message>
+    <message>
+        <source>%1的地址%2超出面板内部寄存器的最大地址%3</source>
+        <translation>%1: address %2 is above %3, the highest address of the panel&apos;s internal registers</translation>
+    </message>
+    <message>
+        <source>%1的局号%2超出协议允许的%3至%4</source>
+        <translation>%1: station %2 is outside the protocol&apos;s range %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1的寄存器个数%2超出协议允许的1至%3</source>
+        <translation>%1: register count %2 is outside the protocol&apos;s range 1 to %3</translation>
+    </message>
+    <message>
+        <source>%1的地址%2超出协议允许的最大地址%3</source>
+        <translation>%1: address %2 is above %3, the protocol&apos;s highest address</translation>
+    </message>
+    <message>
+        <source>%1的子地址%2超出协议允许的最大位号%3</source>
+        <translation>%1: sub-address %2 is above %3, the protocol&apos;s highest bit number</translation>
+    </message>
+    <message>
+        <source>协议有报警线圈，但报警列表没有内容</source>
+        <translation>The protocol has alarm coils, but the alarm list is empty</translation>
+    </message>
+    <message>
+        <source>协议没有报警线圈类型，报警列表却有%1条内容(在此协议下不能编辑)</source>
+        <translation>The protocol has no alarm coil type, yet the alarm list holds %1 entries (not editable under this protocol)</translation>
+    </message>
+    <message>
+        <source>%1完全在192×64显示区之外</source>
+        <translation>%1 lies wholly outside the 192×64 display area</translation>
+    </message>
+    <message>
+        <source>%1部分超出192×64显示区</source>
+        <translation>%1 lies partly outside the 192×64 display area</translation>
+    </message>
+    <message>
+        <source>%1被%2完全遮住</source>
+        <translation>%1 is wholly hidden behind %2</translation>
+    </message>
+    <message>
+        <source>按键%1</source>
+        <translation>key %1</translation>
+    </message>
+    <message>
+        <source>初始画面%1不存在，下载时改用%2号画面</source>
+        <translation>Start screen %1 does not exist; the download uses screen %2 instead</translation>
+    </message>
+    <message>
+        <source>屏幕保护画面%1不存在，下载时改用%2号画面</source>
+        <translation>Screen saver screen %1 does not exist; the download uses screen %2 instead</translation>
+    </message>
+    <message>
+        <source>%1号画面按‘↑’键转到的%2号画面不存在</source>
+        <translation>Screen %2, which the ‘↑’ key of screen %1 leads to, does not exist</translation>
+    </message>
+    <message>
+        <source>%1号画面按‘↓’键转到的%2号画面不存在</source>
+        <translation>Screen %2, which the ‘↓’ key of screen %1 leads to, does not exist</translation>
+    </message>
+    <message>
+        <source>%1跳转到的%2号画面不存在</source>
+        <translation>%1 jumps to screen %2, which does not exist</translation>
+    </message>
+    <message>
+        <source>%1跳转到报警列表，但报警列表没有内容</source>
+        <translation>%1 jumps to the alarm list, but the alarm list is empty</translation>
+    </message>
+    <message>
+        <source>%1与%2是同一个%3，面板只执行其中一个</source>
+        <translation>%1 and %2 are both the %3; the panel runs only one of them</translation>
+    </message>
+    <message>
+        <source>画面号%1重复</source>
+        <translation>Screen number %1 is used more than once</translation>
+    </message>
+    <message>
+        <source>%1的文字在第%2字节有GBK不能编码的字节%3，面板显示错乱</source>
+        <translation>%1: byte %2 of the text is %3, which GBK cannot encode; the panel shows the text garbled</translation>
+    </message>
+    <message>
+        <source>%1的文字中%2在字库中没有字形，面板上显示为空白</source>
+        <translation>%1: the font library has no glyph for %2 of the text; the panel shows blanks</translation>
+    </message>
+    <message>
+        <source>%1的文字中%2等%3个字符在字库中没有字形，面板上显示为空白</source>
+        <translation>%1: the font library has no glyph for %2 and more, %3 characters of the text; the panel shows blanks</translation>
+    </message>
+    <message>
+        <source>%1第%2行</source>
+        <translation>%1 row %2</translation>
+    </message>
+    <message>
+        <source>报警列表第%1条</source>
+        <translation>Alarm list entry %1</translation>
+    </message>
+    <message>
+        <source>%1的位数%2或小数位%3超出0至10</source>
+        <translation>%1: digits %2 or decimals %3 outside 0 to 10</translation>
+    </message>
+    <message>
+        <source>寄存器出现错误: %1的小数位%2多于位数%3</source>
+        <translation>Register error: %1 has %2 decimals, more than its %3 digits</translation>
+    </message>
+    <message>
+        <source>%1的输入上限%2不大于下限%3，下载时改正并询问是否取消下载</source>
+        <translation>%1: input upper limit %2 is not above lower limit %3; the download corrects it and asks whether to cancel</translation>
+    </message>
+    <message>
+        <source>%1的满额度值%2不大于零额度值%3，下载时改正并询问是否取消下载</source>
+        <translation>%1: full scale %2 is not above zero scale %3; the download corrects it and asks whether to cancel</translation>
+    </message>
+    <message>
+        <source>画面数据共%1字节，离32767字节的上限只剩%2字节</source>
+        <translation>The screen data is %1 bytes, only %2 bytes below the limit of 32767</translation>
+    </message>
+    <message>
+        <source>找不到字库文件，未检查文字的字形</source>
+        <translation>Font library files not found; the glyphs of the texts were not checked</translation>
+    </message>
+</context>
+<context>
     <name>tavo::download::Compile</name>
     <message>
         <source>寄存器原始数据上下限输入有误，取消下载吗?</source>
@@ -174,6 +387,85 @@
     <message>
         <source>下载数据超出下位机存储空间!</source>
         <translation>The download does not fit in the panel&apos;s memory!</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::elements::KeyNames</name>
+    <message>
+        <source>‘ESC’键</source>
+        <translation>‘ESC’ key</translation>
+    </message>
+    <message>
+        <source>‘←’键</source>
+        <translation>‘←’ key</translation>
+    </message>
+    <message>
+        <source>‘→’键</source>
+        <translation>‘→’ key</translation>
+    </message>
+    <message>
+        <source>‘↓’键</source>
+        <translation>‘↓’ key</translation>
+    </message>
+    <message>
+        <source>‘↑’键</source>
+        <translation>‘↑’ key</translation>
+    </message>
+    <message>
+        <source>‘SET’键</source>
+        <translation>‘SET’ key</translation>
+    </message>
+    <message>
+        <source>‘ENT’键</source>
+        <translation>‘ENT’ key</translation>
+    </message>
+    <message>
+        <source>‘ALM’键</source>
+        <translation>‘ALM’ key</translation>
+    </message>
+    <message>
+        <source>‘0’键</source>
+        <translation>‘0’ key</translation>
+    </message>
+    <message>
+        <source>‘1’键</source>
+        <translation>‘1’ key</translation>
+    </message>
+    <message>
+        <source>‘2’键</source>
+        <translation>‘2’ key</translation>
+    </message>
+    <message>
+        <source>‘3’键</source>
+        <translation>‘3’ key</translation>
+    </message>
+    <message>
+        <source>‘4’键</source>
+        <translation>‘4’ key</translation>
+    </message>
+    <message>
+        <source>‘5’键</source>
+        <translation>‘5’ key</translation>
+    </message>
+    <message>
+        <source>‘6’键</source>
+        <translation>‘6’ key</translation>
+    </message>
+    <message>
+        <source>‘7’键</source>
+        <translation>‘7’ key</translation>
+    </message>
+    <message>
+        <source>‘8’键</source>
+        <translation>‘8’ key</translation>
+    </message>
+    <message>
+        <source>‘9’键</source>
+        <translation>‘9’ key</translation>
+    </message>
+    <message>
+        <source>‘CLR’键</source>
+        <translation>‘CLR’ key</translation>
     </message>
 </context>
 <context>

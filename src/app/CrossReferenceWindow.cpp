@@ -1,6 +1,5 @@
 #include "app/CrossReferenceWindow.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -75,16 +74,15 @@ class XrefModel : public ListModel {
       case 1:
         return b.station;
       case 2:
-        return QString::fromUtf8(AccessName(b.access));
+        return QString::fromStdString(ShownAccessName(b.access));
       case 3:
-        return b.bit ? QCoreApplication::translate(kContext, "位")
-                     : QCoreApplication::translate(kContext, "%1字节").arg(b.width);
+        return QString::fromStdString(ShownWidth(b));
       case 4:
         return b.count;
       case 5:
         return e.screen ? QVariant(*e.screen) : QVariant();
       case 6:
-        return QString::fromStdString(e.user);
+        return QString::fromStdString(ShownUserName(e.user));
       case 7:
         return e.screen ? QVariant(QStringLiteral("(%1,%2)").arg(e.x).arg(e.y)) : QVariant();
       default:

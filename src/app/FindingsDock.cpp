@@ -62,7 +62,7 @@ class FindingsModel : public ListModel {
     if (role == Qt::DecorationRole && index.column() == 0)
       return QApplication::style()->standardIcon(SeverityIcon(f.severity));
     if (role == Qt::ToolTipRole && index.column() == kMessageColumn)
-      return QString::fromStdString(f.message);
+      return QString::fromStdString(ShownMessage(f));
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
       case 0:
@@ -74,7 +74,7 @@ class FindingsModel : public ListModel {
       case 3:  // counted from 1, as the check's text counts
         return f.element ? QVariant(static_cast<qulonglong>(*f.element + 1)) : QVariant();
       default:
-        return QString::fromStdString(f.message);
+        return QString::fromStdString(ShownMessage(f));
     }
   }
 

@@ -26,7 +26,9 @@
 //
 //   std::string text = Substitute(Translate(kContext, "%1 含有非预期的对象。"), {fileName});
 //
-// (Substitute is in base/Substitute.h.)
+// (Substitute is in base/Substitute.h.) A text that is kept to be shown
+// later, perhaps in another language than it is stored in, keeps its template
+// and arguments apart: base/Phrase.h.
 //
 // Output meant for scripts (--json, the catalogue's code lines) and the
 // project's own texts (element texts, screen descriptions, alarm texts,

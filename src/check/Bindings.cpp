@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/PanelSettings.h"
+#include "base/Texts.h"
 #include "elements/AlarmList.h"
 #include "elements/Bar.h"
 #include "elements/Dynamic.h"
@@ -169,36 +170,44 @@ std::optional<Binding> ControlRegisterBinding(const PanelSettings& s, const Prot
 const char* AccessName(Access access) {
   switch (access) {
     case Access::kRead:
-      return "读";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "读");
     case Access::kWrite:
-      return "写";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "写");
     case Access::kReadWrite:
       break;
   }
-  return "读写";
+  return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "读写");
 }
 
 const char* KindName(uint8_t kind) {
   switch (kind) {
     case kKindText:
-      return "文本";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "文本");
     case kKindRegister:
-      return "寄存器";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "寄存器");
     case kKindLight:
-      return "指示灯";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "指示灯");
     case kKindKey:
-      return "功能键";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "功能键");
     case kKindPicture:
-      return "图片";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "图片");
     case kKindBar:
-      return "棒状图";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "棒状图");
     case kKindTrend:
-      return "趋势图";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "趋势图");
     case kKindDynamic:
-      return "动态文本";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "动态文本");
     default:
-      return "元件";
+      return TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "元件");
   }
+}
+
+std::string ShownAccessName(Access access) {
+  return Translate(kBindingsContext, AccessName(access));
+}
+
+std::string ShownUserName(const std::string& name) {
+  return Translate(kBindingsContext, name.c_str());
 }
 
 }  // namespace tavo

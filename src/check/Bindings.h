@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Texts.h"
+
 namespace tavo {
 
 class CBase;
@@ -51,9 +53,23 @@ std::vector<Binding> AlarmBindings(const CAlarmList& alarms, const ProtocolProfi
 std::optional<Binding> ControlRegisterBinding(const PanelSettings& settings,
                                               const ProtocolProfile& profile);
 
+// The names below are marked in this context and written as they are (CSV,
+// JSON, the findings' source texts); a person reads them through Translate.
+inline constexpr const char* kBindingsContext = "tavo::check::Bindings";
+
 // "读", "写", "读写"
 const char* AccessName(Access access);
+std::string ShownAccessName(Access access);
 // The element kinds as the editor names them ("文本", "寄存器", ...).
 const char* KindName(uint8_t kind);
+// The users of addresses that are not elements.
+inline constexpr const char* kAlarmListUser =
+    TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "报警列表");
+inline constexpr const char* kControlRegisterUser =
+    TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "控制寄存器");
+// An element's kind and panel position: "寄存器(24,16)".
+inline constexpr const char* kElementAt = TAVO_TRANSLATE_NOOP("tavo::check::Bindings", "%1(%2,%3)");
+// A user's name (a kind name or one of the two above) in the user's language.
+std::string ShownUserName(const std::string& name);
 
 }  // namespace tavo

@@ -3,9 +3,11 @@
 // What the parts of the project check share while they walk a project.
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "base/Substitute.h"
+#include "base/Phrase.h"
+#include "base/Texts.h"
 #include "check/Finding.h"
 
 namespace tavo {
@@ -25,13 +27,23 @@ struct CheckContext {
   const PanelFont* font;  // nullptr: no library to check glyphs against
   std::vector<Finding>& out;
 
+  // The message as template and arguments; the finding holds its source
+  // text as well.
   void Add(Severity severity, const char* code, const CMainView* screen, size_t element,
-           std::string message);
-  void AddProject(Severity severity, const char* code, std::string message);
+           Phrase message);
+  void AddProject(Severity severity, const char* code, Phrase message);
 };
 
+// The finding texts are marked in this context.
+inline constexpr const char* kCheckContext = "tavo::check::ProjectCheck";
+
+// A finding's text: `pattern` marked in kCheckContext, its arguments for %1...
+inline Phrase FindingText(const char* pattern, std::vector<Phrase> args = {}) {
+  return Phrase(kCheckContext, pattern, std::move(args));
+}
+
 // "寄存器(24,16)": the element's kind and panel position, for messages.
-std::string Describe(const CBase& element);
+Phrase Describe(const CBase& element);
 
 void CheckScreens(CheckContext& c);    // numbers, key targets, counts, keys
 void CheckGeometry(CheckContext& c);   // outside the display, hidden behind others

@@ -38,19 +38,24 @@ void CheckGeometry(CheckContext& c) {
       const Rect& r = e.m_rect;
       if (WhollyOutside(r) || e.m_x < 0 || e.m_y < 0 || e.m_x > 255 || e.m_y > 255) {
         c.Add(Severity::kError, "outside-display", screen.get(), i,
-              Substitute("%1完全在192×64显示区之外", {Describe(e)}));
+              FindingText(
+                  TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck", "%1完全在192×64显示区之外"),
+                  {Describe(e)}));
         continue;
       }
       if (!e.IsInsideDisplay())
-        c.Add(Severity::kWarning, "partly-outside", screen.get(), i,
-              Substitute("%1部分超出192×64显示区", {Describe(e)}));
+        c.Add(
+            Severity::kWarning, "partly-outside", screen.get(), i,
+            FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck", "%1部分超出192×64显示区"),
+                        {Describe(e)}));
       if (Empty(r) || Invisible(e)) continue;
       // The head of the list is drawn last, on top of everything after it.
       for (size_t j = 0; j < i; ++j) {
         const CBase& above = *elements[j];
         if (Empty(above.m_rect) || Invisible(above) || !Covers(above.m_rect, r)) continue;
         c.Add(Severity::kWarning, "hidden-element", screen.get(), i,
-              Substitute("%1被%2完全遮住", {Describe(e), Describe(above)}));
+              FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck", "%1被%2完全遮住"),
+                          {Describe(e), Describe(above)}));
         break;
       }
     }

@@ -3,6 +3,7 @@
 #include "check/CheckContext.h"
 #include "download/ImageCompiler.h"
 #include "elements/Function.h"
+#include "elements/KeyNames.h"
 #include "model/Project.h"
 
 // Screen numbers, the screens that keys, the start and the screen saver lead
@@ -11,13 +12,11 @@ namespace tavo {
 
 namespace {
 
-const char* const kKeyNames[kKeyCount] = {"‘ESC’键", "‘←’键",   "‘→’键",   "‘↓’键",  "‘↑’键",
-                                          "‘SET’键", "‘ENT’键", "‘ALM’键", "‘0’键",  "‘1’键",
-                                          "‘2’键",   "‘3’键",   "‘4’键",   "‘5’键",  "‘6’键",
-                                          "‘7’键",   "‘8’键",   "‘9’键",   "‘CLR’键"};
-
-std::string KeyName(uint8_t index) {
-  return index < kKeyCount ? kKeyNames[index] : "按键" + std::to_string(index);
+// The key's name; an index past the keypad only a damaged file holds.
+Phrase KeyName(uint8_t index) {
+  if (index < kKeyCount) return Phrase(kKeyNamesContext, kKeyNames[index]);
+  return FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck", "按键%1"),
+                     {std::to_string(index)});
 }
 
 bool Exists(const Project& p, uint16_t number) {
@@ -31,12 +30,14 @@ void CheckSettingsScreens(CheckContext& c) {
   const PanelSettings& s = p.m_settings;
   if (!Exists(p, s.m_startScreen))
     c.AddProject(Severity::kWarning, "start-screen",
-                 Substitute("初始画面%1不存在，下载时改用%2号画面",
-                            {std::to_string(s.m_startScreen), first}));
+                 FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                                 "初始画面%1不存在，下载时改用%2号画面"),
+                             {std::to_string(s.m_startScreen), first}));
   if (s.m_saverAction == 1 && !Exists(p, s.m_saverScreen))
     c.AddProject(Severity::kWarning, "saver-screen",
-                 Substitute("屏幕保护画面%1不存在，下载时改用%2号画面",
-                            {std::to_string(s.m_saverScreen), first}));
+                 FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                                 "屏幕保护画面%1不存在，下载时改用%2号画面"),
+                             {std::to_string(s.m_saverScreen), first}));
 }
 
 // Up and Down lead nowhere when their target does not exist. Every new
@@ -49,12 +50,14 @@ void CheckKeyTargets(CheckContext& c, const CMainView& screen) {
   const auto down = static_cast<uint16_t>(screen.m_number + 1);
   if (screen.m_upScreen != 0 && screen.m_upScreen != up && !Exists(p, screen.m_upScreen))
     c.Add(Severity::kNote, "up-target", &screen, SIZE_MAX,
-          Substitute("%1号画面按‘↑’键转到的%2号画面不存在",
-                     {std::to_string(screen.m_number), std::to_string(screen.m_upScreen)}));
+          FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                          "%1号画面按‘↑’键转到的%2号画面不存在"),
+                      {std::to_string(screen.m_number), std::to_string(screen.m_upScreen)}));
   if (screen.m_downScreen != 0 && screen.m_downScreen != down && !Exists(p, screen.m_downScreen))
     c.Add(Severity::kNote, "down-target", &screen, SIZE_MAX,
-          Substitute("%1号画面按‘↓’键转到的%2号画面不存在",
-                     {std::to_string(screen.m_number), std::to_string(screen.m_downScreen)}));
+          FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                          "%1号画面按‘↓’键转到的%2号画面不存在"),
+                      {std::to_string(screen.m_number), std::to_string(screen.m_downScreen)}));
 }
 
 void CheckKeys(CheckContext& c, const CMainView& screen) {
@@ -63,19 +66,23 @@ void CheckKeys(CheckContext& c, const CMainView& screen) {
     const auto* key = dynamic_cast<const CFunction*>(screen.m_elements[i].get());
     if (!key || key->m_kind != kKindKey) continue;
     if (key->m_action == kActionJump && key->m_jumpKind == 0 && !Exists(c.project, key->m_screenNo))
-      c.Add(Severity::kError, "jump-target", &screen, i,
-            Substitute("%1跳转到的%2号画面不存在",
-                       {Describe(*key), std::to_string(key->m_screenNo)}));
+      c.Add(
+          Severity::kError, "jump-target", &screen, i,
+          FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck", "%1跳转到的%2号画面不存在"),
+                      {Describe(*key), std::to_string(key->m_screenNo)}));
     if (key->m_action == kActionJump && key->m_jumpKind == 1 &&
         c.project.m_alarmList.m_alarmTexts.empty())
       c.Add(Severity::kWarning, "alarm-jump-empty", &screen, i,
-            Substitute("%1跳转到报警列表，但报警列表没有内容", {Describe(*key)}));
+            FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                            "%1跳转到报警列表，但报警列表没有内容"),
+                        {Describe(*key)}));
     auto [at, inserted] = firstOfKey.emplace(key->m_picStyle, i);
     if (!inserted)
       c.Add(Severity::kError, "duplicate-key", &screen, i,
-            Substitute("%1与%2是同一个%3，面板只执行其中一个",
-                       {Describe(*key), Describe(*screen.m_elements[at->second]),
-                        KeyName(key->m_picStyle)}));
+            FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                            "%1与%2是同一个%3，面板只执行其中一个"),
+                        {Describe(*key), Describe(*screen.m_elements[at->second]),
+                         KeyName(key->m_picStyle)}));
   }
 }
 
@@ -87,11 +94,12 @@ void CheckScreens(CheckContext& c) {
   for (const auto& screen : c.project.m_screens) {
     if (seen[screen->m_number]++ == 1)
       c.Add(Severity::kError, "duplicate-screen", screen.get(), SIZE_MAX,
-            Substitute("画面号%1重复", {std::to_string(screen->m_number)}));
+            FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck", "画面号%1重复"),
+                        {std::to_string(screen->m_number)}));
     if (screen->ElementCount() > kMaxScreenElements)
       c.Add(Severity::kError, "too-many-elements", screen.get(), SIZE_MAX,
-            Substitute(compile_text::kTooManyElements,
-                       {std::to_string(screen->m_number), std::to_string(screen->ElementCount())}));
+            Phrase(compile_text::kContext, compile_text::kTooManyElements,
+                   {std::to_string(screen->m_number), std::to_string(screen->ElementCount())}));
     CheckKeyTargets(c, *screen);
     CheckKeys(c, *screen);
   }

@@ -47,7 +47,7 @@ std::string CellText(const PanelChar& ch) {
 }
 
 // One text of an element (or of the alarm list when `screen` is null).
-void CheckText(CheckContext& c, const CMainView* screen, size_t element, const std::string& who,
+void CheckText(CheckContext& c, const CMainView* screen, size_t element, const Phrase& who,
                const std::string& gbk) {
   const std::vector<PanelChar> cells = SplitPanelText(gbk);
   std::vector<std::string> blank;
@@ -57,9 +57,11 @@ void CheckText(CheckContext& c, const CMainView* screen, size_t element, const s
     const bool lone = !ch.wide && static_cast<uint8_t>(gbk[ch.pos]) >= 0x80;
     if (lone || (ch.wide && !ValidGbkPair(ch.pair))) {
       const auto byte = static_cast<uint8_t>(gbk[ch.pos]);
-      c.Add(Severity::kError, "not-gbk", screen, element,
-            Substitute("%1的文字在第%2字节有GBK不能编码的字节%3，面板显示错乱",
-                       {who, std::to_string(ch.pos + 1), Hex(byte)}));
+      c.Add(
+          Severity::kError, "not-gbk", screen, element,
+          FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                          "%1的文字在第%2字节有GBK不能编码的字节%3，面板显示错乱"),
+                      {who, std::to_string(ch.pos + 1), Hex(byte)}));
       return;
     }
     if (!c.font || IsSpace(ch) || !Blank(c.font->Glyph(ch))) continue;
@@ -71,10 +73,16 @@ void CheckText(CheckContext& c, const CMainView* screen, size_t element, const s
   if (blank.empty()) return;
   std::string list;
   for (const std::string& s : blank) list += "“" + s + "”";
-  std::string message = Substitute("%1的文字中%2在字库中没有字形，面板上显示为空白", {who, list});
+  // The characters listed are the project's own text: shown as they are.
+  Phrase message =
+      FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                      "%1的文字中%2在字库中没有字形，面板上显示为空白"),
+                  {who, list});
   if (blankCount > blank.size())
-    message = Substitute("%1的文字中%2等%3个字符在字库中没有字形，面板上显示为空白",
-                         {who, list, std::to_string(blankCount)});
+    message =
+        FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                        "%1的文字中%2等%3个字符在字库中没有字形，面板上显示为空白"),
+                    {who, list, std::to_string(blankCount)});
   c.Add(Severity::kWarning, "blank-glyph", screen, element, std::move(message));
 }
 
@@ -91,14 +99,19 @@ void CheckTexts(CheckContext& c) {
         const size_t rows = std::min<size_t>(CDynamic::kRows, dynamic->m_valueTexts.size());
         for (size_t r = 0; r < rows && r < dynamic->m_texts.size(); ++r)
           if (!dynamic->m_valueTexts[r].empty())
-            CheckText(c, screen.get(), i, Describe(e) + "第" + std::to_string(r + 1) + "行",
+            CheckText(c, screen.get(), i,
+                      FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck", "%1第%2行"),
+                                  {Describe(e), std::to_string(r + 1)}),
                       dynamic->m_texts[r]);
       }
     }
   }
   const auto& alarms = c.project.m_alarmList.m_alarmTexts;
   for (size_t i = 0; i < alarms.size(); ++i)
-    CheckText(c, nullptr, SIZE_MAX, "报警列表第" + std::to_string(i + 1) + "条", alarms[i]);
+    CheckText(c, nullptr, SIZE_MAX,
+              FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck", "报警列表第%1条"),
+                          {std::to_string(i + 1)}),
+              alarms[i]);
 }
 
 }  // namespace tavo

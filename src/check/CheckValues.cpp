@@ -19,17 +19,21 @@ void CheckRegister(CheckContext& c, const CMainView& screen, size_t i, const CRe
                    const CBase& compiled) {
   if (r.m_digits < 1 || r.m_digits > kMaxDigits || r.m_decimals > kMaxDigits)
     c.Add(Severity::kError, "register-digits", &screen, i,
-          Substitute("%1的位数%2或小数位%3超出0至10",
-                     {Describe(r), std::to_string(r.m_digits), std::to_string(r.m_decimals)}));
+          FindingText(
+              TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck", "%1的位数%2或小数位%3超出0至10"),
+              {Describe(r), std::to_string(r.m_digits), std::to_string(r.m_decimals)}));
   else if (r.m_decimals > r.m_digits)
     c.Add(Severity::kError, "register-decimals", &screen, i,
-          Substitute("寄存器出现错误: %1的小数位%2多于位数%3",
-                     {Describe(r), std::to_string(r.m_decimals), std::to_string(r.m_digits)}));
+          FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                          "寄存器出现错误: %1的小数位%2多于位数%3"),
+                      {Describe(r), std::to_string(r.m_decimals), std::to_string(r.m_digits)}));
   const auto* trial = dynamic_cast<const CRegister*>(&compiled);
   if (trial && trial->m_limitsCorrected)
-    c.Add(Severity::kWarning, "register-limits", &screen, i,
-          Substitute("%1的输入上限%2不大于下限%3，下载时改正并询问是否取消下载",
-                     {Describe(r), Limit(r.m_inHigh, r.m_signed), Limit(r.m_inLow, r.m_signed)}));
+    c.Add(
+        Severity::kWarning, "register-limits", &screen, i,
+        FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                        "%1的输入上限%2不大于下限%3，下载时改正并询问是否取消下载"),
+                    {Describe(r), Limit(r.m_inHigh, r.m_signed), Limit(r.m_inLow, r.m_signed)}));
 }
 
 void CheckGraph(CheckContext& c, const CMainView& screen, size_t i, const CBarTide& g,
@@ -37,8 +41,9 @@ void CheckGraph(CheckContext& c, const CMainView& screen, size_t i, const CBarTi
   const auto* trial = dynamic_cast<const CBarTide*>(&compiled);
   if (trial && trial->m_scaleCorrected)
     c.Add(Severity::kWarning, "graph-scale", &screen, i,
-          Substitute(
-              "%1的满额度值%2不大于零额度值%3，下载时改正并询问是否取消下载",
+          FindingText(
+              TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                  "%1的满额度值%2不大于零额度值%3，下载时改正并询问是否取消下载"),
               {Describe(g), Limit(g.m_fullScale, g.m_signed), Limit(g.m_zeroScale, g.m_signed)}));
 }
 

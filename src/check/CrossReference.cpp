@@ -4,6 +4,8 @@
 #include <tuple>
 
 #include "base/Gbk.h"
+#include "base/Substitute.h"
+#include "base/Texts.h"
 #include "model/JsonWriter.h"
 #include "model/Project.h"
 
@@ -44,14 +46,18 @@ std::string ElementNumber(const std::optional<size_t>& v) {
   return v ? std::to_string(*v + 1) : "";
 }
 
+std::string Tr(const char* text) {
+  return Translate("tavo::check::CrossReference", text);
+}
+
 }  // namespace
 
 std::vector<XrefEntry> BuildCrossReference(const Project& project, const ProtocolProfile& profile) {
   std::vector<XrefEntry> out;
   if (auto ctrl = ControlRegisterBinding(project.m_settings, profile))
-    out.push_back(ProjectEntry(*ctrl, "控制寄存器"));
+    out.push_back(ProjectEntry(*ctrl, kControlRegisterUser));
   for (const Binding& b : AlarmBindings(project.m_alarmList, profile))
-    out.push_back(ProjectEntry(b, "报警列表"));
+    out.push_back(ProjectEntry(b, kAlarmListUser));
   for (const auto& screen : project.m_screens) {
     const std::string description = GbkToUtf8(screen->m_description);
     for (size_t i = 0; i < screen->m_elements.size(); ++i) {
@@ -84,8 +90,10 @@ std::string XrefAddress(const XrefEntry& e) {
 
 bool XrefMatches(const XrefEntry& e, const std::string& filter) {
   if (filter.empty()) return true;
-  for (const std::string& field : {XrefAddress(e), e.user, e.screenDescription, Opt(e.screen),
-                                   std::string(AccessName(e.binding.access))})
+  // The user and the access as written and as shown: either finds them.
+  for (const std::string& field :
+       {XrefAddress(e), e.user, ShownUserName(e.user), e.screenDescription, Opt(e.screen),
+        std::string(AccessName(e.binding.access)), ShownAccessName(e.binding.access)})
     if (field.find(filter) != std::string::npos) return true;
   return false;
 }
@@ -172,17 +180,31 @@ std::string XrefToJson(const std::vector<XrefEntry>& entries) {
   return w.Take();
 }
 
+std::string ShownWidth(const Binding& b) {
+  if (b.bit) return Tr(TAVO_TRANSLATE_NOOP("tavo::check::CrossReference", "位"));
+  // Its own text, where English says "byte", not "bytes".
+  if (b.width == 1) return Tr(TAVO_TRANSLATE_NOOP("tavo::check::CrossReference", "1字节"));
+  // %1 the bytes the panel reads or writes.
+  return Substitute(Tr(TAVO_TRANSLATE_NOOP("tavo::check::CrossReference", "%1字节")),
+                    {std::to_string(b.width)});
+}
+
 std::string XrefToText(const std::vector<XrefEntry>& entries) {
+  // %1 the station number.
+  const std::string station = Tr(TAVO_TRANSLATE_NOOP("tavo::check::CrossReference", "局号%1"));
+  const std::string screen = Tr(TAVO_TRANSLATE_NOOP("tavo::check::CrossReference", "画面%1"));
+  const std::string elementAt = Translate(kBindingsContext, kElementAt);
   std::string out;
   for (const XrefEntry& e : entries) {
-    out += "局号" + std::to_string(e.binding.station) + " " + XrefAddress(e) + " " +
-           AccessName(e.binding.access) + " " +
-           (e.binding.bit ? std::string("位") : std::to_string(e.binding.width) + "字节") + "  ";
+    const Binding& b = e.binding;
+    out += Substitute(station, {std::to_string(b.station)}) + " " + XrefAddress(e) + " " +
+           ShownAccessName(b.access) + " " + ShownWidth(b) + "  ";
     if (e.screen)
-      out += "画面" + std::to_string(*e.screen) + " " + e.user + "(" + std::to_string(e.x) + "," +
-             std::to_string(e.y) + ")";
+      out +=
+          Substitute(screen, {std::to_string(*e.screen)}) + " " +
+          Substitute(elementAt, {ShownUserName(e.user), std::to_string(e.x), std::to_string(e.y)});
     else
-      out += e.user;
+      out += ShownUserName(e.user);
     out += "\n";
   }
   return out;

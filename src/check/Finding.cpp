@@ -40,6 +40,10 @@ const char* SeverityKey(Severity severity) {
   return "note";
 }
 
+std::string ShownMessage(const Finding& finding) {
+  return finding.text.Empty() ? finding.message : finding.text.Shown();
+}
+
 size_t CountFindings(const std::vector<Finding>& findings, Severity severity) {
   return static_cast<size_t>(
       std::count_if(findings.begin(), findings.end(),
@@ -60,7 +64,7 @@ std::string FindingsToText(const std::vector<Finding>& findings) {
       const char* element = TAVO_TRANSLATE_NOOP("tavo::check::Finding", " 元件%1");
       out += Substitute(Translate(kContext, element), {std::to_string(*f.element + 1)});
     }
-    out += ": " + f.message + "\n";
+    out += ": " + ShownMessage(f) + "\n";
   }
   // %1 errors, %2 warnings, %3 notes.
   const char* summary =

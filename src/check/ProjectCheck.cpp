@@ -18,33 +18,38 @@ namespace {
 void CheckImageSize(CheckContext& c, const ImageBudget& budget) {
   const size_t total = budget.Total();
   if (budget.Level() == BudgetLevel::kOverLimit) {
-    c.AddProject(Severity::kError, "image-size",
-                 Substitute(compile_text::kImageTooLarge, {std::to_string(total)}));
+    // The compiler's own refusal, as a download would show it.
+    c.AddProject(
+        Severity::kError, "image-size",
+        Phrase(compile_text::kContext, compile_text::kImageTooLarge, {std::to_string(total)}));
   } else if (budget.Level() == BudgetLevel::kNearLimit) {
+    // %1 the image size, %2 the bytes left, both with thousands separators.
     c.AddProject(Severity::kWarning, "image-near-limit",
-                 Substitute("画面数据共%1字节，离32767字节的上限只剩%2字节",
-                            {GroupedNumber(static_cast<long long>(total)),
-                             GroupedNumber(budget.Remaining())}));
+                 FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                                 "画面数据共%1字节，离32767字节的上限只剩%2字节"),
+                             {GroupedNumber(static_cast<long long>(total)),
+                              GroupedNumber(budget.Remaining())}));
   }
 }
 
 }  // namespace
 
 void CheckContext::Add(Severity severity, const char* code, const CMainView* screen, size_t element,
-                       std::string message) {
-  Finding f{severity, code, std::nullopt, std::nullopt, std::move(message)};
+                       Phrase message) {
+  Finding f{severity, code, std::nullopt, std::nullopt, message.Source(), std::move(message)};
   if (screen) f.screen = screen->m_number;
   if (screen && element != SIZE_MAX) f.element = element;
   out.push_back(std::move(f));
 }
 
-void CheckContext::AddProject(Severity severity, const char* code, std::string message) {
+void CheckContext::AddProject(Severity severity, const char* code, Phrase message) {
   Add(severity, code, nullptr, SIZE_MAX, std::move(message));
 }
 
-std::string Describe(const CBase& e) {
-  return std::string(KindName(e.m_kind)) + "(" + std::to_string(e.m_x) + "," +
-         std::to_string(e.m_y) + ")";
+Phrase Describe(const CBase& e) {
+  return Phrase(
+      kBindingsContext, kElementAt,
+      {Phrase(kBindingsContext, KindName(e.m_kind)), std::to_string(e.m_x), std::to_string(e.m_y)});
 }
 
 std::vector<Finding> CheckProject(const Project& project, const CheckOptions& options,
@@ -58,7 +63,9 @@ std::vector<Finding> CheckProject(const Project& project, const CheckOptions& op
   CheckImageSize(c, trial.Budget());
   if (budget) *budget = trial.Budget();
   if (!haveFont)
-    c.AddProject(Severity::kNote, "no-font-library", "找不到字库文件，未检查文字的字形");
+    c.AddProject(Severity::kNote, "no-font-library",
+                 FindingText(TAVO_TRANSLATE_NOOP("tavo::check::ProjectCheck",
+                                                 "找不到字库文件，未检查文字的字形")));
   CheckScreens(c);
   CheckAlarmList(c);
   CheckGeometry(c);

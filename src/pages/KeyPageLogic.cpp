@@ -1,6 +1,7 @@
 #include "pages/KeyPageLogic.h"
 
 #include "elements/Function.h"
+#include "elements/KeyNames.h"
 #include "pages/PageRules.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
@@ -10,10 +11,7 @@ namespace tavo::app {
 
 namespace {
 const std::vector<std::string>& KeyNames() {
-  static const std::vector<std::string> names = {"‘ESC’键", "‘←’键",   "‘→’键",   "‘↓’键",  "‘↑’键",
-                                                 "‘SET’键", "‘ENT’键", "‘ALM’键", "‘0’键",  "‘1’键",
-                                                 "‘2’键",   "‘3’键",   "‘4’键",   "‘5’键",  "‘6’键",
-                                                 "‘7’键",   "‘8’键",   "‘9’键",   "‘CLR’键"};
+  static const std::vector<std::string> names(kKeyNames.begin(), kKeyNames.end());
   return names;
 }
 

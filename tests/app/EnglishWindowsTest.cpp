@@ -2,16 +2,22 @@
 // and panes, a property page, a settings dialog and a question. The other
 // GUI tests run in Chinese.
 #include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTableView>
 #include <QToolBar>
 
 #include "EditorFixture.h"
 #include "EnglishScope.h"
 #include "PageWidgetFixture.h"
+#include "app/CrossReferenceWindow.h"
+#include "app/FindingsDock.h"
+#include "app/ProjectChecker.h"
 #include "app/QtPrompter.h"
 #include "app/pages/SettingsDialogs.h"
 #include "elements/Register.h"
@@ -64,6 +70,36 @@ TEST_F(EnglishEditorTest, DownloadQuestionNamesTheErrorsInEnglish) {
       0u)
       << prompter.said[1].text;
   EXPECT_NE(prompter.said[1].text.find("Compile and download anyway?"), std::string::npos);
+}
+
+// The findings list and the cross-reference window show the core's texts
+// in English: messages, element kinds, key names, reads and widths.
+TEST_F(EnglishEditorTest, FindingsAndCrossReferenceInEnglish) {
+  NewProject();
+  Proj().PlaceElement(kKindKey, {0, 0});
+  Proj().PlaceElement(kKindKey, {60, 0});  // the same key twice
+  dynamic_cast<CRegister&>(*Proj().PlaceElement(kKindRegister, {0, 30})).m_addr = 100;
+  frame->Execute(app::kCmdFindings);
+  QAbstractItemModel& rows = *frame->Findings()->Table()->model();
+  ASSERT_GE(rows.rowCount(), 1);
+  EXPECT_EQ(rows.index(0, 1).data().toString(), QStringLiteral("duplicate-key"));
+  const QString message = rows.index(0, 4).data().toString();
+  EXPECT_EQ(message, QStringLiteral("Function key (0,0) and Function key (27,0) are both the ‘→’ "
+                                    "key; the panel runs only one of them"));
+  EXPECT_EQ(rows.index(0, 4).data(Qt::ToolTipRole).toString(), message);
+  // The list keeps the source text, as the report for scripts does.
+  EXPECT_NE(QString::fromStdString(frame->Checker()->Findings()[0].message), message);
+
+  frame->Execute(app::kCmdCrossReference);
+  app::CrossReferenceWindow& xref = *frame->CrossReference();
+  QAbstractItemModel& uses = *xref.Table()->model();
+  QStringList cells;
+  for (int r = 0; r < uses.rowCount(); ++r)
+    for (int c = 0; c < uses.columnCount(); ++c) cells << uses.index(r, c).data().toString();
+  EXPECT_EQ(cells.join("|"), QStringLiteral("B100|1|read|1 byte|1|1|Register|(0,13)|"));
+  // The filter finds the register by its English name too.
+  xref.Filter()->setText(QStringLiteral("Register"));
+  EXPECT_EQ(uses.rowCount(), 1);
 }
 
 TEST(EnglishDialogs, PanelSettingsDialogAndItsButtons) {

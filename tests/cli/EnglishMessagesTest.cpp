@@ -10,6 +10,8 @@
 #include "download/ImageCompiler.h"
 #include "download/TransferSession.h"
 #include "elements/Chars.h"
+#include "elements/Function.h"
+#include "elements/Register.h"
 #include "lang/Catalogues.h"
 #include "link/ModbusLink.h"
 #include "model/Project.h"
@@ -114,6 +116,67 @@ TEST(EnglishMessages, TavoSpeaksTheLanguageAsked) {
   CliRun wrong = Tavo({"--lang", "fr", "info", bad});
   EXPECT_EQ(wrong.status, cli::kExitFailure);
   EXPECT_NE(wrong.err.find("--lang takes zh or en"), std::string::npos) << wrong.err;
+}
+
+// A Modbus RTU project with a few faults: a start screen and a key target
+// that do not exist, one key bound twice, a register at station 0.
+std::string FaultyProject(const TempDir& dir) {
+  test::ProfileScope modbus(3);
+  Project p;
+  CMainView& s = p.AddScreen(1, "");
+  p.m_settings.m_startScreen = 5;
+  for (int x : {0, 60}) {
+    auto key = std::make_unique<CFunction>();
+    key->m_x = x;
+    key->m_action = kActionJump;
+    key->m_screenNo = x == 0 ? 9 : 1;
+    key->m_picStyle = 5;
+    s.m_elements.push_back(std::move(key));
+  }
+  auto reg = std::make_unique<CRegister>();
+  reg->m_y = 16;
+  reg->m_addr = 100;
+  reg->m_station = 0;
+  s.m_elements.push_back(std::move(reg));
+  const std::string path = dir.File("faulty.orx");
+  test::WriteBytes(path, WriteProjectBytes(p, 3));
+  return path;
+}
+
+// The check's findings and the cross-reference read in English, numbers
+// and places where the English puts them; the report for scripts and the
+// exports stay as they were.
+TEST(EnglishMessages, CheckFindingsAndCrossReference) {
+  TempDir dir;
+  const std::string project = FaultyProject(dir);
+  CliRun en = Tavo({"--lang", "en", "check", project});
+  EXPECT_EQ(en.status, cli::kExitFailure) << en.err;
+  EXPECT_EQ(en.out,
+            "Warning start-screen: Start screen 5 does not exist; the download uses screen 1 "
+            "instead\n"
+            "Note alarm-list-empty: The protocol has alarm coils, but the alarm list is empty\n"
+            "Error jump-target screen 1 element 1: Function key (0,0) jumps to screen 9, which "
+            "does not exist\n"
+            "Error duplicate-key screen 1 element 2: Function key (60,0) and Function key (0,0) "
+            "are both the ‘SET’ key; the panel runs only one of them\n"
+            "Error station-range screen 1 element 3: Register (0,16): station 0 is outside the "
+            "protocol's range 1 to 247\n"
+            "3 errors, 1 warnings, 1 notes\n");
+  CliRun xref = Tavo({"--lang", "en", "xref", project});
+  EXPECT_EQ(xref.status, cli::kExitOk) << xref.err;
+  EXPECT_EQ(xref.out, "Station 0 4x100 read 2 bytes  Screen 1 Register (0,16)\n");
+
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"check", project, "--json"},
+        std::vector<std::string>{"xref", project, "--csv"},
+        std::vector<std::string>{"xref", project, "--json"}}) {
+    std::vector<std::string> inZh = command, inEn = command;
+    inZh.insert(inZh.begin(), {"--lang", "zh"});
+    inEn.insert(inEn.begin(), {"--lang", "en"});
+    const CliRun a = Tavo(inZh), b = Tavo(inEn);
+    EXPECT_EQ(a.out, b.out) << command[0] << " " << command[2];
+    EXPECT_NE(a.out.find("寄存器"), std::string::npos) << a.out;
+  }
 }
 
 // What scripts read does not change with the language.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Language.h"
+#include "base/Phrase.h"
 #include "base/Substitute.h"
 #include "base/Texts.h"
 
@@ -107,6 +108,44 @@ TEST(Texts, ArgumentsArePutInAfterTranslating) {
   EXPECT_EQ(Substitute(Translate("ctx", "%1 含有非预期的对象。"), {"a%1.orx"}),
             "a%1.orx holds an unexpected object.");
   SetTranslateFunction(nullptr);
+}
+
+// A stand-in catalogue: the templates the tests below use, in "English".
+std::string FakeEnglish(const char* context, const char* source) {
+  const std::string text = source;
+  if (std::string(context) == "kinds" && text == "寄存器") return "Register";
+  if (text == "%1(%2,%3)") return "%1 (%2,%3)";
+  if (text == "%1与%2是同一个%3") return "%3 of %1 is that of %2";
+  return text;
+}
+
+TEST(Phrase, SourceAndShownFromOneTemplateAndItsArguments) {
+  const Phrase kind("kinds", "寄存器");
+  const Phrase at("places", "%1(%2,%3)", {kind, std::string("24"), std::string("16")});
+  const Phrase twice("check", "%1与%2是同一个%3",
+                     {at, Phrase("places", "%1(%2,%3)", {kind, std::string("0"), std::string("0")}),
+                      std::string("SET%1")});
+  SetTranslateFunction(&FakeEnglish);
+  EXPECT_EQ(twice.Source(), "寄存器(24,16)与寄存器(0,0)是同一个SET%1");
+  // Each template translated in its own context, the arguments in the
+  // order the translation puts them; a plain value stays as written, "%1"
+  // in it included.
+  EXPECT_EQ(twice.Shown(), "SET%1 of Register (24,16) is that of Register (0,0)");
+  EXPECT_EQ(Phrase("other", "寄存器").Shown(), "寄存器");  // not in that context
+  SetTranslateFunction(nullptr);
+  EXPECT_EQ(twice.Shown(), twice.Source());
+}
+
+TEST(Phrase, EmptyAndEqual) {
+  EXPECT_TRUE(Phrase().Empty());
+  EXPECT_TRUE(Phrase(std::string()).Empty());
+  EXPECT_FALSE(Phrase("ctx", "").Empty());  // a template, though blank
+  // Templates compare as text: the same words from two places are equal.
+  const std::string pattern = "%1号画面";
+  const Phrase a("ctx", "%1号画面", {std::string("3")});
+  EXPECT_EQ(a, Phrase("ctx", pattern.c_str(), {std::string("3")}));
+  EXPECT_NE(a, Phrase("ctx", "%1号画面", {std::string("4")}));
+  EXPECT_NE(a, Phrase(std::string("3号画面")));  // the same source text, not the same phrase
 }
 
 }  // namespace

@@ -215,6 +215,11 @@ TEST(KeyPage, ScreenJumpShowsItsSubPageAndEnablesTheNumberForScreensOnly) {
   KeyPageLogic page(rec.env);
   auto key = Placed<CFunction>(kKindKey, {0, 0});
   page.Load(*key);
+  // The keypad's keys, named as the project check names them.
+  ASSERT_EQ(page.key.Items().size(), size_t{kKeyCount});
+  EXPECT_EQ(page.key.Items().front(), "‘ESC’键");
+  EXPECT_EQ(page.key.Items()[5], "‘SET’键");
+  EXPECT_EQ(page.key.Items().back(), "‘CLR’键");
   EXPECT_EQ(page.SubPage(), KeyPageLogic::kSubPageCoil);
   page.action.Choose(kActionJump);
   page.Idle();
