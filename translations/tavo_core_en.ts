@@ -316,6 +316,37 @@
     </message>
 </context>
 <context>
+    <name>tavo::cli::CmdCatalogue</name>
+    <message>
+        <source>接口不变</source>
+        <translation>interface unchanged</translation>
+    </message>
+    <message>
+        <source>局号 %1</source>
+        <translation>station %1</translation>
+    </message>
+    <message>
+        <source>E5超时 %1</source>
+        <translation>E5 timeout %1</translation>
+    </message>
+    <message>
+        <source>波特率: %1</source>
+        <translation>Baud rates: %1</translation>
+    </message>
+    <message>
+        <source>默认: %1</source>
+        <translation>Default: %1</translation>
+    </message>
+    <message>
+        <source>= 本机局号</source>
+        <translation>= panel station</translation>
+    </message>
+    <message>
+        <source>站号 %1, 字地址 0-%2, 位地址 0-%3, 位索引 0-%4, 地址步长 %5, 寄存器个数 %6</source>
+        <translation>Station %1, word address 0-%2, bit address 0-%3, bit index 0-%4, address step %5, register count %6</translation>
+    </message>
+</context>
+<context>
     <name>tavo::download::Compile</name>
     <message>
         <source>寄存器原始数据上下限输入有误，取消下载吗?</source>
@@ -526,6 +557,36 @@
     </message>
 </context>
 <context>
+    <name>tavo::model::DisplayView</name>
+    <message>
+        <source>移动元件</source>
+        <translation>Move element</translation>
+    </message>
+    <message>
+        <source>放置元件</source>
+        <translation>Place element</translation>
+    </message>
+    <message>
+        <source>删除元件</source>
+        <translation>Delete element</translation>
+    </message>
+    <message>
+        <source>删除画面</source>
+        <translation>Delete screen</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::model::EditHistory</name>
+    <message>
+        <source>选择画面</source>
+        <translation>Select screen</translation>
+    </message>
+    <message>
+        <source>选择元件</source>
+        <translation>Select element</translation>
+    </message>
+</context>
+<context>
     <name>tavo::model::OldProjectImport</name>
     <message>
         <source>文件格式非法!</source>
@@ -582,6 +643,54 @@
         <source>将改动保存到 %1？</source>
         <translation>Save the changes to %1?</translation>
     </message>
+    <message>
+        <source>新文件</source>
+        <translation>New file</translation>
+    </message>
+    <message>
+        <source>从不</source>
+        <translation>Never</translation>
+    </message>
+    <message>
+        <source>1分钟后</source>
+        <translation>1 min</translation>
+    </message>
+    <message>
+        <source>2分钟后</source>
+        <translation>2 min</translation>
+    </message>
+    <message>
+        <source>3分钟后</source>
+        <translation>3 min</translation>
+    </message>
+    <message>
+        <source>5分钟后</source>
+        <translation>5 min</translation>
+    </message>
+    <message>
+        <source>10分钟后</source>
+        <translation>10 min</translation>
+    </message>
+    <message>
+        <source>15分钟后</source>
+        <translation>15 min</translation>
+    </message>
+    <message>
+        <source>20分钟后</source>
+        <translation>20 min</translation>
+    </message>
+    <message>
+        <source>30分钟后</source>
+        <translation>30 min</translation>
+    </message>
+    <message>
+        <source>45分钟后</source>
+        <translation>45 min</translation>
+    </message>
+    <message>
+        <source>1小时后</source>
+        <translation>1 hour</translation>
+    </message>
 </context>
 <context>
     <name>tavo::model::ProjectFile</name>
@@ -632,6 +741,113 @@
     <message>
         <source>保存文档失败。</source>
         <translation>Failed to save the document.</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::pages::BasicPageLogic</name>
+    <message>
+        <source>圆形</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>方形</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>正逻辑</source>
+        <translation>Positive</translation>
+    </message>
+    <message>
+        <source>负逻辑</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>%1号画面</source>
+        <translation>Screen %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::pages::GraphPageLogic</name>
+    <message>
+        <source>趋势图属性</source>
+        <translation>Trend graph properties</translation>
+    </message>
+    <message>
+        <source>棒状图属性</source>
+        <translation>Bar graph properties</translation>
+    </message>
+    <message>
+        <source>向上</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>向下</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>向左</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>向右</source>
+        <translation>Right</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::pages::PanelSettingsForm</name>
+    <message>
+        <source>对应%1</source>
+        <translation>Uses %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::pages::RegisterPageLogic</name>
+    <message>
+        <source>原始数据</source>
+        <translation>Raw data</translation>
+    </message>
+    <message>
+        <source>工程数据</source>
+        <translation>Scaled</translation>
+    </message>
+</context>
+<context>
+    <name>tavo::plc::Catalogue</name>
+    <message>
+        <source>7位</source>
+        <translation>7 bits</translation>
+    </message>
+    <message>
+        <source>8位</source>
+        <translation>8 bits</translation>
+    </message>
+    <message>
+        <source>1位</source>
+        <translation>1 bit</translation>
+    </message>
+    <message>
+        <source>2位</source>
+        <translation>2 bits</translation>
+    </message>
+    <message>
+        <source>无校验</source>
+        <translation>No parity</translation>
+    </message>
+    <message>
+        <source>奇校验</source>
+        <translation>Odd parity</translation>
+    </message>
+    <message>
+        <source>偶校验</source>
+        <translation>Even parity</translation>
+    </message>
+    <message>
+        <source>无符号</source>
+        <translation>Unsigned</translation>
+    </message>
+    <message>
+        <source>有符号</source>
+        <translation>Signed</translation>
     </message>
 </context>
 <context>

@@ -353,7 +353,7 @@ void MainFrame::Execute(int id) {
 }
 
 void MainFrame::UpdateCommands() {
-  const std::string& title = CurrentProject().m_title;
+  const std::string title = CurrentProject().ShownTitle();
   const QString docTitle = title.empty() ? QStringLiteral("Tavo") : QString::fromStdString(title);
   if (docTitle != docTitle_) SetDocumentTitle(docTitle);
   setWindowModified(CurrentProject().HasProject() && CurrentProject().IsModified());

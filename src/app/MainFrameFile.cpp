@@ -58,7 +58,8 @@ void MainFrame::OnSave() {
 
 void MainFrame::OnSaveAs() {
   Project& project = CurrentProject();
-  const std::string proposed = project.m_path.empty() ? project.m_title + ".orx" : project.m_path;
+  const std::string proposed =
+      project.m_path.empty() ? project.ShownTitle() + ".orx" : project.m_path;
   auto path = CurrentPrompter().ChooseSavePath(proposed);
   if (!path || path->empty()) return;
   if (!SaveProjectFile(project, *path)) return;

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "plc/Catalogue.h"
 #include "plc/ProtocolFiles.h"
 
 namespace tavo::app {
@@ -92,9 +93,9 @@ void PlcDialog::FillLists() {
   filling_ = true;
   const PlcChoice& c = selection_.Current();
   Fill(lists_[0], selection_.BaudRates());
-  Fill(lists_[1], selection_.DataBits());
-  Fill(lists_[2], selection_.StopBits());
-  Fill(lists_[3], selection_.Parities());
+  Fill(lists_[1], ShownChoices(selection_.DataBits()));
+  Fill(lists_[2], ShownChoices(selection_.StopBits()));
+  Fill(lists_[3], ShownChoices(selection_.Parities()));
   Fill(lists_[4], selection_.Interfaces());
   const uint8_t indices[5] = {c.baud, c.dataBits, c.stopBits, c.parity, c.commOption};
   for (int i = 0; i < 5; ++i) lists_[i]->setCurrentIndex(Clamped(indices[i], lists_[i]));

@@ -23,4 +23,12 @@ std::string Translate(const char* context, const char* source) {
   return g_translate.load()(context ? context : "", source);
 }
 
+std::vector<std::string> TranslateAll(const char* context,
+                                      const std::vector<std::string>& sources) {
+  std::vector<std::string> out;
+  out.reserve(sources.size());
+  for (const std::string& source : sources) out.push_back(Translate(context, source.c_str()));
+  return out;
+}
+
 }  // namespace tavo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The texts the window-free layers show (messages, captions, the command
 // line's output for people) are Chinese in the source, and the programs show
@@ -50,5 +51,10 @@ void SetTranslateFunction(TranslateFunction function);
 
 // The text in the user's language.
 std::string Translate(const char* context, const char* source);
+
+// A list of choices in the user's language, entry by entry (entries without a
+// translation, such as "HEX" or a baud rate, stay as they are). The stored
+// index of a choice is its position, so the order never changes.
+std::vector<std::string> TranslateAll(const char* context, const std::vector<std::string>& sources);
 
 }  // namespace tavo

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "base/DataFiles.h"
+#include "base/Substitute.h"
+#include "base/Texts.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "plc/Catalogue.h"
@@ -14,6 +16,10 @@
 namespace tavo::cli {
 
 namespace {
+
+std::string Tr(const char* text) {
+  return Translate("tavo::cli::CmdCatalogue", text);
+}
 
 constexpr char kUsage[] =
     "catalogue [--codes]   the 36 protocols; --codes: profiles and type codes";
@@ -62,23 +68,37 @@ std::string Readable(uint8_t p) {
   std::snprintf(buf, sizeof buf, "%2d  %s  (%s)\n", p, ProtocolName(p, Language::Chinese).c_str(),
                 ProtocolName(p, Language::English).c_str());
   out += buf;
-  std::string defaults = Choice(BaudList(p), d.baud) + " " + Choice(DataBitsList(), d.dataBits) +
-                         " " + Choice(StopBitsList(), d.stopBits) + " " +
-                         Choice(ParityList(), d.parity) + " " +
-                         (d.commOption ? Choice(InterfaceList(), *d.commOption) : "接口不变");
-  if (d.commParam) defaults += " 局号 " + std::to_string(*d.commParam);
-  if (d.e5Timeout) defaults += " E5超时 " + std::to_string(*d.e5Timeout);
-  out += "    波特率: " + Joined(BaudList(p), " ") + "\n";
-  out += "    默认: " + defaults + "\n";
-  std::string station =
+  std::string defaults =
+      Choice(BaudList(p), d.baud) + " " + Choice(ShownChoices(DataBitsList()), d.dataBits) + " " +
+      Choice(ShownChoices(StopBitsList()), d.stopBits) + " " +
+      Choice(ShownChoices(ParityList()), d.parity) + " " +
+      (d.commOption ? Choice(InterfaceList(), *d.commOption)
+                    : Tr(TAVO_TRANSLATE_NOOP("tavo::cli::CmdCatalogue", "接口不变")));
+  if (d.commParam)
+    defaults += " " + Substitute(Tr(TAVO_TRANSLATE_NOOP("tavo::cli::CmdCatalogue", "局号 %1")),
+                                 {std::to_string(*d.commParam)});
+  if (d.e5Timeout)
+    defaults += " " + Substitute(Tr(TAVO_TRANSLATE_NOOP("tavo::cli::CmdCatalogue", "E5超时 %1")),
+                                 {std::to_string(*d.e5Timeout)});
+  out += "    " +
+         Substitute(Tr(TAVO_TRANSLATE_NOOP("tavo::cli::CmdCatalogue", "波特率: %1")),
+                    {Joined(BaudList(p), " ")}) +
+         "\n";
+  out += "    " +
+         Substitute(Tr(TAVO_TRANSLATE_NOOP("tavo::cli::CmdCatalogue", "默认: %1")), {defaults}) +
+         "\n";
+  const std::string station =
       TraitsOf(p).stationIsPanelStation
-          ? std::string("= 本机局号")
+          ? Tr(TAVO_TRANSLATE_NOOP("tavo::cli::CmdCatalogue", "= 本机局号"))
           : std::to_string(prof.m_stationMin) + "-" + std::to_string(prof.m_stationMax);
-  std::snprintf(buf, sizeof buf,
-                "    站号 %s, 字地址 0-%u, 位地址 0-%u, 位索引 0-%u, 地址步长 %u, 寄存器个数 %u\n",
-                station.c_str(), prof.m_maxWordAddr, prof.m_maxBitAddr, prof.m_maxBitIndex,
-                prof.m_addrStep, prof.m_maxRegCount);
-  out += buf;
+  out += "    " +
+         Substitute(Tr(TAVO_TRANSLATE_NOOP("tavo::cli::CmdCatalogue",
+                                           "站号 %1, 字地址 0-%2, 位地址 0-%3, 位索引 0-%4, "
+                                           "地址步长 %5, 寄存器个数 %6")),
+                    {station, std::to_string(prof.m_maxWordAddr), std::to_string(prof.m_maxBitAddr),
+                     std::to_string(prof.m_maxBitIndex), std::to_string(prof.m_addrStep),
+                     std::to_string(prof.m_maxRegCount)}) +
+         "\n";
   const struct {
     const char* label;
     const std::vector<std::string>& list;

@@ -1,5 +1,6 @@
 #include "model/DisplayView.h"
 
+#include "base/Texts.h"
 #include "model/EditHistory.h"
 #include "model/PageHooks.h"
 #include "render/PictureFile.h"
@@ -51,7 +52,8 @@ void DisplayView::SetProject(Project* project) {
 }
 
 void DisplayView::Commit(const char* step) const {
-  if (m_history) m_history->Commit(step);
+  // The step is named in the user's language, as the edit menu shows it.
+  if (m_history) m_history->Commit(Translate("tavo::model::DisplayView", step));
 }
 
 void DisplayView::FinishGesture() {
@@ -202,7 +204,7 @@ void DisplayView::LeftButtonDown(Point at) {
       if (m_history) m_history->Note();
       const bool hit = m_project->ClickAt(ToDisplay(at));
       if (hit) {
-        m_gesture = "移动元件";
+        m_gesture = TAVO_TRANSLATE_NOOP("tavo::model::DisplayView", "移动元件");
         m_gestureChanged = false;
       }
       m_dragging = hit ? 1 : 0;
@@ -216,7 +218,9 @@ void DisplayView::LeftButtonDown(Point at) {
       SetBitmapToPlace(std::nullopt);
       CancelInsertion();
       if (placed) {
-        m_gesture = "放置元件";  // a drag before the button is up is part of it
+        m_gesture =
+            TAVO_TRANSLATE_NOOP("tavo::model::DisplayView",
+                                "放置元件");  // a drag before the button is up is part of it
         m_gestureChanged = true;
         m_dragging = 1;
         SetSelectMode(0);
@@ -243,7 +247,8 @@ void DisplayView::DeleteKey() {
   const bool element = m_selectMode == 0;
   // The project deletes the selected element, or asks and deletes the screen.
   m_project->DeleteKey();
-  Commit(element ? "删除元件" : "删除画面");
+  Commit(element ? TAVO_TRANSLATE_NOOP("tavo::model::DisplayView", "删除元件")
+                 : TAVO_TRANSLATE_NOOP("tavo::model::DisplayView", "删除画面"));
   SetSelectMode(1);
   m_dragging = 0;
   RepaintAll();
@@ -258,13 +263,13 @@ bool DisplayView::ArrowKey(int dx, int dy) {
   const bool held = m_gesture != nullptr;
   FinishGesture();
   if (held) {
-    m_gesture = "移动元件";
+    m_gesture = TAVO_TRANSLATE_NOOP("tavo::model::DisplayView", "移动元件");
     m_gestureChanged = false;
   }
   const Rect changed = screen->Head()->NudgeBy(dx, dy);
   if (changed.Width() > 0) {
     m_project->SetModified();
-    Commit("移动元件");
+    Commit(TAVO_TRANSLATE_NOOP("tavo::model::DisplayView", "移动元件"));
     Repaint(changed);
   }
   return true;

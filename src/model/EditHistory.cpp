@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Archive.h"
+#include "base/Texts.h"
 #include "model/Project.h"
 #include "model/ProjectFile.h"
 #include "plc/Protocol.h"
@@ -153,7 +154,10 @@ void EditHistory::Push(std::string name, Diff diff) {
 }
 
 std::string EditHistory::PendingName(const Diff& diff) const {
-  return diff.screens.empty() ? "选择画面" : "选择元件";
+  constexpr const char* kContext = "tavo::model::EditHistory";
+  return Translate(kContext, diff.screens.empty()
+                                 ? TAVO_TRANSLATE_NOOP("tavo::model::EditHistory", "选择画面")
+                                 : TAVO_TRANSLATE_NOOP("tavo::model::EditHistory", "选择元件"));
 }
 
 std::string EditHistory::UndoName() const {

@@ -30,9 +30,22 @@ const char* const kUntitled = TAVO_TRANSLATE_NOOP("tavo::model::Project", "无�
 
 }  // namespace
 
-const char* const kSaverDelayNames[11] = {"从不",     "1分钟后",  "2分钟后",  "3分钟后",
-                                          "5分钟后",  "10分钟后", "15分钟后", "20分钟后",
-                                          "30分钟后", "45分钟后", "1小时后"};
+const char* const kNewProjectTitle = TAVO_TRANSLATE_NOOP("tavo::model::Project", "新文件");
+
+// Shown translated (context tavo::model::Project); the stored value is the index.
+const char* const kSaverDelayNames[11] = {
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "从不"),
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "1分钟后"),
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "2分钟后"),
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "3分钟后"),
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "5分钟后"),
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "10分钟后"),
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "15分钟后"),
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "20分钟后"),
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "30分钟后"),
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "45分钟后"),
+    TAVO_TRANSLATE_NOOP("tavo::model::Project", "1小时后"),
+};
 
 bool SaveProject(Project& project);  // model/ProjectFile.h
 
@@ -198,9 +211,15 @@ void Project::ApplyLineSettings(const PlcChoice& c) {
   ApplyChoice(c, m_settings);
 }
 
+std::string Project::ShownTitle() const {
+  return m_title == kNewProjectTitle ? Tr(kNewProjectTitle) : m_title;
+}
+
 bool Project::SaveModified() {
   if (!m_hasProject || !m_modified) return true;
-  const std::string name = !m_path.empty() ? m_path : !m_title.empty() ? m_title : Tr(kUntitled);
+  const std::string name = !m_path.empty()    ? m_path
+                           : !m_title.empty() ? ShownTitle()
+                                              : Tr(kUntitled);
   Answer a = CurrentPrompter().YesNoCancel(
       Substitute(Tr(TAVO_TRANSLATE_NOOP("tavo::model::Project", "将改动保存到 %1？")), {name}), "");
   if (a == Answer::Cancel) return false;
@@ -215,7 +234,7 @@ bool Project::NewProject() {
   if (!choice) return false;
   DeleteAllScreens();
   m_path.clear();
-  m_title = "新文件";
+  m_title = kNewProjectTitle;
   SetCurrentProtocol(choice->protocol);
   ApplyLineSettings(*choice);
   ResetSettings();

@@ -61,6 +61,9 @@ class Project {
   // False when stopped or cancelled.
   bool NewProject();
   // Offers to save a modified project; false when the user cancelled.
+  // The title as the user reads it: a new project's "新文件" in the user's
+  // language, a file's name as it is.
+  std::string ShownTitle() const;
   bool SaveModified();
   void SetModified(bool modified = true) { m_modified = modified; }
   bool IsModified() const { return m_modified; }
@@ -78,7 +81,7 @@ class Project {
   uint8_t m_fileVersion = 11;
   uint8_t m_formatMark = 1;
   std::string m_path;   // empty while untitled
-  std::string m_title;  // "新文件" for a new project, else the file's name
+  std::string m_title;  // kNewProjectTitle for a new project, else the file's name
   bool m_modified = false;
   bool m_hasProject = false;
   bool m_elementSelected = false;
@@ -95,5 +98,7 @@ class Project {
 
 // Screen-saver delay index 0..10 as the dialog names it.
 extern const char* const kSaverDelayNames[11];
+// A new project's title, "新文件" (context tavo::model::Project).
+extern const char* const kNewProjectTitle;
 
 }  // namespace tavo

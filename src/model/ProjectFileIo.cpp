@@ -262,9 +262,9 @@ bool SaveProjectFile(Project& project, const std::string& path) {
 bool SaveProject(Project& project) {
   std::string path = project.m_path;
   if (path.empty()) {
-    const std::string proposed = project.m_title.empty() || project.m_title == "新文件"
-                                     ? std::string("新文件.orx")
-                                     : project.m_title;
+    const bool untitled = project.m_title.empty() || project.m_title == kNewProjectTitle;
+    const std::string proposed =
+        untitled ? Translate("tavo::model::Project", kNewProjectTitle) + ".orx" : project.m_title;
     auto chosen = CurrentPrompter().ChooseSavePath(proposed);
     if (!chosen || chosen->empty()) return false;
     path = *chosen;

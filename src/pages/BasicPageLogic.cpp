@@ -1,5 +1,7 @@
 #include "pages/BasicPageLogic.h"
 
+#include "base/Substitute.h"
+#include "base/Texts.h"
 #include "elements/Chars.h"
 #include "elements/Light.h"
 #include "elements/UpLoadPic.h"
@@ -7,6 +9,18 @@
 #include "pages/PageRules.h"
 
 namespace tavo::app {
+
+namespace {
+
+constexpr const char* kContext = "tavo::pages::BasicPageLogic";
+const std::vector<std::string> kLightStyles = {
+    TAVO_TRANSLATE_NOOP("tavo::pages::BasicPageLogic", "圆形"),
+    TAVO_TRANSLATE_NOOP("tavo::pages::BasicPageLogic", "方形")};
+const std::vector<std::string> kLightLogics = {
+    TAVO_TRANSLATE_NOOP("tavo::pages::BasicPageLogic", "正逻辑"),
+    TAVO_TRANSLATE_NOOP("tavo::pages::BasicPageLogic", "负逻辑")};
+
+}  // namespace
 
 // ---- screen page ----
 
@@ -28,7 +42,10 @@ void ScreenPageLogic::Load(CMainView& screen) {
 }
 
 std::string ScreenPageLogic::NumberText() const {
-  return screen_ ? std::to_string(screen_->m_number) + "号画面" : std::string();
+  if (!screen_) return {};
+  return Substitute(
+      Translate(kContext, TAVO_TRANSLATE_NOOP("tavo::pages::BasicPageLogic", "%1号画面")),
+      {std::to_string(screen_->m_number)});
 }
 
 void ScreenPageLogic::Idle() {
@@ -89,8 +106,8 @@ void LightPageLogic::Load(CBase& element) {
   light_ = &static_cast<CLight&>(element);
   StartLoad(element);
   doubleSize.Bind(light_->m_double);
-  style.Bind(light_->m_picStyle, {"圆形", "方形"});
-  logic.Bind(light_->m_inverse, {"正逻辑", "负逻辑"});
+  style.Bind(light_->m_picStyle, TranslateAll(kContext, kLightStyles));
+  logic.Bind(light_->m_inverse, TranslateAll(kContext, kLightLogics));
   address.Load(element, VariableUse::BitRead, true);
   bitOffset.SetRadix(Radix::Unsigned);
   // Visibility first: a hidden box never changes its field.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/Texts.h"
 #include "elements/Bar.h"
 #include "elements/Tide.h"
 #include "pages/PageRules.h"
@@ -10,6 +11,9 @@
 namespace tavo::app {
 
 namespace {
+
+constexpr const char* kContext = "tavo::pages::GraphPageLogic";
+
 int RoundLimit(double v) {
   return static_cast<int>(std::lround(v));
 }
@@ -28,7 +32,10 @@ bool GraphPageLogic::IsTrend() const {
 }
 
 std::string GraphPageLogic::Caption() const {
-  return IsTrend() ? "趋势图属性" : "棒状图属性";
+  return IsTrend()
+             ? Translate(kContext, TAVO_TRANSLATE_NOOP("tavo::pages::GraphPageLogic", "趋势图属性"))
+             : Translate(kContext,
+                         TAVO_TRANSLATE_NOOP("tavo::pages::GraphPageLogic", "棒状图属性"));
 }
 
 void GraphPageLogic::Load(CBase& element) {
@@ -62,7 +69,12 @@ void GraphPageLogic::Load(CBase& element) {
     points.Unbind();
     interval.Unbind();
     direction_ = static_cast<CBar*>(graph_)->m_direction;
-    direction.Bind(direction_, {"向上", "向下", "向左", "向右"});
+    direction.Bind(
+        direction_,
+        TranslateAll(kContext, {TAVO_TRANSLATE_NOOP("tavo::pages::GraphPageLogic", "向上"),
+                                TAVO_TRANSLATE_NOOP("tavo::pages::GraphPageLogic", "向下"),
+                                TAVO_TRANSLATE_NOOP("tavo::pages::GraphPageLogic", "向左"),
+                                TAVO_TRANSLATE_NOOP("tavo::pages::GraphPageLogic", "向右")}));
   }
   points.SetVisible(IsTrend());
   interval.SetVisible(IsTrend());

@@ -82,7 +82,7 @@ void KeyPageLogic::LoadSubPage() {
           setRegister ? TraitsOf(profile.m_protocol).wordWriteSubAddress : SubAddressShown(profile);
       coil.Load(*key_, setRegister ? VariableUse::WordWrite : VariableUse::BitWrite, !setRegister,
                 subShown ? 1 : 0);
-      format.Bind(key_->m_valueFormat, profile.m_dataFormats);
+      format.Bind(key_->m_valueFormat, ShownChoices(profile.m_dataFormats));
       // Visibility first: a hidden box never changes its field.
       coilOp.SetVisible(!setRegister);
       value.SetVisible(setRegister);

@@ -1,5 +1,7 @@
 #include "pages/PanelSettingsForm.h"
 
+#include "base/Substitute.h"
+#include "base/Texts.h"
 #include "model/Project.h"
 #include "plc/Catalogue.h"
 #include "plc/ProtocolTraits.h"
@@ -31,7 +33,9 @@ void PanelSettingsForm::Open(const PanelSettings& settings) {
   station.SetRange(profile.m_stationMin, profile.m_stationMax);
 
   ctrlType.Bind(work_.m_ctrlRegType, profile.m_wordTypes);
-  saverDelay.Bind(work_.m_saverDelay, {std::begin(kSaverDelayNames), std::end(kSaverDelayNames)});
+  saverDelay.Bind(work_.m_saverDelay,
+                  TranslateAll("tavo::model::Project",
+                               {std::begin(kSaverDelayNames), std::end(kSaverDelayNames)}));
   saverAction.Set(work_.m_saverAction ? 1 : 0);
   for (int i = 0; i < 3; ++i) {
     flags_[i] = (work_.m_ctrlFlags >> i) & 1;
@@ -61,7 +65,10 @@ std::array<std::string, 3> PanelSettingsForm::Hints(const std::array<bool, 3>& c
   for (int i = 0; i < 3; ++i) {
     if (!checked[i]) continue;
     const unsigned a = address + step * before;
-    out[i] = "对应" + typeName + (TraitsOf(protocol).fileAddresses ? ":" : "") + std::to_string(a);
+    // "对应D100": the register the function uses.
+    out[i] =
+        Substitute(Translate("tavo::pages::PanelSettingsForm", "对应%1"),
+                   {typeName + (TraitsOf(protocol).fileAddresses ? ":" : "") + std::to_string(a)});
     if (i < 2) ++before;
   }
   return out;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Texts.h"
 #include "elements/Register.h"
 #include "pages/PageRules.h"
 #include "plc/Catalogue.h"
@@ -33,7 +34,10 @@ void RegisterPageLogic::Load(CBase& element) {
   address.Load(element, VariableUse::WordDisplay, false);
   count.SetRadix(Radix::Unsigned);
   count.Bind(reg_->m_regCount);
-  scaling.Bind(reg_->m_scaled, {"原始数据", "工程数据"});
+  scaling.Bind(reg_->m_scaled,
+               TranslateAll("tavo::pages::RegisterPageLogic",
+                            {TAVO_TRANSLATE_NOOP("tavo::pages::RegisterPageLogic", "原始数据"),
+                             TAVO_TRANSLATE_NOOP("tavo::pages::RegisterPageLogic", "工程数据")}));
   settable.Bind(reg_->m_settable);
   protect.Bind(reg_->m_protected);
   limited.Bind(reg_->m_limited);

@@ -48,6 +48,10 @@ const std::vector<std::string>& InterfaceList();  // "232", "485"
 // (protocols 5 and 7) or "9600", "19200" (protocol 2).
 const std::vector<std::string>& BaudList(uint8_t protocol);
 
+// One of these lists, or a profile's data formats, as a person reads it (in
+// the user's language); the stored indices are the same.
+std::vector<std::string> ShownChoices(const std::vector<std::string>& list);
+
 // Indices into the lists above.
 namespace line {
 inline constexpr uint8_t kBaud9600 = 3, kBaud19200 = 4, kBaud38400 = 5;

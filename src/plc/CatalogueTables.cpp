@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/Texts.h"
 #include "plc/Catalogue.h"
 
 namespace tavo {
@@ -97,17 +98,21 @@ const std::vector<std::string>& FullBaudList() {
 }
 
 const std::vector<std::string>& DataBitsList() {
-  static const std::vector<std::string> list{"7位", "8位"};
+  static const std::vector<std::string> list{TAVO_TRANSLATE_NOOP("tavo::plc::Catalogue", "7位"),
+                                             TAVO_TRANSLATE_NOOP("tavo::plc::Catalogue", "8位")};
   return list;
 }
 
 const std::vector<std::string>& StopBitsList() {
-  static const std::vector<std::string> list{"1位", "2位"};
+  static const std::vector<std::string> list{TAVO_TRANSLATE_NOOP("tavo::plc::Catalogue", "1位"),
+                                             TAVO_TRANSLATE_NOOP("tavo::plc::Catalogue", "2位")};
   return list;
 }
 
 const std::vector<std::string>& ParityList() {
-  static const std::vector<std::string> list{"无校验", "奇校验", "偶校验"};
+  static const std::vector<std::string> list{TAVO_TRANSLATE_NOOP("tavo::plc::Catalogue", "无校验"),
+                                             TAVO_TRANSLATE_NOOP("tavo::plc::Catalogue", "奇校验"),
+                                             TAVO_TRANSLATE_NOOP("tavo::plc::Catalogue", "偶校验")};
   return list;
 }
 
@@ -152,6 +157,10 @@ bool UsesPanelStation(uint8_t protocol) {
 
 bool UsesE5Timeout(uint8_t protocol) {
   return protocol == 2 || protocol == 3 || protocol == 34;
+}
+
+std::vector<std::string> ShownChoices(const std::vector<std::string>& list) {
+  return TranslateAll("tavo::plc::Catalogue", list);
 }
 
 }  // namespace tavo

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "base/Texts.h"
 #include "base/WindowThread.h"
 #include "plc/Catalogue.h"
 #include "plc/Protocol.h"
@@ -143,7 +144,8 @@ ProtocolProfile& Current() {
 ProtocolProfile BuildProfile(uint8_t protocol, uint8_t panelStation) {
   ProtocolProfile prof;  // defaults: register count 2, bit index 0, switches
   prof.m_protocol = protocol;
-  prof.m_dataFormats = {"无符号", "HEX", "有符号"};
+  prof.m_dataFormats = {TAVO_TRANSLATE_NOOP("tavo::plc::Catalogue", "无符号"), "HEX",
+                        TAVO_TRANSLATE_NOOP("tavo::plc::Catalogue", "有符号")};
   prof.m_internalWordMax = 65535;
   prof.m_internalBitMax = 1024;
 

@@ -51,7 +51,7 @@ KeyPage::KeyPage(QWidget* parent) : PageWidget(tr("功能键属性"), parent) {
     c.Number(a.subAddr, "c1079", 196, 32, 70, sub);
     valueLabel_ = c.Label(tr("参数:"), 6, 60, 44);
     c.Number(logic_.value, "c1078", 50, 60, 120, valueLabel_);
-    c.Combo(logic_.format, "c1138", 186, 60, 80);
+    c.Combo(logic_.format, "c1138", 186, 60, 96);  // room for "Unsigned"
     auto* ops = new RadioGroup(this);
     c.Radio(*ops, 0, tr("设定为ON"), "c1114", 6, 60, 100);
     c.Radio(*ops, 1, tr("设定为OFF"), "c1115", 110, 60, 100);
