@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>%1 个错误, %2 个警告, %3 个提示</source>
-        <translation>%1 errors, %2 warnings, %3 notes</translation>
+        <translation>Errors: %1, warnings: %2, notes: %3</translation>
     </message>
 </context>
 <context>

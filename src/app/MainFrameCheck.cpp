@@ -37,7 +37,7 @@ QString ErrorLine(const Finding& f) {
     line += QCoreApplication::translate("tavo::app::MainFrame", "画面%1 ").arg(*f.screen);
   if (f.element)
     line += QCoreApplication::translate("tavo::app::MainFrame", "元件%1 ").arg(*f.element + 1);
-  return line + QString::fromStdString(f.message);
+  return line + QString::fromStdString(ShownMessage(f));
 }
 
 }  // namespace

@@ -66,7 +66,6 @@ std::string FindingsToText(const std::vector<Finding>& findings) {
     }
     out += ": " + ShownMessage(f) + "\n";
   }
-  // %1 errors, %2 warnings, %3 notes.
   const char* summary =
       TAVO_TRANSLATE_NOOP("tavo::check::Finding", "%1 个错误, %2 个警告, %3 个提示");
   out += Substitute(Translate(kContext, summary),

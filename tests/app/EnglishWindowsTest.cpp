@@ -69,6 +69,8 @@ TEST_F(EnglishEditorTest, DownloadQuestionNamesTheErrorsInEnglish) {
       prompter.said[1].text.rfind("Errors found by the project check: 1\nScreen 1 Element 2 ", 0),
       0u)
       << prompter.said[1].text;
+  EXPECT_NE(prompter.said[1].text.find("the panel runs only one of them"), std::string::npos)
+      << prompter.said[1].text;
   EXPECT_NE(prompter.said[1].text.find("Compile and download anyway?"), std::string::npos);
 }
 

@@ -110,7 +110,7 @@ TEST(EnglishMessages, TavoSpeaksTheLanguageAsked) {
   EXPECT_EQ(plain.err, zh.err);
 
   CliRun check = Tavo({"check", kExamples + "modbus-rtu.orx", "--lang", "en"});
-  EXPECT_NE(check.out.find(" errors, "), std::string::npos) << check.out;
+  EXPECT_NE(check.out.find("Errors: "), std::string::npos) << check.out;
   EXPECT_EQ(check.out.find("个错误"), std::string::npos) << check.out;
 
   CliRun wrong = Tavo({"--lang", "fr", "info", bad});
@@ -161,7 +161,7 @@ TEST(EnglishMessages, CheckFindingsAndCrossReference) {
             "are both the ‘SET’ key; the panel runs only one of them\n"
             "Error station-range screen 1 element 3: Register (0,16): station 0 is outside the "
             "protocol's range 1 to 247\n"
-            "3 errors, 1 warnings, 1 notes\n");
+            "Errors: 3, warnings: 1, notes: 1\n");
   CliRun xref = Tavo({"--lang", "en", "xref", project});
   EXPECT_EQ(xref.status, cli::kExitOk) << xref.err;
   EXPECT_EQ(xref.out, "Station 0 4x100 read 2 bytes  Screen 1 Register (0,16)\n");

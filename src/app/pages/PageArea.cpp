@@ -32,7 +32,13 @@ PageArea::PageArea(QWidget* parent) : QWidget(parent) {
     page->Logic().onEditBegan = [this] { emit EditBegan(); };
     page->Logic().onEditEnded = [this] { emit EditEnded(); };
   }
-  connect(qApp, &QApplication::focusChanged, this, &PageArea::FocusChanged);
+  focusLink_ = connect(qApp, &QApplication::focusChanged, this, &PageArea::FocusChanged);
+}
+
+// The application tells of focus changes while the widget below closes its
+// children, after this part of the object is gone: the link ends first.
+PageArea::~PageArea() {
+  disconnect(focusLink_);
 }
 
 void PageArea::SetEnv(const PageEnv& env) {

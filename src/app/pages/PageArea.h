@@ -26,6 +26,7 @@ class PageArea : public QWidget, public PageHooks {
 
  public:
   explicit PageArea(QWidget* parent = nullptr);
+  ~PageArea() override;
 
   // Where the screen page takes its screen from.
   void SetScreenSource(std::function<CMainView*()> source) { screen_ = std::move(source); }
@@ -66,6 +67,7 @@ class PageArea : public QWidget, public PageHooks {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  QMetaObject::Connection focusLink_;
   void Show(PageWidget* page);
   void FocusChanged(QWidget* old, QWidget* now);
 
