@@ -466,16 +466,8 @@ Chinese characters: %1, characters: %2, key pictures: %3</translation>
         <translation>Access</translation>
     </message>
     <message>
-        <source>4字节</source>
-        <translation>4 bytes</translation>
-    </message>
-    <message>
         <source>个数</source>
         <translation>Count</translation>
-    </message>
-    <message>
-        <source>控制寄存器</source>
-        <translation>Control register</translation>
     </message>
     <message>
         <source>筛选:</source>
@@ -1054,7 +1046,7 @@ Chinese characters: %1, characters: %2, key pictures: %3</translation>
     </message>
     <message>
         <source>粘贴的元件的寄存器类型不在当前PLC协议中，已改用该协议的默认局号和地址</source>
-        <translation>The pasted element&apos;s register type is not in the current PLC protocol; it now uses the protocol&apos;s default station and address</translation>
+        <translation>Register type not in this protocol: default station and address set</translation>
     </message>
     <message>
         <source>剪切元件</source>
@@ -1088,7 +1080,7 @@ Chinese characters: %1, characters: %2, key pictures: %3</translation>
     <name>tavo::app::PageArea</name>
     <message>
         <source>属性页已将超出范围的值改为允许的值，工程已修改</source>
-        <translation>The page changed values out of range to allowed ones; the project is modified</translation>
+        <translation>Out-of-range values corrected; the project is modified</translation>
     </message>
 </context>
 <context>
@@ -1251,19 +1243,19 @@ Chinese characters: %1, characters: %2, key pictures: %3</translation>
     </message>
     <message>
         <source>地址从1起</source>
-        <translation>Addresses from 1</translation>
+        <translation>1-based</translation>
     </message>
     <message>
         <source>地址从0起</source>
-        <translation>Addresses from 0</translation>
+        <translation>0-based</translation>
     </message>
     <message>
         <source>高字在前</source>
-        <translation>High word first</translation>
+        <translation>High first</translation>
     </message>
     <message>
         <source>低字在前</source>
-        <translation>Low word first</translation>
+        <translation>Low first</translation>
     </message>
     <message>
         <source>连接</source>

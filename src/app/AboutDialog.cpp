@@ -12,11 +12,11 @@
 namespace tavo::app {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(tr("关于 ") + QString::fromUtf8(kAppTitle));
+  setWindowTitle(tr("关于 ") + AppTitle());
   auto* picture = new QLabel(this);
   picture->setPixmap(AppIconImage(48));
   picture->setAlignment(Qt::AlignTop);
-  auto* text = new QLabel(QString::fromUtf8(kAppTitle) + tr(" 1.0 版\n\n") +
+  auto* text = new QLabel(AppTitle() + tr(" 1.0 版\n\n") +
                               tr("Tavo 操作面板的画面设计与下载工具\n") + tr("版权所有 (C) Tavo"),
                           this);
   auto* row = new QHBoxLayout;

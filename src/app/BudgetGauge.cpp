@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStatusBar>
 #include <algorithm>
 
 namespace tavo::app {
@@ -75,6 +76,12 @@ void BudgetGauge::SetBudget(const std::optional<ImageBudget>& budget) {
   setMinimumWidth(sizeHint().width());
   updateGeometry();
   show();
+  if (auto* bar = qobject_cast<QStatusBar*>(parentWidget());
+      bar && !bar->currentMessage().isEmpty()) {
+    // A message shows: the status bar shows the gauge again when it ends.
+    hide();
+    setAttribute(Qt::WA_WState_ExplicitShowHide, false);
+  }
   update();
 }
 

@@ -12,7 +12,8 @@ namespace tavo::app {
 // 字节" over a bar filled as far as the image takes the panel's image area.
 // The bar is green while the image fits, amber above 95 % of the area (where
 // the check warns: a few more texts would stop the download) and red over
-// the limit. Hidden while no project is open; a click asks for the findings.
+// the limit. Hidden while no project is open and while the status bar shows a
+// message; a click asks for the findings.
 class BudgetGauge : public QFrame {
   Q_OBJECT
 

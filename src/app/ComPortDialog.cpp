@@ -22,7 +22,8 @@ QStringList MachineSerialPorts() {
 
 QString DownloadDevice(const QStringList& ports, int index, const QString& typed) {
   if (!typed.isEmpty()) return typed;
-  return index >= 0 && index < ports.size() ? ports[index] : QString();
+  if (ports.isEmpty()) return {};
+  return index >= 0 && index < ports.size() ? ports[index] : ports.first();
 }
 
 ComPortDialog::ComPortDialog(const QStringList& ports, int index, const QString& device,

@@ -36,7 +36,9 @@ class ComPortDialog : public QDialog {
 QStringList MachineSerialPorts();
 
 // The device a download opens: the chosen path when there is one, else the
-// listed port at `index`, else nothing.
+// listed port at `index`, else (the machine lists fewer ports than that) the
+// first listed port, which is the one the COM-port dialog proposes then; with
+// no port listed, nothing.
 QString DownloadDevice(const QStringList& ports, int index, const QString& typed);
 
 }  // namespace tavo::app

@@ -3,17 +3,21 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 #include <span>
 
 #include "app/ListTable.h"
 #include "base/Prompter.h"
 #include "base/SafeFile.h"
+#include "model/Base.h"
 #include "model/ProjectFile.h"
 
 namespace tavo::app {
@@ -118,18 +122,7 @@ CrossReferenceWindow::CrossReferenceWindow(std::function<QString(const QString&)
 
   model_ = new XrefModel(this);
   table_ = NewListTable(QStringLiteral("xrefTable"), model_, this);
-  const QFontMetrics m = table_->fontMetrics();
-  const int widths[] = {m.horizontalAdvance(QStringLiteral("4x65535.15")),
-                        m.horizontalAdvance(tr("局号")),
-                        m.horizontalAdvance(tr("读写")),
-                        m.horizontalAdvance(tr("4字节")),
-                        m.horizontalAdvance(tr("个数")),
-                        m.horizontalAdvance(QStringLiteral("65535")),
-                        m.horizontalAdvance(tr("控制寄存器")),
-                        m.horizontalAdvance(QStringLiteral("(999,999)"))};
-  // Every column but the description, which takes the rest.
-  for (int c = 0; c < static_cast<int>(std::size(widths)); ++c)
-    table_->setColumnWidth(c, widths[c] + 16);
+  FitColumns();
   connect(table_, &QTableView::activated, this,
           [this](const QModelIndex& index) { emit EntryChosen(model_->EntryOf(index.row())); });
 
@@ -144,11 +137,54 @@ CrossReferenceWindow::CrossReferenceWindow(std::function<QString(const QString&)
   layout->addLayout(top);
   layout->addWidget(table_, 1);
   layout->addWidget(count_);
-  resize(640, 420);
+  // Wide enough for every column and the description's caption.
+  const int last = model_->columnCount({}) - 1;
+  const int description =
+      std::max(table_->horizontalHeader()->minimumSectionSize(),
+               table_->horizontalHeader()->fontMetrics().horizontalAdvance(
+                   model_->headerData(last, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                   16);
+  const int columns =
+      table_->horizontalHeader()->length() - table_->columnWidth(last) + description;
+  const int frame = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+  const QMargins outer = layout->contentsMargins();
+  resize(std::max(640, columns + frame + outer.left() + outer.right()), 420);
   ApplyFilter();
 }
 
 CrossReferenceWindow::~CrossReferenceWindow() = default;
+
+void CrossReferenceWindow::FitColumns() {
+  // Each column but the description holds its caption and the longest entry
+  // it can show, in the language the window was made in.
+  std::vector<QStringList> longest(8);
+  longest[0] = {QStringLiteral("4x65535.15")};
+  longest[1] = {QStringLiteral("255")};
+  for (Access a : {Access::kRead, Access::kWrite, Access::kReadWrite})
+    longest[2] << QString::fromStdString(ShownAccessName(a));
+  for (unsigned width = 0; width <= 4; ++width) {
+    Binding b;
+    b.bit = width == 0;
+    b.width = width;
+    longest[3] << QString::fromStdString(ShownWidth(b));
+  }
+  longest[4] = {QStringLiteral("65535")};
+  longest[5] = {QStringLiteral("65535")};
+  for (uint8_t kind = 0; kind <= kKindDynamic; ++kind)
+    longest[6] << QString::fromStdString(ShownUserName(KindName(kind)));
+  longest[6] << QString::fromStdString(ShownUserName(kAlarmListUser))
+             << QString::fromStdString(ShownUserName(kControlRegisterUser));
+  longest[7] = {QStringLiteral("(-999,-999)")};
+  const QFontMetrics cells = table_->fontMetrics();
+  const QFontMetrics captions = table_->horizontalHeader()->fontMetrics();
+  for (int c = 0; c < static_cast<int>(longest.size()); ++c) {
+    int width = captions.horizontalAdvance(
+        model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+    for (const QString& text : longest[static_cast<size_t>(c)])
+      width = std::max(width, cells.horizontalAdvance(text));
+    table_->setColumnWidth(c, width + 16);
+  }
+}
 
 void CrossReferenceWindow::ShowEntries(const std::vector<XrefEntry>& entries,
                                        const QString& projectPath) {

@@ -55,6 +55,8 @@ class CrossReferenceWindow : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  // The column widths from the captions and the entries they can show.
+  void FitColumns();
   void ApplyFilter();
   void OnExport();
 

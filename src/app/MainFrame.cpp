@@ -31,6 +31,7 @@
 #include "app/ToolIcons.h"
 #include "app/pages/SettingsDialogs.h"
 #include "base/Prompter.h"
+#include "plc/Catalogue.h"
 #include "render/FontLibrary.h"
 
 namespace tavo::app {
@@ -377,7 +378,14 @@ void MainFrame::BuildStatusBar() {
   panes_[0] = new QLabel(tr(kReady), bar);
   bar->addWidget(panes_[0], 1);
   panes_[1] = new QLabel(bar);
-  panes_[1]->setFixedWidth(kProtocolPaneWidth);
+  panes_[1]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  // Wide enough for every protocol's name with a driver version.
+  int widest = 0;
+  for (const std::string& name : ProtocolNames(AppliedLanguage()))
+    widest = std::max(widest, panes_[1]->fontMetrics().horizontalAdvance(
+                                  QString::fromStdString(name) + QStringLiteral(".255")));
+  panes_[1]->setFixedWidth(
+      std::max(kProtocolPaneWidth, widest + 2 * panes_[1]->frameWidth() + 2 * panes_[1]->margin()));
   bar->addPermanentWidget(panes_[1]);
   for (int i = 0; i < 3; ++i) {
     const QString name = tr(kLockNames[i]);

@@ -68,8 +68,10 @@ void MainFrame::BuildCheckViews() {
   });
 
   gauge_ = new BudgetGauge(statusBar());
-  // First of the panes on the right, before the protocol.
-  statusBar()->insertPermanentWidget(1, gauge_);
+  // Right of the message pane, before the protocol. It steps aside while a
+  // message or a command's prompt shows, so that those have the room up to
+  // the protocol pane.
+  statusBar()->insertWidget(1, gauge_);
   connect(gauge_, &BudgetGauge::Clicked, this, [this] { ShowFindings(true); });
 
   connect(checker_, &ProjectChecker::Refreshed, this, &MainFrame::ShowCheckResults);

@@ -2,6 +2,7 @@
 
 #include "app/ComPortDialog.h"
 #include "app/DownloadDialog.h"
+#include "app/LanguageMenu.h"
 #include "app/MainFrame.h"
 #include "app/MainView.h"
 #include "app/PlcDialog.h"
@@ -29,8 +30,10 @@ void MainFrame::ShowProtocol() {
   Project& project = CurrentProject();
   ProtocolFiles& files = CurrentProtocolFiles();
   const bool loaded = files.LoadDriver(project.m_settings);
-  SetProtocolPaneText(QString::fromStdString(
-      loaded ? ProtocolPaneText(protocol, files.m_driverVersion) : ProtocolName(protocol)));
+  // Named in the editor's language: "name.version" as the selection writes it.
+  QString text = QString::fromStdString(ProtocolName(protocol, AppliedLanguage()));
+  if (loaded) text += QStringLiteral(".%1").arg(files.m_driverVersion);
+  SetProtocolPaneText(text);
 }
 
 void MainFrame::OnPlc() {

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/LanguageMenu.h"
 #include "plc/Catalogue.h"
 #include "plc/ProtocolFiles.h"
 
@@ -29,13 +30,17 @@ int Clamped(uint8_t index, const QComboBox* box) {
 }  // namespace
 
 PlcDialog::PlcDialog(std::vector<uint8_t> available, const PlcChoice& project, QWidget* parent)
-    : QDialog(parent), selection_(std::move(available), project) {
+    : QDialog(parent), selection_(available, project) {
   setWindowTitle(tr("PLC选择"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(tr("PLC厂家及类型:"), this));
   protocols_ = new QComboBox(this);
   protocols_->setMaxVisibleItems(20);
-  Fill(protocols_, selection_.ProtocolNames());
+  // The makers' names in the editor's language (the selection keeps the
+  // Chinese ones, which the files and the panel use).
+  std::vector<std::string> makers;
+  for (uint8_t protocol : available) makers.push_back(ProtocolName(protocol, AppliedLanguage()));
+  Fill(protocols_, makers);
   layout->addWidget(protocols_);
 
   auto* group = new QGroupBox(tr("设置通信参数"), this);

@@ -35,7 +35,7 @@ PreviewLink::PreviewLink(panel::PanelRuntime& runtime, QWidget* parent)
   port_->setMinimumWidth(120);
   layout->addWidget(port_);
   host_ = new QLineEdit(QStringLiteral("127.0.0.1"), this);
-  host_->setMinimumWidth(110);
+  host_->setMinimumWidth(100);
   layout->addWidget(host_);
   tcpPort_ = new QSpinBox(this);
   tcpPort_->setRange(1, 65535);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <algorithm>
 #include <limits>
 
 #include "base/Gbk.h"
@@ -93,10 +94,24 @@ PreviewValues::PreviewValues(panel::PanelRuntime& runtime, QWidget* parent)
   setColumnHidden(kStateColumn, true);
   verticalHeader()->hide();
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-  horizontalHeader()->setStretchLastSection(true);
-  setColumnWidth(0, 72);
-  setColumnWidth(1, 44);
-  setColumnWidth(2, 80);
+  // The value column takes what the others leave (the last section is the
+  // state column, hidden while simulated).
+  horizontalHeader()->setSectionResizeMode(kValueColumn, QHeaderView::Stretch);
+  // The element column holds every kind's name, the station column its
+  // caption and "255", the address column its caption and a long address.
+  const QFontMetrics cells = fontMetrics();
+  const QFontMetrics captions = horizontalHeader()->fontMetrics();
+  auto fit = [&](int column, int least, const QStringList& texts) {
+    int width = captions.horizontalAdvance(horizontalHeaderItem(column)->text());
+    for (const QString& t : texts) width = std::max(width, cells.horizontalAdvance(t));
+    setColumnWidth(column, std::max(least, width + 16));
+  };
+  QStringList kinds;
+  for (uint8_t kind = kKindText; kind <= kKindDynamic; ++kind)
+    if (*KindName(kind)) kinds << tr(KindName(kind));
+  fit(0, 72, kinds);
+  fit(1, 44, {QStringLiteral("255")});
+  fit(2, 80, {QStringLiteral("4x65535")});
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                   QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
