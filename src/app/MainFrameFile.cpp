@@ -19,8 +19,10 @@ Project& MainFrame::CurrentProject() const {
 
 void MainFrame::OnNewProject() {
   if (!CurrentProject().NewProject()) return;
-  view_->ProjectReplaced();
+  // The protocol's driver sets the settings' position in the protocol file
+  // first: the history starts from the project as it then is.
   ShowProtocol();
+  view_->ProjectReplaced();
 }
 
 OpenResult MainFrame::OpenDocumentFile(const QString& path) {
@@ -32,8 +34,8 @@ OpenResult MainFrame::OpenDocumentFile(const QString& path) {
 }
 
 void MainFrame::AfterProjectRead(const QString& path) {
+  ShowProtocol();  // before the history starts, as for a new project
   view_->ProjectReplaced();
-  ShowProtocol();
   recent_.Add(path);
   RebuildRecentMenu();
   UpdateCommands();

@@ -8,6 +8,7 @@
 #include "app/DisplayWidget.h"
 #include "app/pages/PageArea.h"
 #include "app/pages/PageWidgets.h"
+#include "app/pages/SettingsDialogs.h"
 #include "model/ProjectFile.h"
 #include "plc/Protocol.h"
 
@@ -129,6 +130,24 @@ TEST_F(UndoCommandsTest, ScreenDeletionAndSavingFollowTheHistory) {
   const size_t asked = prompter.said.size();
   EXPECT_TRUE(View().SaveModified());
   EXPECT_EQ(prompter.said.size(), asked);
+}
+
+// A project just opened or created has nothing to undo, and a dialog
+// cancelled over it changes nothing: the protocol's driver position the
+// opening settles is no step.
+TEST_F(UndoCommandsTest, AnOpenedProjectHasNoStepsAndACancelledDialogLeavesIt) {
+  for (const char* name : {"all-elements.orx", "ktc-variables.orx"}) {
+    SCOPED_TRACE(name);
+    const QString path = QStringLiteral(TAVO_SOURCE_DIR "/examples/") + QString::fromLatin1(name);
+    ASSERT_EQ(frame->OpenDocumentFile(path), OpenResult::Opened);
+    EXPECT_FALSE(frame->Action(kCmdUndo)->isEnabled());
+    OnNextDialog<PanelSettingsDialog>([](PanelSettingsDialog* d) { d->reject(); });
+    frame->Execute(kCmdSettings);
+    EXPECT_FALSE(frame->isWindowModified());
+    EXPECT_FALSE(frame->Action(kCmdUndo)->isEnabled());
+  }
+  frame->Execute(kCmdNewProject);
+  EXPECT_FALSE(frame->Action(kCmdUndo)->isEnabled());
 }
 
 }  // namespace
