@@ -10,9 +10,9 @@
 namespace tavo::app {
 
 namespace {
-const std::vector<std::string>& KeyNames() {
-  static const std::vector<std::string> names(kKeyNames.begin(), kKeyNames.end());
-  return names;
+// The keys in the user's language, in key-index order.
+std::vector<std::string> KeyNames() {
+  return TranslateAll(kKeyNamesContext, {kKeyNames.begin(), kKeyNames.end()});
 }
 
 void SetRange(NumberBox& box, const Range& r) {

@@ -113,7 +113,7 @@ class EnglishPageChoices : public EnglishFirst, public PageWidgetTest {
   QStringList ItemsOf(const char* id) { return test::Items(Find<QComboBox>(id)); }
 };
 
-TEST_F(EnglishPageChoices, ScreenLightRegisterAndGraphPages) {
+TEST_F(EnglishPageChoices, ScreenLightKeyRegisterAndGraphPages) {
   area.ShowScreenPage();
   QStringList labels;
   for (auto* label : area.Current()->findChildren<QLabel*>()) labels << label->text();
@@ -123,6 +123,13 @@ TEST_F(EnglishPageChoices, ScreenLightRegisterAndGraphPages) {
   Settle();
   EXPECT_EQ(ItemsOf("c1107"), (QStringList{"Round", "Square"}));
   EXPECT_EQ(ItemsOf("c1029"), (QStringList{"Positive", "Negative"}));
+
+  Place<CBase>(kKindKey, {120, 0});
+  Settle();
+  const QStringList keys = ItemsOf("c1029");
+  ASSERT_EQ(keys.size(), 19);
+  EXPECT_EQ(keys.front(), QStringLiteral("‘ESC’ key"));
+  EXPECT_EQ(keys.back(), QStringLiteral("‘CLR’ key"));
 
   Place<CRegister>(kKindRegister, {40, 20});
   Settle();
