@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <regex>
 #include <sstream>
 #include <string>
 
@@ -11,6 +10,17 @@
 
 namespace tavo {
 namespace {
+
+// True when the UTF-8 line holds a CJK ideograph (U+4E00..U+9FFF: lead
+// bytes E4..E9 of a three-byte sequence).
+bool HasHan(const std::string& line) {
+  for (size_t i = 0; i + 2 < line.size(); ++i) {
+    const auto b = static_cast<unsigned char>(line[i]);
+    if (b >= 0xE4 && b <= 0xE9 && (static_cast<unsigned char>(line[i + 1]) & 0xC0) == 0x80)
+      return true;
+  }
+  return false;
+}
 
 TEST(EnglishCatalogue, LineSettingsAndProfileInEnglish) {
   test::CliRun en = test::Tavo({"--lang", "en", "catalogue"});
@@ -20,7 +30,6 @@ TEST(EnglishCatalogue, LineSettingsAndProfileInEnglish) {
   EXPECT_NE(en.out.find("parity"), std::string::npos);
   EXPECT_NE(en.out.find("    Station = panel station, word address 0-"), std::string::npos);
   // Only the protocols' own name lines (" 1  ...  (...)") hold Chinese.
-  const std::regex han("[\xe4-\xe9][\x80-\xbf][\x80-\xbf]");
   std::istringstream lines(en.out);
   int nameLines = 0;
   for (std::string line; std::getline(lines, line);) {
@@ -28,7 +37,7 @@ TEST(EnglishCatalogue, LineSettingsAndProfileInEnglish) {
       ++nameLines;
       continue;
     }
-    EXPECT_FALSE(std::regex_search(line, han)) << line;
+    EXPECT_FALSE(HasHan(line)) << line;
   }
   EXPECT_EQ(nameLines, 36);
 
