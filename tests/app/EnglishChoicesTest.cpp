@@ -23,16 +23,8 @@ QStringList Items(const QComboBox* combo) {
   return items;
 }
 
-class EnglishEditorSteps : public ActiveEditorTest {
+class EnglishEditorSteps : public InEnglish<ActiveEditorTest> {
  protected:
-  void SetUp() override {
-    english = std::make_unique<EnglishScope>();
-    ActiveEditorTest::SetUp();
-  }
-  void TearDown() override {
-    ActiveEditorTest::TearDown();
-    english.reset();
-  }
   void Click(QPoint at) {
     const QPoint origin(260, 40);  // the display's corner in the view
     QMouseEvent press(QEvent::MouseButtonPress, at + origin, at + origin, Qt::LeftButton,
@@ -44,7 +36,6 @@ class EnglishEditorSteps : public ActiveEditorTest {
     QApplication::processEvents();
   }
   QString UndoText() { return frame->Action(app::kCmdUndo)->text(); }
-  std::unique_ptr<EnglishScope> english;
 };
 
 TEST_F(EnglishEditorSteps, StepsAndTheNewProjectsTitle) {
@@ -105,10 +96,7 @@ TEST(EnglishChoices, ScreenSaverDelaysOfTheSettingsDialog) {
 namespace tavo::pagetest {
 namespace {
 
-struct EnglishFirst {
-  test::EnglishScope english;
-};
-class EnglishPageChoices : public EnglishFirst, public PageWidgetTest {
+class EnglishPageChoices : public test::EnglishFirst, public PageWidgetTest {
  protected:
   QStringList ItemsOf(const char* id) { return test::Items(Find<QComboBox>(id)); }
 };

@@ -32,18 +32,7 @@ QStringList MenuTitles(app::MainFrame& frame) {
   return titles;
 }
 
-class EnglishEditorTest : public EditorTest {
- protected:
-  void SetUp() override {
-    english = std::make_unique<EnglishScope>();
-    EditorTest::SetUp();
-  }
-  void TearDown() override {
-    EditorTest::TearDown();
-    english.reset();
-  }
-  std::unique_ptr<EnglishScope> english;
-};
+using EnglishEditorTest = InEnglish<EditorTest>;
 
 TEST_F(EnglishEditorTest, MainWindowMenusToolbarAndPanes) {
   EXPECT_EQ(MenuTitles(*frame), (QStringList{"&File", "&Edit", "&View"}));
@@ -127,11 +116,8 @@ TEST(EnglishDialogs, PanelSettingsDialogAndItsButtons) {
 namespace tavo::pagetest {
 namespace {
 
-struct EnglishFirst {
-  test::EnglishScope english;
-};
 // The page area is made after the catalogues are in.
-class EnglishPageTest : public EnglishFirst, public PageWidgetTest {};
+class EnglishPageTest : public test::EnglishFirst, public PageWidgetTest {};
 
 TEST_F(EnglishPageTest, RegisterPageCaptions) {
   Place<CRegister>(kKindRegister);
